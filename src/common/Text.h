@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// Small text rules shared by every feature: trimming, ASCII upper-casing and
+// the strict integer conversion used for everything the user types as a number.
+
+// Removes characters with codes 0-32 from both ends.
+std::string trimText(const std::string &text);
+
+std::string upperAscii(std::string text);
+
+// The conversion error: its message is "'<text>' is not a valid integer value".
+class ConvertError : public std::runtime_error {
+public:
+    explicit ConvertError(const std::string &text);
+};
+
+// Strict conversion to a 32-bit integer: leading blanks, an optional sign, then
+// decimal digits or hexadecimal digits after "$", "x", "X", "0x" or "0X", and
+// nothing after the digits. Decimal values must fit 32 bits signed; hexadecimal
+// ones 32 bits unsigned (taken as the same bits signed). Empty text fails.
+std::optional<int> tryStrToInt(const std::string &text);
+
+// The same, throwing ConvertError on failure.
+int StrToInt(const std::string &text);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+
+// The application's two ways of telling the user something, and the guard
+// through which every handler runs so that no error ever reaches Qt's event
+// loop. Texts are UTF-8.
+
+enum class MessageKind {
+    Plain,    // the modal message box: OK only, no icon
+    Exception // the standard exception display: critical icon, application title
+};
+
+// The modal message box with a text, a caption and only an OK button. Returns
+// when the user has dismissed it; timers keep ticking meanwhile.
+void showMessage(const std::string &text, const std::string &caption);
+
+// The standard exception display: the message with a period appended, caption
+// the application title.
+void showException(const std::string &message);
+
+// Replaces the real dialogs, for tests. The handler gets the text as shown
+// (with the period of the exception display) and the caption. An empty
+// function restores the real dialogs.
+using MessageHandler =
+    std::function<void(const std::string &text, const std::string &caption, MessageKind kind)>;
+void setMessageHandler(MessageHandler handler);
+
+// Runs an action; an error escaping it goes to the standard exception display.
+void runGuarded(const std::function<void()> &action);
+
+// Wraps an action for connecting to a signal: the result runs it guarded.
+template <typename F> auto guarded(F action) {
+    return [action = std::move(action)](auto &&...) { runGuarded(action); };
+}

@@ -1,0 +1,75 @@
+#include "platform/IntervalTimer.h"
+#include "support/MessageRecorder.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+TEST(IntervalTimer, TicksEveryIntervalUntilDisabled) {
+    IntervalTimer timer(nullptr, 20);
+    int ticks = 0;
+    timer.setHandler([&] { ++ticks; });
+    timer.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 2000));
+    timer.setEnabled(false);
+    const int stopped = ticks;
+    QTest::qWait(80);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST(IntervalTimer, ZeroIntervalNeverTicks) {
+    IntervalTimer timer(nullptr, 0);
+    int ticks = 0;
+    timer.setHandler([&] { ++ticks; });
+    timer.setEnabled(true);
+    EXPECT_FALSE(timer.isArmed());
+    QTest::qWait(50);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(IntervalTimer, SameValueKeepsThePeriodNewValueRestartsIt) {
+    IntervalTimer timer(nullptr, 300);
+    int ticks = 0;
+    timer.setHandler([&] { ++ticks; });
+    timer.setEnabled(true);
+    QTest::qWait(150);
+    timer.setInterval(300); // same value: the running period goes on
+    timer.setEnabled(true);
+    EXPECT_LE(timer.remaining(), 160);
+    timer.setInterval(400); // a new value counts from now
+    EXPECT_GT(timer.remaining(), 350);
+    timer.setEnabled(false);
+    timer.setEnabled(true); // off and on again also counts from now
+    EXPECT_GT(timer.remaining(), 350);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(IntervalTimer, LongIntervalsBeyondQTimersRange) {
+    IntervalTimer timer(nullptr, 1000);
+    timer.setHandler([] {});
+    timer.setInterval(4294967295u);
+    timer.setEnabled(true);
+    EXPECT_TRUE(timer.isArmed());
+    EXPECT_EQ(timer.interval(), 4294967295u);
+    EXPECT_GT(timer.remaining(), 4294960000LL);
+}
+
+TEST(IntervalTimer, HandlerErrorIsShownAndTheTimerGoesOn) {
+    MessageRecorder recorder;
+    IntervalTimer timer(nullptr, 10);
+    int ticks = 0;
+    timer.setHandler([&] {
+        ++ticks;
+        throw std::runtime_error("boom");
+    });
+    timer.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 2000));
+    ASSERT_GE(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messages[0].text, "boom.");
+    EXPECT_EQ(recorder.messages[0].caption, "Timer and Alarm Clock");
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Exception);
+    EXPECT_TRUE(timer.isArmed());
+}

@@ -1,7 +1,20 @@
+#include "app/AppWindows.h"
+#include "app/TMainForm.h"
+#include "platform/Dialogs.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Timer and Alarm Clock");
+    // The program ends when the main window closes, even while a secondary
+    // window is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    runGuarded([&] {
+        AppWindows windows;
+        QObject::connect(windows.mainForm.get(), &TMainForm::closed, &app, &QApplication::quit);
+        windows.mainForm->show();
+        QApplication::exec();
+    });
     return 0;
 }

@@ -33,5 +33,5 @@ void runGuarded(const std::function<void()> &action);
 
 // Wraps an action for connecting to a signal: the result runs it guarded.
 template <typename F> auto guarded(F action) {
-    return [action = std::move(action)](auto &&...) { runGuarded(action); };
+    return [action = std::move(action)]() { runGuarded(action); };
 }

@@ -1,0 +1,220 @@
+#include "app/TMainForm.h"
+
+#include "app/AppWindows.h"
+#include "options/TOptionsForm.h"
+#include "platform/Dialogs.h"
+#include "platform/SystemMetrics.h"
+#include "ui_TMainForm.h"
+#include "windows/TQuenAbout.h"
+#include "windows/TUserLogWindow.h"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+
+#include <cstdlib>
+
+namespace {
+// Controls whose text is larger than the window's 13-pixel font.
+void setPixelSize(QWidget *widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()), ShortTimer(this),
+      SecondsTimer(this, 1000), ClearTimer(this, 5000), AlarmTimer(this), ClockTimer(this, 1000),
+      SWTimer(this, 100), TRTimer(this, 1000) {
+    ui->setupUi(this);
+    setBlankCaptions();
+    applyFonts();
+    bindHandlers();
+    bindMenus();
+    bindTimers();
+    runGuarded([this] { Creator(); });
+}
+
+TMainForm::~TMainForm() {
+    runGuarded([this] { SaveIni(); });
+}
+
+// The layout file cannot hold a text made of blanks only: these labels start
+// with blanks so that they keep their height before anything is shown.
+void TMainForm::setBlankCaptions() {
+    ui->ShortLabel->setText("      ");
+    ui->SecondLabel->setText(" ");
+    ui->AlarmLabel->setText("  ");
+}
+
+void TMainForm::applyFonts() {
+    QFont font = this->font();
+    font.setPixelSize(13);
+    setFont(font);
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->StopLabel), static_cast<QWidget *>(ui->Button8),
+          static_cast<QWidget *>(ui->Button9), static_cast<QWidget *>(ui->StopLabel2),
+          static_cast<QWidget *>(ui->Button11), static_cast<QWidget *>(ui->PauseButton)})
+        setPixelSize(widget, 19);
+    setPixelSize(ui->ProjectBox, 16);
+}
+
+void TMainForm::bindHandlers() {
+    const auto bind = [this](QAbstractButton *button, void (TMainForm::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this,
+                guarded([this, handler] { (this->*handler)(); }));
+    };
+    bind(ui->Button1, &TMainForm::Sec20);
+    bind(ui->Button2, &TMainForm::Sec90);
+    bind(ui->Button3, &TMainForm::Min3);
+    bind(ui->Button4, &TMainForm::Min4);
+    bind(ui->Button10, &TMainForm::tenMinutes);
+    bind(ui->Button7, &TMainForm::Specified);
+}
+
+void TMainForm::bindMenus() {
+    const auto bind = [this](QAction *action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+                guarded([this, handler] { (this->*handler)(); }));
+    };
+    bind(ui->testTimersound1, &TMainForm::TestTimerSound);
+    bind(ui->testAlarmsound1, &TMainForm::TestAlarmSound);
+    bind(ui->eXit2, &TMainForm::AllDone);
+    bind(ui->Text24hour1, &TMainForm::text24);
+    bind(ui->Text12hour1, &TMainForm::Text12hour1Click);
+    bind(ui->RomanNumerals24hour1, &TMainForm::Roman24);
+    bind(ui->RomanNumerals12hour1, &TMainForm::Roman12);
+    bind(ui->Binary1, &TMainForm::Binary1Click);
+    bind(ui->Digits24hour1, &TMainForm::Digits24hour1Click);
+    bind(ui->Digits12hour1, &TMainForm::Digits12hour1Click);
+    bind(ui->Sounds1, &TMainForm::ShowOptions);
+    bind(ui->Warranty1, &TMainForm::Warrant);
+    bind(ui->Loganerrororcomment1, &TMainForm::UserLogger);
+    bind(ui->About1, &TMainForm::AboutMe);
+}
+
+void TMainForm::bindTimers() {
+    ShortTimer.setHandler([this] { BuzzEm(); });
+    SecondsTimer.setHandler([this] { SecondsDisplay(); });
+    ClearTimer.setHandler([this] { Clearing(); });
+}
+
+std::string TMainForm::configFolder() {
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        return config;
+    const char *home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.config";
+}
+
+void TMainForm::Creator() {
+    SWHours = SWMinutes = SWSeconds = SWTenths = 0;
+    TRSeconds = TRMinutes = TRHours = 0;
+    Paused = Recording = SWRunning = false;
+
+    WindowsDir = configFolder();
+
+    MediaPlayer1.setAutoSelect();
+    if (MediaPlayer1.Error() != 0)
+        showMessage("Media Player does not seem to be functioning", "Error");
+
+    // Options file: the two sound-file names are read here once the options
+    // store exists.
+
+    if (AlarmSoundFile.size() < 4) {
+        showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
+        return;
+    }
+    if (TimerSoundFile.size() < 4)
+        showMessage("No file set for the timer sound. Please set with the Options menu", "Warning");
+
+    ClockStyle = 1;
+
+    // Project database: opened here once the database layer exists.
+}
+
+void TMainForm::SaveIni() {
+    // Writes the two sound-file names back once the options store exists.
+}
+
+void TMainForm::CloseQ() {
+    // Stores an unfinished Time Record recording once the database exists.
+}
+
+void TMainForm::Closer() {
+    // Same test and store as CloseQ.
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+    runGuarded([this] { CloseQ(); });
+    runGuarded([this] { Closer(); });
+    event->accept();
+    emit closed();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    runGuarded([this] { Sizing(); });
+}
+
+void TMainForm::Sizing() {
+    const int width = frameGeometry().width();
+    const int height = frameGeometry().height();
+    QTabWidget *page = ui->Page1;
+    page->resize(width - page->x() - 2 * systemMetric(SM_CXFRAME, this) -
+                     2 * systemMetric(SM_CXDLGFRAME, this),
+                 height - page->y() - systemMetric(SM_CYMIN, this) -
+                     (systemMetric(SM_CYMENU, this) + 1) - 2 * systemMetric(SM_CXDLGFRAME, this));
+    ui->ClockEdit->resize(page->width() - 5, page->height() - 5);
+    QFont font = ui->ClockEdit->font();
+    font.setPointSize(std::max(1, ui->ClockEdit->width() / 30));
+    ui->ClockEdit->setFont(font);
+}
+
+void TMainForm::AllDone() {
+    close();
+}
+
+void TMainForm::ShowOptions() {
+    if (OptionsForm)
+        OptionsForm->show();
+}
+
+void TMainForm::AboutMe() {
+    if (QuenAbout)
+        QuenAbout->show();
+}
+
+void TMainForm::Warrant() {
+    showMessage(
+        "The program is unconditionally unwarranted. In particular, since you paid nothing, if "
+        "this thing wrecks your computer, your car, your stock portfolio or your relationships "
+        "you have absolutely no legal rights for compensation. Is that clear enough?",
+        "You got to be kidding!");
+}
+
+void TMainForm::UserLogger() {
+    if (UserLogWindow)
+        UserLogWindow->show();
+}
+
+void TMainForm::text24() {
+    ClockStyle = 0;
+}
+void TMainForm::Text12hour1Click() {
+    ClockStyle = 1;
+}
+void TMainForm::Roman24() {
+    ClockStyle = 2;
+}
+void TMainForm::Roman12() {
+    ClockStyle = 3;
+}
+void TMainForm::Binary1Click() {
+    ClockStyle = 4;
+}
+void TMainForm::Digits24hour1Click() {
+    ClockStyle = 5;
+}
+void TMainForm::Digits12hour1Click() {
+    ClockStyle = 6;
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "common/TimeDate.h"
+#include "platform/IntervalTimer.h"
+#include "platform/MediaPlayer.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace Ui {
+class TMainForm;
+}
+
+// The main window: five tabs (timer, alarm, stopwatch, time record, clock),
+// the menu bar, the seven interval timers and the media player, with the
+// window's data fields. Start-up, shut-down, resizing, the menu commands and
+// sound playback are defined in src/app; each tab's handlers live in the
+// folder of their feature. Fields and handlers are public, as the tabs'
+// handlers and the tests work on them directly.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Start-up, shut-down, layout and menu commands.
+    void Creator();
+    void SaveIni();
+    void CloseQ();
+    void Closer();
+    void Sizing();
+    void AllDone();
+    void ShowOptions();
+    void AboutMe();
+    void Warrant();
+    void UserLogger();
+
+    // Sound playback and speaker unmute.
+    void UnmuteSpeakers();
+    void PlaySoundFile(const std::string &file);
+    void PlaySoundFileUnguarded(const std::string &file);
+    void TestTimerSound();
+    void TestAlarmSound();
+
+    // Countdown (Timer tab).
+    void Sec20();
+    void Sec90();
+    void Min3();
+    void Min4();
+    void tenMinutes();
+    void Specified();
+    void StartCountdown(int64_t seconds);
+    void SecondsDisplay();
+    void BuzzEm();
+    void Clearing();
+
+    // Clock style menu commands: each only sets ClockStyle.
+    void text24();
+    void Text12hour1Click();
+    void Roman24();
+    void Roman12();
+    void Binary1Click();
+    void Digits24hour1Click();
+    void Digits12hour1Click();
+
+    // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
+    static std::string configFolder();
+
+    std::unique_ptr<Ui::TMainForm> ui;
+
+    IntervalTimer ShortTimer;
+    IntervalTimer SecondsTimer;
+    IntervalTimer ClearTimer;
+    IntervalTimer AlarmTimer;
+    IntervalTimer ClockTimer;
+    IntervalTimer SWTimer;
+    IntervalTimer TRTimer;
+
+    MediaPlayer MediaPlayer1;
+
+    std::string WindowsDir;
+    int32_t SecondsLeft = 0;
+    uint32_t SWHours = 0;
+    uint32_t SWMinutes = 0;
+    uint32_t SWSeconds = 0;
+    uint32_t SWTenths = 0;
+    uint32_t TRSeconds = 0;
+    uint32_t TRMinutes = 0;
+    uint32_t TRHours = 0;
+    TimeDate AlarmTime;
+    TimeDate TRStart;
+    TimeDate ClockNow;
+    bool SWRunning = false;
+    bool Recording = false;
+    bool Paused = false;
+    std::string AlarmSoundFile;
+    std::string TimerSoundFile;
+    int32_t ProjectId = 0;
+    int8_t ClockStyle = 0;
+
+signals:
+    // The main window has closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void setBlankCaptions();
+    void applyFonts();
+    void bindHandlers();
+    void bindMenus();
+    void bindTimers();
+};

@@ -1,0 +1,39 @@
+#include "timers/CountdownRules.h"
+
+#include "common/Text.h"
+
+std::optional<int64_t> parseCountdownEntry(const std::string &entry) {
+    const std::string text = trimText(entry);
+    size_t separator = text.find(':');
+    if (separator == std::string::npos)
+        separator = text.find(' ');
+    if (separator == std::string::npos)
+        separator = text.find('.');
+
+    std::optional<int> seconds = 0;
+    std::string minutesText = text;
+    if (separator != std::string::npos) {
+        seconds = tryStrToInt(text.substr(separator + 1, 1000));
+        minutesText = text.substr(0, separator);
+    }
+    if (!seconds)
+        return std::nullopt;
+    const std::optional<int> minutes = tryStrToInt(minutesText);
+    if (!minutes)
+        return std::nullopt;
+    return static_cast<int64_t>(*minutes) * 60 + *seconds;
+}
+
+std::string countdownText(int32_t secondsLeft) {
+    const int32_t minutes = secondsLeft / 60;
+    const int32_t seconds = secondsLeft % 60;
+    if (minutes > 0)
+        return " " + std::to_string(minutes) + " min " + std::to_string(seconds) + " sec ";
+    return " " + std::to_string(seconds) + " sec ";
+}
+
+uint32_t countdownInterval(int64_t seconds) {
+    if (seconds <= 0 || seconds > int64_t{0xFFFFFFFF} / 1000)
+        return 0;
+    return static_cast<uint32_t>(seconds * 1000);
+}

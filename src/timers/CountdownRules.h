@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The countdown's rules that need no window.
+
+// Reads a typed duration: minutes and seconds split at the first ":", else the
+// first blank, else the first "."; without a separator the whole text is
+// minutes. Both parts go through the strict integer conversion and have no
+// range limits ("1:75" is 135 s, "2:-30" is 90 s). Empty when either part is
+// not a number.
+std::optional<int64_t> parseCountdownEntry(const std::string &text);
+
+// The time-left label: " <m> min <s> sec " when more than a minute is left,
+// else " <s> sec "; negative counts show their negative remainder.
+std::string countdownText(int32_t secondsLeft);
+
+// The end timer's interval for a countdown of that many seconds. A duration
+// that is not positive, or whose milliseconds do not fit the timer's unsigned
+// 32-bit range (about 49.7 days), gets 0: such a countdown never ends by
+// itself, it counts on until another one is started.
+uint32_t countdownInterval(int64_t seconds);

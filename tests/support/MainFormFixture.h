@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/TMainForm.h"
+#include "support/FakeMixer.h"
+#include "support/MessageRecorder.h"
+#include "support/TempDir.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+// A main window started in a temporary configuration folder and current
+// directory, with recorded message boxes and one sound card that unmutes.
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("XDG_CONFIG_HOME", config.path().toUtf8().constData(), 1);
+        setenv("SDL_DISKAUDIOFILE", cwd.file("audio.raw").c_str(), 1);
+        setSystemMixer(&mixer);
+    }
+    void TearDown() override {
+        form.reset();
+        setSystemMixer(nullptr);
+    }
+
+    TMainForm &startForm() {
+        form = std::make_unique<TMainForm>();
+        return *form;
+    }
+
+    template <typename T> T *widget(const char *name) { return form->findChild<T *>(name); }
+
+    TempCurrentDir cwd;
+    QTemporaryDir config;
+    MessageRecorder messages;
+    FakeMixerSystem mixer{{FakeDevice{true, true, {FakeLine{LineType::Speakers}}, 0, 0}}};
+    std::unique_ptr<TMainForm> form;
+};

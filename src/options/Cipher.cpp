@@ -1,0 +1,72 @@
+#include "options/Cipher.h"
+
+#include <algorithm>
+#include <cstring>
+
+Cipher::Cipher(std::string_view key) {
+    unsigned char bytes[DES_KEY_SIZE] = {};
+    std::memcpy(bytes, key.data(), std::min(key.size(), sizeof bytes));
+    // Nettle reports weak keys but still derives their schedule, and DES with a
+    // weak key is still DES; the file format has no reason to refuse them.
+    des_set_key(&m_schedule, bytes);
+}
+
+Cipher::~Cipher() {
+    // The schedule is derived from the user's key; don't leave it behind.
+    volatile unsigned char *p = reinterpret_cast<volatile unsigned char *>(&m_schedule);
+    for (size_t i = 0; i < sizeof m_schedule; ++i)
+        p[i] = 0;
+}
+
+void Cipher::cryptBlock(unsigned char *block, Direction direction) const {
+    if (direction == Direction::Encipher)
+        des_encrypt(&m_schedule, BlockSize, block, block);
+    else
+        des_decrypt(&m_schedule, BlockSize, block, block);
+}
+
+size_t Cipher::paddedLength(size_t count) {
+    if (count == 0)
+        return BlockSize;
+    return (count + BlockSize - 1) / BlockSize * BlockSize;
+}
+
+size_t Cipher::encrypt(unsigned char *out, const unsigned char *in, size_t count) const {
+    const size_t length = paddedLength(count);
+    for (size_t offset = 0; offset < length; offset += BlockSize) {
+        unsigned char block[BlockSize] = {};
+        const size_t taken = offset < count ? std::min(BlockSize, count - offset) : 0;
+        if (taken > 0)
+            std::memcpy(block, in + offset, taken);
+        cryptBlock(block, Direction::Encipher);
+        std::memcpy(out + offset, block, BlockSize);
+    }
+    return length;
+}
+
+bool Cipher::decrypt(unsigned char *out, const unsigned char *in, size_t count) const {
+    if (count % BlockSize != 0)
+        return false;
+    for (size_t offset = 0; offset < count; offset += BlockSize) {
+        unsigned char block[BlockSize];
+        std::memcpy(block, in + offset, BlockSize);
+        cryptBlock(block, Direction::Decipher);
+        std::memcpy(out + offset, block, BlockSize);
+    }
+    return true;
+}
+
+std::string Cipher::encrypt(std::string_view plain) const {
+    std::string out(paddedLength(plain.size()), '\0');
+    encrypt(reinterpret_cast<unsigned char *>(out.data()),
+            reinterpret_cast<const unsigned char *>(plain.data()), plain.size());
+    return out;
+}
+
+bool Cipher::decrypt(std::string_view cipherText, std::string &plain) const {
+    if (cipherText.size() % BlockSize != 0)
+        return false;
+    plain.assign(cipherText.size(), '\0');
+    return decrypt(reinterpret_cast<unsigned char *>(plain.data()),
+                   reinterpret_cast<const unsigned char *>(cipherText.data()), cipherText.size());
+}

@@ -1,0 +1,246 @@
+#include "options/LineData.h"
+
+#include "options/Cipher.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int openRetrying(const char *path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path, flags, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+bool readAll(int fd, char *data, size_t size, size_t &done) {
+    done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string folderOf(const std::string &path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A fresh account may not have its configuration folder yet.
+void makeFolders(const std::string &folder) {
+    for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (!part.empty())
+            ::mkdir(part.c_str(), 0700);
+        if (slash == std::string::npos)
+            break;
+    }
+}
+
+// A file kept elsewhere behind a symbolic link is replaced where it really
+// lies, so the link survives the rewrite.
+std::string resolvedTarget(const std::string &path) {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr)
+        return path;
+    return resolved;
+}
+
+void syncFolder(const std::string &folder) {
+    const int fd = openRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// The new content goes to a file beside the old one and is renamed over it
+// only once it is complete on disk, so a crash or a full disk while writing
+// never leaves a truncated options file behind.
+bool replaceFile(const std::string &path, std::string_view bytes) {
+    const std::string target = resolvedTarget(path);
+    const std::string folder = folderOf(target);
+    makeFolders(folder);
+    const std::string temporary = LineData::temporaryName(target);
+    const int fd = openRetrying(temporary.c_str(),
+                                O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        return false;
+    struct stat old;
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+} // namespace
+
+LineData::LineData(const std::string &fileName) : m_fileName(fileName) {}
+
+LineData::~LineData() {
+    if (m_open && !m_reading)
+        close();
+}
+
+bool LineData::setKey(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    if (text.size() < KeyLength)
+        return false;
+    m_key.assign(text.substr(0, KeyLength));
+    return true;
+}
+
+std::string LineData::temporaryName(const std::string &path) {
+    return path + "." + std::to_string(::getpid()) + ".tmp";
+}
+
+void LineData::open(bool forReading) {
+    if (m_open)
+        close();
+    m_reading = forReading;
+    m_open = true;
+    m_buffer.clear();
+    m_position = 0;
+    m_size = 0;
+    if (forReading) {
+        load();
+    } else {
+        m_buffer.assign(WriteCapacity, '\0');
+        m_size = WriteCapacity;
+    }
+}
+
+void LineData::load() {
+    // Non-blocking, so that a FIFO under the name cannot hang the program;
+    // only regular files are read.
+    const int fd = openRetrying(m_fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<unsigned long long>(info.st_size) > ReadLimit) {
+        ::close(fd);
+        return;
+    }
+    std::string data(static_cast<size_t>(info.st_size), '\0');
+    size_t got = 0;
+    const bool ok = readAll(fd, data.data(), data.size(), got);
+    ::close(fd);
+    if (!ok)
+        return;
+    data.resize(got);
+    m_buffer = std::move(data);
+    m_size = got;
+    if (hasKey())
+        decipherLoaded();
+}
+
+void LineData::decipherLoaded() {
+    const std::string data = std::move(m_buffer);
+    m_buffer.clear();
+    m_size = 0;
+    // Whatever the first line holds is dropped: the header is not checked.
+    size_t start = data.find('\r');
+    if (start == std::string::npos)
+        return;
+    ++start;
+    if (start < data.size() && data[start] == '\n')
+        ++start;
+    std::string plain;
+    if (!Cipher(m_key).decrypt(std::string_view(data).substr(start), plain))
+        return;
+    m_buffer = std::move(plain);
+    m_size = m_buffer.size();
+}
+
+bool LineData::getLine(std::string &line) {
+    if (!m_open || !m_reading || m_position >= m_size)
+        return false;
+    line.clear();
+    while (m_position < m_size) {
+        if (m_buffer[m_position] == '\r' && m_position + 1 < m_size &&
+            m_buffer[m_position + 1] == '\n') {
+            m_position += 2;
+            break;
+        }
+        line.push_back(m_buffer[m_position]);
+        ++m_position;
+    }
+    return true;
+}
+
+bool LineData::putLine(const std::string &line) {
+    if (!m_open || m_reading)
+        return false;
+    if (line.size() + 2 > WriteCapacity - m_position)
+        return false;
+    m_buffer.replace(m_position, line.size(), line);
+    m_position += line.size();
+    m_buffer[m_position++] = '\r';
+    m_buffer[m_position++] = '\n';
+    return true;
+}
+
+bool LineData::close() {
+    if (!m_open)
+        return true;
+    const bool written = m_reading || flush();
+    m_open = false;
+    m_buffer.clear();
+    m_buffer.shrink_to_fit();
+    m_position = 0;
+    m_size = 0;
+    return written;
+}
+
+std::string LineData::fileBytes() const {
+    const std::string_view text(m_buffer.data(), m_position);
+    if (!hasKey())
+        return std::string(text);
+    // The filler completing the last block is zero bytes: no "=", so a reader
+    // takes it for a last line without an entry.
+    return std::string(EncryptedHeader) + Cipher(m_key).encrypt(text);
+}
+
+bool LineData::flush() {
+    if (!m_open || m_reading || m_position == 0)
+        return true;
+    return replaceFile(m_fileName, fileBytes());
+}

@@ -1,0 +1,77 @@
+#include "timers/AlarmRules.h"
+
+#include "common/Text.h"
+
+#include <limits>
+
+namespace {
+// The minutes text is cut to this many characters before conversion.
+constexpr size_t MaxMinutesText = 1000;
+} // namespace
+
+std::optional<AlarmEntry> parseAlarmEntry(const std::string &typed) {
+    std::string text = trimText(typed);
+
+    // Whatever follows the last morning/afternoon letter is ignored, so that
+    // "am", "a.m." and "PM" all read alike.
+    bool afternoon = false;
+    const size_t letter = text.find_last_of("AaPp");
+    if (letter != std::string::npos) {
+        afternoon = text[letter] == 'P' || text[letter] == 'p';
+        text = trimText(text.substr(0, letter));
+    }
+
+    size_t separator = text.find(':');
+    if (separator == std::string::npos)
+        separator = text.find(' ');
+    if (separator == std::string::npos)
+        separator = text.find('.');
+
+    std::optional<int> hours;
+    std::optional<int> minutes;
+    if (separator == std::string::npos) {
+        hours = tryStrToInt(text);
+        minutes = 0;
+    } else {
+        hours = tryStrToInt(text.substr(0, separator));
+        minutes = tryStrToInt(text.substr(separator + 1, MaxMinutesText));
+    }
+    if (!hours || !minutes)
+        return std::nullopt;
+
+    // Only hours 0-11 move to the afternoon; the morning letter changes
+    // nothing, so "12:15 AM" is a quarter past noon.
+    if (afternoon && static_cast<unsigned>(*hours) < 12u)
+        *hours += 12;
+    return AlarmEntry{*hours, *minutes};
+}
+
+AlarmArming alarmArming(const TimeDate &now, int hours, int minutes) {
+    const auto hour = static_cast<int16_t>(hours);
+    const auto minute = static_cast<int16_t>(minutes);
+
+    AlarmArming arming;
+    arming.alarmTime = TimeDate(now.year, now.month, now.day, hour, minute, 0, 0);
+    if (arming.alarmTime.IsBefore(now)) {
+        arming.alarmTime =
+            TimeDate(now.year, now.month, static_cast<int16_t>(now.day + 1), hour, minute, 0, 0);
+    }
+
+    // Both counts may have wrapped past 2^31; their difference is exact when
+    // taken modulo 2^32.
+    const uint32_t difference = static_cast<uint32_t>(arming.alarmTime.SecondCount()) -
+                                static_cast<uint32_t>(now.SecondCount());
+    arming.delaySeconds = static_cast<int32_t>(difference);
+
+    // An interval of 0 never ticks, and a wrapped product would ring at an
+    // arbitrary time, so the milliseconds are clamped to what the timer can do.
+    const int64_t milliseconds = int64_t{arming.delaySeconds} * 1000;
+    constexpr int64_t longest = std::numeric_limits<uint32_t>::max();
+    if (milliseconds < 1)
+        arming.intervalMs = 1;
+    else if (milliseconds > longest)
+        arming.intervalMs = std::numeric_limits<uint32_t>::max();
+    else
+        arming.intervalMs = static_cast<uint32_t>(milliseconds);
+    return arming;
+}

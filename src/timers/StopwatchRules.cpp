@@ -1,0 +1,39 @@
+#include "timers/StopwatchRules.h"
+
+namespace {
+std::string twoDigits(uint32_t value) {
+    std::string text = std::to_string(value);
+    return text.size() == 1 ? "0" + text : text;
+}
+} // namespace
+
+void stopwatchTick(StopwatchCount &count) {
+    ++count.tenths;
+    if (count.tenths > 9) {
+        ++count.seconds;
+        count.tenths = 0;
+    }
+    if (count.seconds > 59) {
+        ++count.minutes;
+        count.seconds = 0;
+    }
+    if (count.minutes > 59) {
+        ++count.hours;
+        count.minutes = 0;
+    }
+}
+
+std::string stopwatchText(const StopwatchCount &count) {
+    std::string text;
+    if (count.hours != 0)
+        text = std::to_string(count.hours) + ":";
+    return text + twoDigits(count.minutes) + ":" + twoDigits(count.seconds) + "." +
+           std::to_string(count.tenths);
+}
+
+void stopwatchClear(StopwatchCount &count) {
+    count.hours = 0;
+    count.minutes = 0;
+    count.seconds = 0;
+    count.tenths = UINT32_MAX;
+}

@@ -1,4 +1,5 @@
 #include "platform/MediaPlayer.h"
+#include "platform/QuietAlsa.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -143,6 +144,7 @@ bool MediaPlayer::openDevice() {
     // no longer end when asked to.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "chimeral");
+    QuietAlsa quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {

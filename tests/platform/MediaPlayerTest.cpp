@@ -1,0 +1,259 @@
+#include "platform/MediaPlayer.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void putLE(std::string &out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+void putBE(std::string &out, uint32_t value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// A mono 16-bit sine tone.
+std::string sineWave(double seconds, double frequency = 440.0) {
+    const uint32_t rate = 22050;
+    const auto samples = static_cast<uint32_t>(seconds * rate);
+    std::string data;
+    for (uint32_t i = 0; i < samples; ++i)
+        putLE(data,
+              static_cast<uint16_t>(
+                  static_cast<int16_t>(12000 * std::sin(2 * M_PI * frequency * i / rate))),
+              2);
+    std::string file = "RIFF";
+    putLE(file, 36 + static_cast<uint32_t>(data.size()), 4);
+    file += "WAVEfmt ";
+    putLE(file, 16, 4);
+    putLE(file, 1, 2); // PCM
+    putLE(file, 1, 2); // mono
+    putLE(file, rate, 4);
+    putLE(file, rate * 2, 4);
+    putLE(file, 2, 2);
+    putLE(file, 16, 2);
+    file += "data";
+    putLE(file, static_cast<uint32_t>(data.size()), 4);
+    return file + data;
+}
+
+// A single-track MIDI file: a piano chord held for about a second.
+std::string midiChord() {
+    const unsigned char events[] = {
+        0x00, 0xC0, 0x00,          // piano
+        0x00, 0x90, 60,   100,     // note on C
+        0x00, 0x90, 64,   100,     // E
+        0x00, 0x90, 67,   100,     // G
+        0x81, 0x40, 0x80, 60,   0, // 192 ticks later: notes off
+        0x00, 0x80, 64,   0,       //
+        0x00, 0x80, 67,   0,       //
+        0x00, 0xFF, 0x2F, 0x00,    // end of track
+    };
+    std::string file = "MThd";
+    putBE(file, 6, 4);
+    putBE(file, 0, 2);  // format 0
+    putBE(file, 1, 2);  // one track
+    putBE(file, 96, 2); // ticks per quarter note
+    file += "MTrk";
+    putBE(file, sizeof events, 4);
+    file.append(reinterpret_cast<const char *>(events), sizeof events);
+    return file;
+}
+
+// Each test gets its own folder and its own disk-audio output file.
+class MediaPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        output = file("output.raw");
+        setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    }
+    void TearDown() override { unsetenv("SDL_DISKAUDIOFILE"); }
+
+    std::string file(const std::string &name) const {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
+    std::string write(const std::string &name, const std::string &content) const {
+        const std::string path = file(name);
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    // The 16-bit samples the disk driver has written so far.
+    std::vector<int16_t> samples() const {
+        std::ifstream in(output, std::ios::binary);
+        std::vector<int16_t> result;
+        int16_t sample;
+        while (in.read(reinterpret_cast<char *>(&sample), sizeof sample))
+            result.push_back(sample);
+        return result;
+    }
+    static bool audible(const std::vector<int16_t> &samples, size_t from = 0) {
+        for (size_t i = from; i < samples.size(); ++i)
+            if (std::abs(samples[i]) > 300)
+                return true;
+        return false;
+    }
+    bool becomesAudible(size_t from = 0) const {
+        return QTest::qWaitFor([&] { return audible(samples(), from); }, 4000);
+    }
+
+    QTemporaryDir dir;
+    std::string output;
+};
+
+TEST_F(MediaPlayerTest, WaveAndMidiFilesPlay) {
+    const struct {
+        const char *name;
+        std::string content;
+    } sounds[] = {{"tone.wav", sineWave(0.5)}, {"chord.mid", midiChord()}};
+    for (const auto &sound : sounds) {
+        SCOPED_TRACE(sound.name);
+        MediaPlayer player;
+        player.setAutoSelect();
+        player.Wait = false;
+        player.FileName = write(sound.name, sound.content);
+        ASSERT_NO_THROW(player.Open());
+        EXPECT_EQ(player.Error(), 0);
+        EXPECT_FALSE(audible(samples())) << "nothing plays before Play";
+        player.Play();
+        EXPECT_EQ(player.Error(), 0);
+        EXPECT_TRUE(becomesAudible());
+    }
+}
+
+TEST_F(MediaPlayerTest, FailedOpensThrowTheErrorText) {
+    const struct {
+        const char *what;
+        std::string fileName;
+        int code;
+    } cases[] = {
+        {"missing file", file("missing.wav"), MediaPlayer::FileNotFound},
+        {"missing folder", file("nowhere/tone.wav"), MediaPlayer::FileNotFound},
+        {"empty name", "", MediaPlayer::NoFileName},
+        {"text file", write("notes.wav", "This is not a sound at all.\r\n"),
+         MediaPlayer::InvalidFile},
+        {"empty file", write("empty.mid", ""), MediaPlayer::InvalidFile},
+        {"folder", dir.path().toStdString(), MediaPlayer::InvalidFile},
+    };
+    for (const auto &test : cases) {
+        SCOPED_TRACE(test.what);
+        MediaPlayer player;
+        player.FileName = test.fileName;
+        try {
+            player.Open();
+            ADD_FAILURE() << "open did not fail";
+        } catch (const MediaError &error) {
+            EXPECT_EQ(player.Error(), test.code);
+            EXPECT_EQ(error.code(), test.code);
+            EXPECT_EQ(error.what(), player.ErrorMessage());
+            EXPECT_NE(player.ErrorMessage(), "Unknown error code");
+        }
+        player.Play(); // nothing is open: a result code, no exception
+        EXPECT_EQ(player.Error(), MediaPlayer::NotOpen);
+    }
+}
+
+TEST_F(MediaPlayerTest, SetAutoSelectKeepsTheLastResult) {
+    MediaPlayer player;
+    player.Play();
+    ASSERT_EQ(player.Error(), MediaPlayer::NotOpen);
+    player.setAutoSelect();
+    EXPECT_TRUE(player.autoSelect());
+    EXPECT_EQ(player.Error(), MediaPlayer::NotOpen);
+}
+
+TEST(MediaPlayerErrorText, EveryCodeHasItsOwnTextAndOthersAreUnknown) {
+    std::vector<std::string> texts;
+    for (int code = MediaPlayer::Success; code <= MediaPlayer::PlayFailed; ++code) {
+        const std::string text = MediaPlayer::errorText(code);
+        EXPECT_NE(text, "Unknown error code") << code;
+        for (const auto &other : texts)
+            EXPECT_NE(text, other) << code;
+        texts.push_back(text);
+    }
+    EXPECT_EQ(MediaPlayer::errorText(-1), "Unknown error code");
+    EXPECT_EQ(MediaPlayer::errorText(MediaPlayer::PlayFailed + 1), "Unknown error code");
+    EXPECT_EQ(MediaPlayer::errorText(263), "Unknown error code");
+}
+
+// Opening the next file cuts off the sound still playing, whether the new file
+// opens or not; the new one then plays.
+TEST_F(MediaPlayerTest, OpeningAnotherFileStopsTheSoundStillPlaying) {
+    const std::string longTone = write("long.wav", sineWave(3.0));
+    const std::string shortTone = write("short.wav", sineWave(0.5, 880.0));
+    for (const std::string &next : {shortTone, file("missing.wav")}) {
+        SCOPED_TRACE(next);
+        MediaPlayer player;
+        player.FileName = longTone;
+        player.Open();
+        player.Play();
+        ASSERT_TRUE(becomesAudible());
+
+        player.FileName = next;
+        try {
+            player.Open();
+        } catch (const MediaError &) {
+        }
+        // Give the device a few buffers to drain, then expect silence although
+        // the long tone had seconds left.
+        QTest::qWait(300);
+        const size_t cut = samples().size();
+        QTest::qWait(300);
+        const auto after = samples();
+        ASSERT_GT(after.size(), cut + 2000) << "the device stopped writing";
+        EXPECT_FALSE(audible(after, cut));
+
+        if (player.Error() == 0) {
+            player.Play();
+            EXPECT_TRUE(becomesAudible(after.size()));
+        }
+    }
+}
+
+// Without a usable audio output, opening fails like any other open and the
+// player stays usable.
+TEST_F(MediaPlayerTest, NoAudioDeviceIsAnOpenFailure) {
+    const std::string tone = write("tone.wav", sineWave(0.2));
+    const char *previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = previous ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        MediaPlayer player;
+        player.FileName = tone;
+        EXPECT_THROW(player.Open(), MediaError);
+        EXPECT_EQ(player.Error(), MediaPlayer::NoAudioDevice);
+        player.Play();
+        EXPECT_EQ(player.Error(), MediaPlayer::NotOpen);
+        // A missing file is still told apart from a missing device.
+        player.FileName = file("missing.wav");
+        EXPECT_THROW(player.Open(), MediaError);
+        EXPECT_EQ(player.Error(), MediaPlayer::FileNotFound);
+    }
+    if (previous)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+
+    // Once a device is there again, the next player opens it.
+    MediaPlayer player;
+    player.FileName = tone;
+    EXPECT_NO_THROW(player.Open());
+    player.Play();
+    EXPECT_EQ(player.Error(), 0);
+    EXPECT_TRUE(becomesAudible());
+}
+
+} // namespace

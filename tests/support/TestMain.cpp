@@ -4,13 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <unistd.h>
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "disk", 0);
+    const std::string audioFile =
+        QDir::tempPath().toStdString() + "/chimeral-test-" + std::to_string(getpid()) + ".raw";
+    setenv("SDL_DISKAUDIOFILE", audioFile.c_str(), 0);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Timer and Alarm Clock");
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    std::remove(audioFile.c_str());
+    return result;
 }

@@ -27,6 +27,7 @@ TMainForm::TMainForm(QWidget *parent)
       SecondsTimer(this, 1000), ClearTimer(this, 5000), AlarmTimer(this), ClockTimer(this, 1000),
       SWTimer(this, 100), TRTimer(this, 1000) {
     ui->setupUi(this);
+    move(187, 178);
     setBlankCaptions();
     applyFonts();
     bindHandlers();

@@ -53,12 +53,6 @@ TEST_F(ProjectDatabaseStart, ProjectListComesFromTheStoredNames) {
     EXPECT_EQ(projectList(), QStringList({"Alpha", "Beta"})) << "a name that is not text ends it";
     EXPECT_EQ(w.ui->ProjectBox->currentText(), "") << "the list fills without choosing";
     expectDates(w, "2017", "1", "1");
-
-    form.reset();
-    execute({"delete from projects where id = 3"});
-    auto &again = startWithDatabase();
-    EXPECT_EQ(projectList(), QStringList({"Alpha", "Beta", "Gamma"}));
-    expectDates(again, "2024", "3", "15");
 }
 
 TEST_F(ProjectDatabaseStart, MissingLibraryLeavesAnEmptyFileAndNothingToRecordIn) {

@@ -2,14 +2,9 @@
 #include "projects/ProjectSql.h"
 #include "projects/TimeRecordRules.h"
 
-#include "support/TempDir.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 TEST(ProjectSql, TextsByteForByte) {
     struct Case {
@@ -43,44 +38,6 @@ TEST(ProjectSql, TextsByteForByte) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.built, c.expected);
-}
-
-TEST(ProjectSql, DatabaseFileIsCreatedOnlyWhenMissing) {
-    TempCurrentDir dir;
-    ASSERT_TRUE(createDatabaseFileIfMissing(ProjectDatabaseName));
-    ASSERT_TRUE(std::filesystem::exists(dir.file("chimeral.db")));
-    EXPECT_EQ(std::filesystem::file_size(dir.file("chimeral.db")), 0u);
-
-    std::ofstream(dir.file("chimeral.db"), std::ios::binary) << "kept";
-    EXPECT_FALSE(createDatabaseFileIfMissing(ProjectDatabaseName));
-    std::stringstream content;
-    content << std::ifstream(dir.file("chimeral.db"), std::ios::binary).rdbuf();
-    EXPECT_EQ(content.str(), "kept");
-
-    std::filesystem::permissions(dir.file("chimeral.db"), std::filesystem::perms::none);
-    EXPECT_FALSE(createDatabaseFileIfMissing(ProjectDatabaseName)) << "unreadable, still there";
-}
-
-TEST(TimeRecordRules, MinutesWorkedRoundsFromThirtyOneSeconds) {
-    struct Case {
-        uint32_t hours, minutes, seconds;
-        int64_t expected;
-    };
-    const Case cases[] = {
-        {0, 0, 0, 0},
-        {0, 0, 30, 0},
-        {0, 0, 31, 1},
-        {0, 0, 59, 1},
-        {0, 1, 30, 1},
-        {0, 2, 10, 2},
-        {1, 0, 0, 60},
-        {1, 2, 40, 63},
-        {100000, 0, 0, 6000000},
-        {UINT32_MAX, 59, 59, int64_t{UINT32_MAX} * 60 + 60},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(minutesWorked(c.hours, c.minutes, c.seconds), c.expected)
-            << c.hours << " h " << c.minutes << " min " << c.seconds << " s";
 }
 
 TEST(TimeRecordRules, ElapsedTextPadsMinutesAndSecondsOnly) {

@@ -71,6 +71,11 @@ void TMainForm::bindHandlers() {
     bind(ui->Button4, &TMainForm::Min4);
     bind(ui->Button10, &TMainForm::tenMinutes);
     bind(ui->Button7, &TMainForm::Specified);
+    bind(ui->Button11, &TMainForm::ProjectClick);
+    bind(ui->PauseButton, &TMainForm::Pauser);
+    bind(ui->Button13, &TMainForm::GetMinutes);
+    bind(ui->Button14, &TMainForm::ShowSchema);
+    bind(ui->Button12, &TMainForm::StartClient);
 }
 
 void TMainForm::bindMenus() {
@@ -98,6 +103,7 @@ void TMainForm::bindTimers() {
     ShortTimer.setHandler([this] { BuzzEm(); });
     SecondsTimer.setHandler([this] { SecondsDisplay(); });
     ClearTimer.setHandler([this] { Clearing(); });
+    TRTimer.setHandler([this] { RecordSecond(); });
 }
 
 std::string TMainForm::configFolder() {
@@ -130,19 +136,23 @@ void TMainForm::Creator() {
 
     ClockStyle = 1;
 
-    // Project database: opened here once the database layer exists.
+    openProjectDatabase();
 }
 
 void TMainForm::SaveIni() {
     // Writes the two sound-file names back once the options store exists.
 }
 
+// A recording still counting, or paused, is stored as the window closes.
 void TMainForm::CloseQ() {
-    // Stores an unfinished Time Record recording once the database exists.
+    if (TRHours || TRMinutes || TRSeconds)
+        RecordTime();
 }
 
+// CloseQ has zeroed the counters, so this stores only what was counted since.
 void TMainForm::Closer() {
-    // Same test and store as CloseQ.
+    if (TRHours || TRMinutes || TRSeconds)
+        RecordTime();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

@@ -3,6 +3,7 @@
 #include "common/TimeDate.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MediaPlayer.h"
+#include "projects/SQLite.h"
 
 #include <QMainWindow>
 
@@ -65,6 +66,25 @@ public:
     void Binary1Click();
     void Digits24hour1Click();
     void Digits12hour1Click();
+
+    // Project database and Time Record tab.
+    void openProjectDatabase();
+    bool fillProjectList();
+    void appendProjectName(const std::string &name);
+    bool projectDatabaseOpen() const;
+    void reportNoDatabase();
+    bool ExecuteCommand(const std::string &sql);
+    int QueryNumber(const std::string &sql);
+    int32_t NewProject();
+    void LookupProject();
+    void RecordTime();
+    void ProjectClick();
+    void RecordSecond();
+    void Pauser();
+    void GetMinutes();
+    void ShowSchema();
+    void StartClient();
+    std::unique_ptr<SQLite> Database;
 
     // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
     static std::string configFolder();

@@ -1,0 +1,168 @@
+// The project database: the start-up step that creates, opens and lists it,
+// and the operations that look up projects and store recorded time.
+#include "app/TMainForm.h"
+
+#include "common/Text.h"
+#include "platform/Dialogs.h"
+#include "projects/ProjectSql.h"
+#include "projects/TimeRecordRules.h"
+#include "ui_TMainForm.h"
+
+#include <limits>
+
+void TMainForm::openProjectDatabase() {
+    const bool isNew = createDatabaseFileIfMissing(ProjectDatabaseName);
+    Database = std::make_unique<SQLite>();
+    if (Database->Status() != 0) {
+        showMessage("Could not attach to SQLite DLL. " + Database->ErrorText(), "Oops");
+        return;
+    }
+    if (!Database->Open(ProjectDatabaseName, false)) {
+        showMessage("Could not open database file. " + Database->ErrorText(), "Oops");
+        Database.reset();
+    } else {
+        if (isNew && !Database->Execute(CreateProjectsTableSql)) {
+            showMessage("Could not create projects table. ", "Initialization error");
+            return;
+        }
+        if (isNew && !Database->Execute(CreateTimesTableSql)) {
+            showMessage("Could not create times table. ", "Initialization error");
+            return;
+        }
+        if (!fillProjectList())
+            return;
+    }
+    // Get Minutes Since starts at today.
+    TRStart.SetNow();
+    ui->YearEdit->setText(QString::number(TRStart.Year()));
+    ui->MonthEdit->setText(QString::number(TRStart.Month()));
+    ui->DayEdit->setText(QString::number(TRStart.Day()));
+}
+
+// False when a stored name is not text: start-up ends there.
+bool TMainForm::fillProjectList() {
+    std::unique_ptr<SQLite_Cursor> names(Database->Query(ListProjectNamesSql));
+    if (!names) {
+        showMessage("Error in query. " + Database->ErrorText(), "Oops");
+        return true;
+    }
+    while (names->MoreRows() && names->Next()) {
+        if (names->ColumnType(0) != SQLite_Cursor::Text)
+            return false;
+        appendProjectName(names->ColumnText(0));
+    }
+    return true;
+}
+
+// An editable box shows its first item as soon as it gets one; what the user
+// typed, or the empty text at start-up, must stay.
+void TMainForm::appendProjectName(const std::string &name) {
+    QComboBox *box = ui->ProjectBox;
+    const QString typed = box->currentText();
+    const bool noneChosen = box->currentIndex() < 0;
+    box->addItem(QString::fromStdString(name));
+    if (noneChosen) {
+        box->setCurrentIndex(-1);
+        box->setEditText(typed);
+    }
+}
+
+// The object is kept after the library failed to load, but it was never
+// opened then: only an Open gives it a URI, and a failed Open drops it.
+bool TMainForm::projectDatabaseOpen() const {
+    return Database && !Database->uri().empty();
+}
+
+void TMainForm::reportNoDatabase() {
+    showMessage("No project database is open, so no time can be recorded or summed.", "Oops");
+}
+
+bool TMainForm::ExecuteCommand(const std::string &sql) {
+    if (!projectDatabaseOpen())
+        return false;
+    const bool ok = Database->Execute(sql);
+    if (!ok)
+        showMessage("Error in SQL command: " + sql + " " + Database->ErrorText(), "SQL error");
+    return ok;
+}
+
+int TMainForm::QueryNumber(const std::string &sql) {
+    if (!projectDatabaseOpen())
+        return -1;
+    std::unique_ptr<SQLite_Cursor> cursor(Database->Query(sql));
+    if (!cursor || !cursor->Next())
+        return -1;
+    const bool isInteger = cursor->ColumnType(0) == SQLite_Cursor::Integer;
+    const int result = cursor->ColumnInt(0, -1);
+    // No statement stays pending while the box waits.
+    cursor.reset();
+    if (isInteger)
+        return result;
+    showMessage("Unexpected result from query", "Houston we have a problem");
+    return -1;
+}
+
+int32_t TMainForm::NewProject() {
+    if (!projectDatabaseOpen())
+        return -1;
+    const std::string name = trimText(ui->ProjectBox->currentText().toStdString());
+    std::unique_ptr<SQLite_Cursor> ids(Database->Query(AllProjectIdsSql));
+    if (!ids) {
+        showMessage("Error in maximum ID query. " + Database->ErrorText(), "Oops");
+        return -1;
+    }
+    int32_t max = 0;
+    while (ids->MoreRows() && ids->Next()) {
+        if (ids->ColumnType(0) != SQLite_Cursor::Integer)
+            return 0;
+        max = std::max(max, ids->ColumnInt(0, 0));
+    }
+    ids.reset();
+    // No ID is left above the largest one: the caller reports an invalid project.
+    if (max == std::numeric_limits<int32_t>::max())
+        return 0;
+    const int32_t id = max + 1;
+    if (!ExecuteCommand(newProjectSql(id, name)))
+        return -1;
+    appendProjectName(name);
+    return id;
+}
+
+void TMainForm::LookupProject() {
+    // Whatever goes wrong below leaves no ID behind, so a recording can never
+    // land on the project of an earlier lookup.
+    ProjectId = 0;
+    if (!projectDatabaseOpen()) {
+        reportNoDatabase();
+        return;
+    }
+    const std::string name = trimText(ui->ProjectBox->currentText().toStdString());
+    std::unique_ptr<SQLite_Cursor> cursor(Database->Query(projectIdSql(name)));
+    if (cursor) {
+        const bool found = cursor->Next();
+        const int type = found ? cursor->ColumnType(0) : SQLite_Cursor::Null;
+        const int id = found ? cursor->ColumnInt(0, 0) : 0;
+        cursor.reset();
+        if (type == SQLite_Cursor::Integer) {
+            ProjectId = id;
+        } else if (type == SQLite_Cursor::Null) {
+            ProjectId = NewProject();
+        } else {
+            showMessage("Unexpected result from query", "Houston we have a problem");
+            return;
+        }
+    }
+    if (ProjectId < 1)
+        showMessage("Invalid project number", "Houston we have a problem");
+}
+
+void TMainForm::RecordTime() {
+    const int64_t minutes = minutesWorked(TRHours, TRMinutes, TRSeconds);
+    if (!projectDatabaseOpen())
+        reportNoDatabase();
+    else if (minutes <= 0 || ProjectId <= 0)
+        showMessage("Not worth recording less than a minute", "Seriously?");
+    else
+        ExecuteCommand(recordTimeSql(ProjectId, minutes, TRStart));
+    TRSeconds = TRMinutes = TRHours = 0;
+}

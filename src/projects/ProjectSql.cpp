@@ -1,0 +1,56 @@
+#include "projects/ProjectSql.h"
+
+#include "common/TimeDate.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+bool createDatabaseFileIfMissing(const std::string &name) {
+    // O_PATH asks for no access at all, so a file the user may not read still
+    // counts as existing.
+    const int existing = open(name.c_str(), O_PATH | O_CLOEXEC);
+    if (existing >= 0) {
+        close(existing);
+        return false;
+    }
+    const int created = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (created >= 0)
+        close(created);
+    return true;
+}
+
+std::string sqlQuoteText(const std::string &text) {
+    std::string quoted;
+    quoted.reserve(text.size());
+    for (const char c : text) {
+        quoted += c;
+        if (c == '\'')
+            quoted += '\'';
+    }
+    return quoted;
+}
+
+std::string newProjectSql(int32_t id, const std::string &name) {
+    return "insert into projects values (" + std::to_string(id) + ", '" + sqlQuoteText(name) + "')";
+}
+
+std::string projectIdSql(const std::string &name) {
+    return "Select id from projects where name = '" + sqlQuoteText(name) + "'";
+}
+
+std::string recordTimeSql(int32_t project, int64_t minutesWorked, const TimeDate &start) {
+    std::string sql = "insert into times values (" + std::to_string(project) + ", " +
+                      std::to_string(minutesWorked);
+    for (const int field :
+         {start.Year(), start.Month(), start.Day(), start.Hour(), start.Minute(), start.Second()})
+        sql += ", " + std::to_string(field);
+    return sql + ")";
+}
+
+std::string minutesSinceSql(int32_t project, int year, int month, int day) {
+    const std::string y = std::to_string(year);
+    const std::string m = std::to_string(month);
+    return "select sum(minutes_worked) from times where project = " + std::to_string(project) +
+           " and ((year > " + y + ") or  (year = " + y + " and month > " + m + ") or (year = " + y +
+           " and month = " + m + " and day >= " + std::to_string(day) + "))";
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TimeDate;
+
+// The project database's file and the SQL texts the program runs on it. Only
+// files and texts here: running them, and telling the user about a failure, is
+// the main window's business.
+//
+// Numbers are spliced as plain decimal. Names go between single quotes with
+// every quote in them doubled, so any name, quotes included, is stored and
+// found exactly as typed; the texts are otherwise those of the stored
+// databases' history and must not change.
+
+// Resolved against the current directory.
+inline constexpr char ProjectDatabaseName[] = "chimeral.db";
+
+// Creates the database file empty when nothing of that name exists yet. True
+// when it was missing, that is when the tables still have to be made, even
+// if the creation failed (opening the file then fails and says so). An
+// existing file is never looked into.
+bool createDatabaseFileIfMissing(const std::string &name);
+
+inline constexpr char CreateProjectsTableSql[] =
+    "create table projects (ID int primary key,name varchar(20))";
+inline constexpr char CreateTimesTableSql[] =
+    "create table times (project int,minutes_worked int,year int, month int,day int,hours "
+    "int,minutes int,seconds int, primary key (year, month, day, hours, minutes, seconds), "
+    "foreign key (project) references projects(ID))";
+inline constexpr char ListProjectNamesSql[] = "Select name from projects";
+inline constexpr char AllProjectIdsSql[] = "Select id from projects";
+
+// The text with each single quote doubled, for use between single quotes.
+std::string sqlQuoteText(const std::string &text);
+
+std::string newProjectSql(int32_t id, const std::string &name);
+std::string projectIdSql(const std::string &name);
+// One `times` row: the project, the whole minutes worked and the start of the
+// recording, which is the row's key.
+std::string recordTimeSql(int32_t project, int64_t minutesWorked, const TimeDate &start);
+// The sum of a project's minutes over the rows that started on or after the
+// given day (whatever the time of day). The ranges are not checked.
+std::string minutesSinceSql(int32_t project, int year, int month, int day);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The Time Record tab's rules that need no window: how counted time becomes
+// whole minutes and how it is shown. The window owns the counters, the timer
+// that advances them and the label.
+
+// Whole minutes of counted time: a part minute counts from 31 seconds on.
+int64_t minutesWorked(uint32_t hours, uint32_t minutes, uint32_t seconds);
+
+// "mm:ss", with "h:" in front once there are hours: "00:07", "12:34",
+// "1:00:00", "10:05:09".
+std::string elapsedText(uint32_t hours, uint32_t minutes, uint32_t seconds);
+
+// The external SQL client with its database, started by the SQL Client button.
+inline constexpr char SqlClientCommand[] =
+    "D:\\projects\\objects\\SQLite\\Tabulon D:\\projects\\Chimeral\\Chimeral.db";

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "common/TimeDate.h"
+#include "projects/SQLite.h"
+#include "support/MainFormFixture.h"
+#include "ui_TMainForm.h"
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A main window whose start-up reaches the project database step, in the
+// temporary current directory, with a set clock. Rows are read back through a
+// connection of its own.
+class ProjectFormTest : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        std::ofstream(config.filePath("chimeral.ini").toStdString(), std::ios::binary)
+            << "ALARMSOUND=alarm.wav\r\nTIMERSOUND=timer.wav\r\n";
+        TimeDate::setClockSource([this] { return now; });
+    }
+    void TearDown() override {
+        MainFormTest::TearDown();
+        TimeDate::setClockSource({});
+        SQLite::setLibraryNames(savedNames);
+    }
+
+    // Where the options file is not read at start-up, the sound names are
+    // set by hand and start-up runs again, now past the sound checks.
+    TMainForm &startWithDatabase() {
+        auto &w = startForm();
+        if (w.ClockStyle == 0) {
+            messages.messages.clear();
+            w.AlarmSoundFile = "alarm.wav";
+            w.TimerSoundFile = "timer.wav";
+            w.Creator();
+        }
+        return w;
+    }
+
+    // Runs statements on the database file through a connection of the test.
+    void execute(const std::vector<std::string> &statements) {
+        SQLite db;
+        ASSERT_TRUE(db.Open(cwd.file("chimeral.db"), false)) << db.ErrorText();
+        for (const auto &sql : statements)
+            ASSERT_TRUE(db.Execute(sql)) << sql << ": " << db.ErrorText();
+    }
+
+    // Every row of a query, each of its columns read as text or as a number.
+    std::vector<std::vector<std::string>> rows(const std::string &sql, int columns) {
+        std::vector<std::vector<std::string>> result;
+        SQLite db;
+        if (!db.Open(cwd.file("chimeral.db"), true))
+            return {{"open failed: " + db.ErrorText()}};
+        std::unique_ptr<SQLite_Cursor> cursor(db.Query(sql));
+        if (!cursor)
+            return {{"query failed: " + db.ErrorText()}};
+        while (cursor->Next()) {
+            std::vector<std::string> row;
+            for (int column = 0; column < columns; ++column)
+                row.push_back(cursor->ColumnType(column) == SQLite_Cursor::Text
+                                  ? cursor->ColumnText(column)
+                                  : std::to_string(cursor->ColumnInt(column, -1)));
+            result.push_back(row);
+        }
+        return result;
+    }
+
+    std::vector<std::vector<std::string>> timesRows() {
+        return rows("select * from times order by year, month, day, hours, minutes, seconds", 8);
+    }
+
+    QStringList projectList() const {
+        QStringList names;
+        for (int i = 0; i < form->ui->ProjectBox->count(); ++i)
+            names << form->ui->ProjectBox->itemText(i);
+        return names;
+    }
+
+    TimeDate now{2024, 3, 15, 9, 30, 5, 0};
+    const SQLite::LibraryNames savedNames = SQLite::libraryNames();
+};

@@ -1,0 +1,56 @@
+#include "common/TimeDate.h"
+#include "projects/ProjectSql.h"
+#include "projects/TimeRecordRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+TEST(ProjectSql, TextsByteForByte) {
+    struct Case {
+        std::string built;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {CreateProjectsTableSql, "create table projects (ID int primary key,name varchar(20))"},
+        {CreateTimesTableSql,
+         "create table times (project int,minutes_worked int,year int, month int,day int,hours "
+         "int,minutes int,seconds int, primary key (year, month, day, hours, minutes, seconds), "
+         "foreign key (project) references projects(ID))"},
+        {ListProjectNamesSql, "Select name from projects"},
+        {AllProjectIdsSql, "Select id from projects"},
+        {newProjectSql(3, "Alpha"), "insert into projects values (3, 'Alpha')"},
+        {newProjectSql(12, ""), "insert into projects values (12, '')"},
+        {newProjectSql(1, "O'Brien's"), "insert into projects values (1, 'O''Brien''s')"},
+        {projectIdSql("Alpha"), "Select id from projects where name = 'Alpha'"},
+        {projectIdSql("' or '1'='1"), "Select id from projects where name = ''' or ''1''=''1'"},
+        {projectIdSql("''"), "Select id from projects where name = ''''''"},
+        {recordTimeSql(2, 63, TimeDate(2017, 1, 9, 8, 5, 0, 0)),
+         "insert into times values (2, 63, 2017, 1, 9, 8, 5, 0)"},
+        {recordTimeSql(-4, 6000000, TimeDate(2024, 12, 31, 23, 59, 59, 999)),
+         "insert into times values (-4, 6000000, 2024, 12, 31, 23, 59, 59)"},
+        {minutesSinceSql(1, 2017, 1, 1),
+         "select sum(minutes_worked) from times where project = 1 and ((year > 2017) or  (year "
+         "= 2017 and month > 1) or (year = 2017 and month = 1 and day >= 1))"},
+        {minutesSinceSql(-1, 2024, 13, -5),
+         "select sum(minutes_worked) from times where project = -1 and ((year > 2024) or  (year "
+         "= 2024 and month > 13) or (year = 2024 and month = 13 and day >= -5))"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.built, c.expected);
+}
+
+TEST(TimeRecordRules, ElapsedTextPadsMinutesAndSecondsOnly) {
+    struct Case {
+        uint32_t hours, minutes, seconds;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {0, 0, 0, "00:00"},       {0, 0, 7, "00:07"},
+        {0, 12, 34, "12:34"},     {0, 59, 59, "59:59"},
+        {1, 0, 0, "1:00:00"},     {10, 5, 9, "10:05:09"},
+        {123, 4, 0, "123:04:00"}, {UINT32_MAX, 0, 1, "4294967295:00:01"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(elapsedText(c.hours, c.minutes, c.seconds), c.expected);
+}

@@ -47,7 +47,7 @@ char processState(pid_t pid) {
 }
 
 bool eventually(const std::function<bool()> &condition) {
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
     while (!condition()) {
         if (Clock::now() > deadline)
             return false;
@@ -152,14 +152,15 @@ TEST_F(ExecObj, FiniteTimeOutLeavesTheChildRunning) {
         exec_obj launcher;
         launcher.waitTimeOut = 100;
         const auto start = Clock::now();
-        ASSERT_TRUE(launcher.SetCommandLine("/bin/sleep 0.8"));
+        ASSERT_TRUE(launcher.SetCommandLine("/bin/sleep 2"));
         const long long waited = msSince(start);
         EXPECT_GE(waited, 90);
-        EXPECT_LT(waited, 700);
+        EXPECT_LT(waited, 1500) << "the launcher waited for the child's end";
         pid = launcher.processInformation.processId;
-        EXPECT_EQ(processState(pid), 'S');
+        EXPECT_NE(processState(pid), 0);
+        EXPECT_NE(processState(pid), 'Z');
     }
-    EXPECT_EQ(processState(pid), 'S') << "the child must outlive the launcher";
+    EXPECT_NE(processState(pid), 0) << "the child must outlive the launcher";
     EXPECT_TRUE(eventually([&] { return processState(pid) == 0; }))
         << "the child must be reaped once it ends";
 }

@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/AppWindows.h"
+#include "clock/WidgetWatch.h"
 #include "options/TOptionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
@@ -71,6 +72,11 @@ void TMainForm::bindHandlers() {
     bind(ui->Button4, &TMainForm::Min4);
     bind(ui->Button10, &TMainForm::tenMinutes);
     bind(ui->Button7, &TMainForm::Specified);
+    bind(ui->Button5, &TMainForm::SetAlarm);
+    bind(ui->Button8, &TMainForm::Start_Or_Stop);
+    bind(ui->Button9, &TMainForm::StopTheWatch);
+    onFocusEntering(ui->Page1, [this] { ClockEnter(); });
+    onMousePress(ui->ClockEdit->viewport(), [this] { ClockMouse(); });
     bind(ui->Button11, &TMainForm::ProjectClick);
     bind(ui->PauseButton, &TMainForm::Pauser);
     bind(ui->Button13, &TMainForm::GetMinutes);
@@ -103,6 +109,9 @@ void TMainForm::bindTimers() {
     ShortTimer.setHandler([this] { BuzzEm(); });
     SecondsTimer.setHandler([this] { SecondsDisplay(); });
     ClearTimer.setHandler([this] { Clearing(); });
+    AlarmTimer.setHandler([this] { AlarmFires(); });
+    SWTimer.setHandler([this] { SWSecond(); });
+    ClockTimer.setHandler([this] { ClockSecond(); });
     TRTimer.setHandler([this] { RecordSecond(); });
 }
 

@@ -58,6 +58,18 @@ public:
     void BuzzEm();
     void Clearing();
 
+    // Alarm, stopwatch and clock tabs.
+    void SetAlarm();
+    void AlarmFires();
+    void Start_Or_Stop();
+    void SWSecond();
+    void StopTheWatch();
+    void ClockEnter();
+    void ClockSecond();
+    void ClockMouse();
+    static std::string NumberWords(int n);
+    static std::string RomanNumeral(int n);
+
     // Clock style menu commands: each only sets ClockStyle.
     void text24();
     void Text12hour1Click();

@@ -1,76 +1,17 @@
 #include "platform/MediaPlayer.h"
+#include "support/SoundFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-void putLE(std::string &out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-void putBE(std::string &out, uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A mono 16-bit sine tone.
-std::string sineWave(double seconds, double frequency = 440.0) {
-    const uint32_t rate = 22050;
-    const auto samples = static_cast<uint32_t>(seconds * rate);
-    std::string data;
-    for (uint32_t i = 0; i < samples; ++i)
-        putLE(data,
-              static_cast<uint16_t>(
-                  static_cast<int16_t>(12000 * std::sin(2 * M_PI * frequency * i / rate))),
-              2);
-    std::string file = "RIFF";
-    putLE(file, 36 + static_cast<uint32_t>(data.size()), 4);
-    file += "WAVEfmt ";
-    putLE(file, 16, 4);
-    putLE(file, 1, 2); // PCM
-    putLE(file, 1, 2); // mono
-    putLE(file, rate, 4);
-    putLE(file, rate * 2, 4);
-    putLE(file, 2, 2);
-    putLE(file, 16, 2);
-    file += "data";
-    putLE(file, static_cast<uint32_t>(data.size()), 4);
-    return file + data;
-}
-
-// A single-track MIDI file: a piano chord held for about a second.
-std::string midiChord() {
-    const unsigned char events[] = {
-        0x00, 0xC0, 0x00,          // piano
-        0x00, 0x90, 60,   100,     // note on C
-        0x00, 0x90, 64,   100,     // E
-        0x00, 0x90, 67,   100,     // G
-        0x81, 0x40, 0x80, 60,   0, // 192 ticks later: notes off
-        0x00, 0x80, 64,   0,       //
-        0x00, 0x80, 67,   0,       //
-        0x00, 0xFF, 0x2F, 0x00,    // end of track
-    };
-    std::string file = "MThd";
-    putBE(file, 6, 4);
-    putBE(file, 0, 2);  // format 0
-    putBE(file, 1, 2);  // one track
-    putBE(file, 96, 2); // ticks per quarter note
-    file += "MTrk";
-    putBE(file, sizeof events, 4);
-    file.append(reinterpret_cast<const char *>(events), sizeof events);
-    return file;
-}
 
 // Each test gets its own folder and its own disk-audio output file.
 class MediaPlayerTest : public ::testing::Test {
@@ -87,25 +28,12 @@ protected:
     }
     std::string write(const std::string &name, const std::string &content) const {
         const std::string path = file(name);
-        std::ofstream(path, std::ios::binary) << content;
+        writeFile(path, content);
         return path;
     }
 
     // The 16-bit samples the disk driver has written so far.
-    std::vector<int16_t> samples() const {
-        std::ifstream in(output, std::ios::binary);
-        std::vector<int16_t> result;
-        int16_t sample;
-        while (in.read(reinterpret_cast<char *>(&sample), sizeof sample))
-            result.push_back(sample);
-        return result;
-    }
-    static bool audible(const std::vector<int16_t> &samples, size_t from = 0) {
-        for (size_t i = from; i < samples.size(); ++i)
-            if (std::abs(samples[i]) > 300)
-                return true;
-        return false;
-    }
+    std::vector<int16_t> samples() const { return diskAudioSamples(output); }
     bool becomesAudible(size_t from = 0) const {
         return QTest::qWaitFor([&] { return audible(samples(), from); }, 4000);
     }

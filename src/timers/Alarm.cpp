@@ -1,0 +1,35 @@
+// The Alarm tab: arming one alarm for the next occurrence of a typed time of
+// day, and playing the alarm sound once when it comes.
+#include "app/TMainForm.h"
+
+#include "platform/Dialogs.h"
+#include "timers/AlarmRules.h"
+#include "ui_TMainForm.h"
+
+void TMainForm::SetAlarm() {
+    UnmuteSpeakers();
+    const auto entry = parseAlarmEntry(ui->Edit1->text().toStdString());
+    if (!entry) {
+        showMessage("Invalid time entered", "Invalid entry.");
+        return;
+    }
+    TimeDate now;
+    now.SetNow();
+    const AlarmArming arming = alarmArming(now, entry->hours, entry->minutes);
+    AlarmTime = arming.alarmTime;
+    // Disabling first makes the period count from now even when the new delay
+    // equals the pending one.
+    AlarmTimer.setEnabled(false);
+    AlarmTimer.setInterval(arming.intervalMs);
+    AlarmTimer.setEnabled(true);
+    ui->AlarmLabel->setText("Activated...");
+}
+
+// A sound that cannot be opened leaves this handler before the alarm is
+// disarmed, so the timer's guard reports it and the alarm tries again after
+// the same interval.
+void TMainForm::AlarmFires() {
+    PlaySoundFileUnguarded(AlarmSoundFile);
+    ui->AlarmLabel->setText(" ");
+    AlarmTimer.setEnabled(false);
+}

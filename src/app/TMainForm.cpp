@@ -193,8 +193,11 @@ void TMainForm::Warrant() {
 }
 
 void TMainForm::UserLogger() {
-    if (UserLogWindow)
-        UserLogWindow->show();
+    if (!UserLogWindow)
+        return;
+    const UserLogParms parms{"Please enter your comments and be as specific as possible.",
+                             "Chimeral.log", ""};
+    UserLogWindow->showRequest(parms);
 }
 
 void TMainForm::text24() {

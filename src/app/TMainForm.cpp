@@ -180,8 +180,17 @@ void TMainForm::ShowOptions() {
 }
 
 void TMainForm::AboutMe() {
-    if (QuenAbout)
-        QuenAbout->show();
+    if (!QuenAbout)
+        return;
+    QuenAbout->SetYears(2006, 2017);
+    QuenAbout->SetVersion(VersionText);
+    QuenAbout->SetDescription(
+        "This program functions as a timer, stop, alarm clock and project work timer. It was "
+        "designed for Quen's personal use and if you can utilize it all the better.",
+        12);
+    QuenAbout->show();
+    QuenAbout->raise();
+    QuenAbout->activateWindow();
 }
 
 void TMainForm::Warrant() {

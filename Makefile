@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 # Debian packages the build, the program and the tests need.
-DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev libsdl2-mixer-dev \
+DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev libsdl2-mixer-dev \
        timgm6mb-soundfont libasound2-dev nettle-dev libgtest-dev libsqlite3-0 \
        fonts-liberation
 

@@ -200,8 +200,17 @@ void TMainForm::ShowOptions() {
 }
 
 void TMainForm::AboutMe() {
-    if (QuenAbout)
-        QuenAbout->show();
+    if (!QuenAbout)
+        return;
+    QuenAbout->SetYears(2006, 2017);
+    QuenAbout->SetVersion(VersionText);
+    QuenAbout->SetDescription(
+        "This program functions as a timer, stop, alarm clock and project work timer. It was "
+        "designed for Quen's personal use and if you can utilize it all the better.",
+        12);
+    QuenAbout->show();
+    QuenAbout->raise();
+    QuenAbout->activateWindow();
 }
 
 void TMainForm::Warrant() {
@@ -213,8 +222,11 @@ void TMainForm::Warrant() {
 }
 
 void TMainForm::UserLogger() {
-    if (UserLogWindow)
-        UserLogWindow->show();
+    if (!UserLogWindow)
+        return;
+    const UserLogParms parms{"Please enter your comments and be as specific as possible.",
+                             "Chimeral.log", ""};
+    UserLogWindow->showRequest(parms);
 }
 
 void TMainForm::text24() {

@@ -1,4 +1,5 @@
 #include "app/AppWindows.h"
+#include "app/ProgramIcon.h"
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Timer and Alarm Clock");
+    QApplication::setWindowIcon(programIcon());
     // The program ends when the main window closes, even while a secondary
     // window is still open.
     QApplication::setQuitOnLastWindowClosed(false);

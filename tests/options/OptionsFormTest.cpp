@@ -48,6 +48,12 @@ protected:
 };
 
 TEST_F(OptionsFormTest, FillShowsDescriptionsAndValuesOfEveryKind) {
+    // Before any list is given there is nothing to change or write.
+    ASSERT_EQ(editor.ui->StringGrid1->rowCount(), 20);
+    change(0);
+    editor.ui->OK->click();
+    EXPECT_TRUE(messages.messages.empty());
+
     setCell(6, "kept");
     editor.fill(list);
     ASSERT_EQ(editor.ui->StringGrid1->rowCount(), 7);

@@ -3,6 +3,7 @@
 #include "app/AppWindows.h"
 #include "clock/WidgetWatch.h"
 #include "options/TOptionsForm.h"
+#include "options/initfile.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
 #include "ui_TMainForm.h"
@@ -15,6 +16,10 @@
 #include <cstdlib>
 
 namespace {
+std::string optionsFileName(const std::string &folder) {
+    return folder + "/chimeral.ini";
+}
+
 // Controls whose text is larger than the window's 13-pixel font.
 void setPixelSize(QWidget *widget, int pixels) {
     QFont font = widget->font();
@@ -133,8 +138,17 @@ void TMainForm::Creator() {
     if (MediaPlayer1.Error() != 0)
         showMessage("Media Player does not seem to be functioning", "Error");
 
-    // Options file: the two sound-file names are read here once the options
-    // store exists.
+    OptionList.clear();
+    {
+        initfile store(optionsFileName(WindowsDir));
+        store.read();
+        store.get("AlarmSound", AlarmSoundFile);
+        OptionList.emplace_back().setFileOption("AlarmSound", "Alarm sound file name",
+                                                AlarmSoundFile);
+        store.get("TimerSound", TimerSoundFile);
+        OptionList.emplace_back().setFileOption("TimerSound", "Timer sound file name",
+                                                TimerSoundFile);
+    }
 
     if (AlarmSoundFile.size() < 4) {
         showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
@@ -148,8 +162,13 @@ void TMainForm::Creator() {
     openProjectDatabase();
 }
 
+// The file is read first so that entries this program does not use survive
+// the rewrite; the store writes when it goes out of scope.
 void TMainForm::SaveIni() {
-    // Writes the two sound-file names back once the options store exists.
+    initfile store(optionsFileName(WindowsDir));
+    store.read();
+    store.set("AlarmSound", AlarmSoundFile);
+    store.set("TimerSound", TimerSoundFile);
 }
 
 // A recording still counting, or paused, is stored as the window closes.
@@ -195,8 +214,15 @@ void TMainForm::AllDone() {
 }
 
 void TMainForm::ShowOptions() {
-    if (OptionsForm)
-        OptionsForm->show();
+    if (!OptionsForm)
+        return;
+    static const std::string names[] = {"Sound files", "All files"};
+    static const std::string patterns[] = {"*.wav;*.mid", "*.*"};
+    OptionsForm->fill(OptionList);
+    OptionsForm->setFilter(names, patterns, 2);
+    OptionsForm->show();
+    OptionsForm->raise();
+    OptionsForm->activateWindow();
 }
 
 void TMainForm::AboutMe() {

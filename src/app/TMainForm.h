@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TimeDate.h"
+#include "options/GeneralOption.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MediaPlayer.h"
 #include "projects/SQLite.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Ui {
 class TMainForm;
@@ -132,6 +134,10 @@ public:
     std::string TimerSoundFile;
     int32_t ProjectId = 0;
     int8_t ClockStyle = 0;
+
+    // Options: the records the options editor edits, bound to the two
+    // sound-file names above.
+    std::vector<GeneralOption> OptionList;
 
 signals:
     // The main window has closed: the program ends.

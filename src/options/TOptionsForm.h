@@ -1,11 +1,65 @@
 #pragma once
 
+#include "options/GeneralOption.h"
+
+#include <QString>
 #include <QWidget>
 
-// the options editor: a secondary window, created once at start-up and
-// hidden when closed.
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class QFileDialog;
+
+namespace Ui {
+class TOptionsForm;
+}
+
+// The options editor: a two-column grid of option descriptions and values
+// that writes accepted values through the records' bindings into the owner's
+// variables. It never touches the options file; moving values between the
+// variables and the file is the owner's job. Created once at start-up and
+// hidden when closed, so the owner refills it before each showing.
 class TOptionsForm : public QWidget {
     Q_OBJECT
 public:
     explicit TOptionsForm(QWidget *parent = nullptr);
+    ~TOptionsForm() override;
+
+    // Remembers the owner's list (which must outlive the window or be
+    // replaced by another fill) and shows its current values.
+    void fill(std::vector<GeneralOption> &options);
+    // The file dialog's choices: count name/pattern pairs, patterns separated
+    // by ";" as in "*.wav;*.mid". Pairs beyond the shorter list are ignored.
+    void setFilter(std::span<const std::string> names, std::span<const std::string> patterns,
+                   size_t count);
+
+    void OKClicked();
+    void Done();
+    void Changer();
+    void DoDebug();
+    void Resizer();
+
+    // Tests answer the file dialog here instead of showing it: called with
+    // the prepared dialog, it returns the chosen path, or nothing for cancel.
+    std::function<QString(QFileDialog &dialog)> chooseFile;
+
+    std::unique_ptr<Ui::TOptionsForm> ui;
+    QFileDialog *OpenDialog1;
+    // The list being edited; row i of the grid belongs to record i.
+    std::vector<GeneralOption> *options = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void applyFonts();
+    void prepareGrid();
+    void bindHandlers();
+    QString runFileDialog();
+    const GeneralOption *recordOfRow(int row) const;
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString &text);
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+// Window-free rules of the options editor: how its file filters are written
+// for the file dialog and what a folder option keeps of a chosen file.
+
+// One dialog entry per name/pattern pair, as "Sound files (*.wav *.mid)":
+// patterns separated by ";" become blank-separated, and "*.*" means every
+// file, dotted or not. Only the first count pairs that both lists hold count.
+std::vector<std::string> fileDialogFilters(std::span<const std::string> names,
+                                           std::span<const std::string> patterns, size_t count);
+
+// The folder of a chosen file with its trailing "/"; a path without a "/"
+// stays as it is.
+std::string folderOfChosenFile(const std::string &path);

@@ -163,8 +163,11 @@ void TMainForm::Creator() {
 }
 
 // The file is read first so that entries this program does not use survive
-// the rewrite; the store writes when it goes out of scope.
+// the rewrite; the store writes when it goes out of scope. Without a folder
+// (start-up never got that far) there is nothing to write to.
 void TMainForm::SaveIni() {
+    if (WindowsDir.empty())
+        return;
     initfile store(optionsFileName(WindowsDir));
     store.read();
     store.set("AlarmSound", AlarmSoundFile);

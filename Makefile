@@ -1,4 +1,5 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; for hardening,
+# `make test-sanitize` and `make fuzz`.
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -7,14 +8,15 @@ JOBS ?= $(shell nproc)
 DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev libsdl2-mixer-dev \
        timgm6mb-soundfont libasound2-dev nettle-dev libgtest-dev libsqlite3-0 \
        fonts-liberation
+# What `make fuzz` needs on top: clang and its runtime libraries, libFuzzer included.
+FUZZ_DEPS = clang-14 libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps configure build run test clean
-
-deps:
+# Installs those of the packages given that are missing.
+define install-missing
 	@missing=""; \
-	for p in $(DEPS); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -22,6 +24,15 @@ deps:
 	  $(SUDO) apt-get update && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+.PHONY: deps fuzz-deps configure build run test test-sanitize fuzz clean
+
+deps:
+	$(call install-missing,$(DEPS))
+
+fuzz-deps:
+	$(call install-missing,$(FUZZ_DEPS))
 
 $(BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -36,6 +47,48 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk ctest --output-on-failure -j $(JOBS)
+
+# The whole test suite under AddressSanitizer (leaks included) and UBSan: any
+# finding fails its test. Leaks of the system libraries are suppressed by
+# library name in tests/sanitize/lsan.supp; ours are never suppressed.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV = \
+  ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1:check_initialization_order=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+$(SANITIZE_BUILD)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCHIMERAL_SANITIZE=ON
+
+test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target of fuzz/ runs for FUZZ_SECONDS, one after the other, growing
+# its corpus in build-fuzz/corpus/<target> from the seeds in fuzz/corpus/<target>.
+# A finding stops the run and leaves its input in build-fuzz/findings/<target>/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+# Long enough for options files past the read limit (16 KiB).
+FUZZ_FLAGS ?= -max_len=20000
+FUZZ_TARGETS ?= $(sort $(basename $(notdir $(wildcard fuzz/*.cpp))))
+FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+$(FUZZ_BUILD)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	  -DCMAKE_CXX_COMPILER=clang++-14 -DCHIMERAL_FUZZ=ON -DCHIMERAL_TESTS=OFF
+
+fuzz: deps fuzz-deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  corpus=$(FUZZ_BUILD)/corpus/$$t; findings=$(FUZZ_BUILD)/findings/$$t; \
+	  mkdir -p $$corpus $$findings; \
+	  seeds=""; [ -d fuzz/corpus/$$t ] && seeds=fuzz/corpus/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -print_final_stats=1 \
+	    -artifact_prefix=$$findings/ $$corpus $$seeds; \
+	done
 
 clean:
 	rm -rf $(BUILD)

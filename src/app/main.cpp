@@ -7,7 +7,7 @@
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Timer and Alarm Clock");
+    setApplicationTitle("Timer and Alarm Clock");
     QApplication::setWindowIcon(programIcon());
     // The program ends when the main window closes, even while a secondary
     // window is still open.

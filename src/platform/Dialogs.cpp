@@ -21,7 +21,20 @@ void show(const std::string &text, const std::string &caption, MessageKind kind)
                     QApplication::activeWindow());
     box.exec();
 }
+
+std::string &titleText() {
+    static std::string title;
+    return title;
+}
 } // namespace
+
+void setApplicationTitle(const std::string &title) {
+    titleText() = title;
+}
+
+const std::string &applicationTitle() {
+    return titleText();
+}
 
 void setMessageHandler(MessageHandler handler) {
     messageHandler() = std::move(handler);
@@ -32,8 +45,7 @@ void showMessage(const std::string &text, const std::string &caption) {
 }
 
 void showException(const std::string &message) {
-    show(message + ".", QApplication::applicationDisplayName().toStdString(),
-         MessageKind::Exception);
+    show(message + ".", applicationTitle(), MessageKind::Exception);
 }
 
 void runGuarded(const std::function<void()> &action) {

@@ -17,6 +17,12 @@ enum class MessageKind {
 // when the user has dismissed it; timers keep ticking meanwhile.
 void showMessage(const std::string &text, const std::string &caption);
 
+// The application title, "Timer and Alarm Clock": the caption of the
+// exception display. It is kept here rather than as Qt's application display
+// name, which Qt would append to every window's own caption on X11.
+void setApplicationTitle(const std::string &title);
+const std::string &applicationTitle();
+
 // The standard exception display: the message with a period appended, caption
 // the application title.
 void showException(const std::string &message);

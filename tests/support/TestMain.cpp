@@ -1,5 +1,7 @@
 // Test entry: every test program runs inside a QApplication on the offscreen
 // platform, with SDL writing what would be heard to a file.
+#include "platform/Dialogs.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -19,7 +21,7 @@ int main(int argc, char **argv) {
     setenv("SDL_DISKAUDIOFILE", audioFile.c_str(), 0);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Timer and Alarm Clock");
+    setApplicationTitle("Timer and Alarm Clock");
     const int result = RUN_ALL_TESTS();
     std::remove(audioFile.c_str());
     return result;

@@ -7,13 +7,18 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the program and the tests need.
 DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev libsdl2-mixer-dev \
        timgm6mb-soundfont libasound2-dev nettle-dev libgtest-dev libsqlite3-0 \
-       fonts-liberation
+       fonts-liberation desktop-file-utils appstream
 # What `make fuzz` needs on top: clang and its runtime libraries, libFuzzer included.
 FUZZ_DEPS = clang-14 libclang-rt-14-dev
+# What `make package` needs besides: dpkg-shlibdeps finds the linked libraries.
+PACKAGE_DEPS = dpkg-dev file
+# What `make screenshots` needs besides: a display, a window manager for the
+# frames, a hand on keyboard and mouse, and a camera.
+SCREENSHOT_DEPS = xvfb openbox xdotool imagemagick x11-utils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-# Installs those of the packages given that are missing.
+# Installs those of the given Debian packages that are missing.
 define install-missing
 	@missing=""; \
 	for p in $(1); do \
@@ -26,13 +31,19 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps fuzz-deps configure build run test test-sanitize fuzz clean
+.PHONY: deps fuzz-deps package-deps screenshot-deps configure build run test test-sanitize fuzz package screenshots clean
 
 deps:
 	$(call install-missing,$(DEPS))
 
 fuzz-deps:
 	$(call install-missing,$(FUZZ_DEPS))
+
+package-deps:
+	$(call install-missing,$(PACKAGE_DEPS))
+
+screenshot-deps:
+	$(call install-missing,$(SCREENSHOT_DEPS))
 
 $(BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -73,7 +84,8 @@ FUZZ_SECONDS ?= 60
 # Long enough for options files past the read limit (16 KiB).
 FUZZ_FLAGS ?= -max_len=20000
 FUZZ_TARGETS ?= $(sort $(basename $(notdir $(wildcard fuzz/*.cpp))))
-FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 QT_QPA_PLATFORM=offscreen
 
 $(FUZZ_BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
@@ -82,13 +94,21 @@ $(FUZZ_BUILD)/build.ninja: CMakeLists.txt
 fuzz: deps fuzz-deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	@set -e; for t in $(FUZZ_TARGETS); do \
-	  corpus=$(FUZZ_BUILD)/corpus/$$t; findings=$(FUZZ_BUILD)/findings/$$t; \
+	  corpus=$(abspath $(FUZZ_BUILD))/corpus/$$t; findings=$(abspath $(FUZZ_BUILD))/findings/$$t; \
 	  mkdir -p $$corpus $$findings; \
-	  seeds=""; [ -d fuzz/corpus/$$t ] && seeds=fuzz/corpus/$$t; \
+	  seeds=""; [ -d fuzz/corpus/$$t ] && seeds=$(CURDIR)/fuzz/corpus/$$t; \
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -print_final_stats=1 \
 	    -artifact_prefix=$$findings/ $$corpus $$seeds; \
 	done
+
+# The Debian package, written into $(BUILD).
+package: build package-deps
+	cd $(BUILD) && cpack -G DEB
+
+# One picture of each tab and window, into docs/screenshots.
+screenshots: build screenshot-deps
+	sh desktop/screenshots.sh $(BUILD) docs/screenshots
 
 clean:
 	rm -rf $(BUILD)

@@ -8,6 +8,8 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     setApplicationTitle("Timer and Alarm Clock");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
     QApplication::setWindowIcon(programIcon());
     // The program ends when the main window closes, even while a secondary
     // window is still open.

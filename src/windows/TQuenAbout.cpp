@@ -2,6 +2,7 @@
 
 #include "app/ProgramIcon.h"
 #include "platform/Dialogs.h"
+#include "platform/SystemMetrics.h"
 #include "ui_TQuenAbout.h"
 
 #include <QResizeEvent>
@@ -24,6 +25,7 @@ TQuenAbout::TQuenAbout(QWidget *parent)
     ui->setupUi(this);
     move(192, 113);
     applyFonts();
+    followFrame(this, [this] { runGuarded([this] { Sizing(); }); });
     ui->Image1->setPixmap(programPixmap(ui->Image1->width()));
     connect(ui->Button1, &QPushButton::clicked, this, guarded([this] { AboutClose(); }));
 }

@@ -22,6 +22,7 @@ TUserLogWindow::TUserLogWindow(QWidget *parent)
     // The prompt appears with the first request.
     ui->OptionalLabel->hide();
     applyFonts();
+    followFrame(this, [this] { runGuarded([this] { Sizing(); }); });
     bindHandlers();
 }
 

@@ -8,13 +8,17 @@ DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev libsdl2-mi
        timgm6mb-soundfont libasound2-dev nettle-dev libgtest-dev libsqlite3-0 \
        fonts-liberation
 
+# What `make bench` needs besides: an X server for the program's window and the
+# X client library through which the benchmark watches for it.
+BENCH_DEPS = xvfb xauth libxcb1-dev
+
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test bench clean
 
 deps:
 	@missing=""; \
-	for p in $(DEPS); do \
+	for p in $(DEPS) $(EXTRA_DEPS); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -36,6 +40,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks: about four minutes; prints one line per figure. Not run by CI.
+bench:
+	$(MAKE) deps EXTRA_DEPS="$(BENCH_DEPS)"
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build $(BUILD) -j $(JOBS) --target chimeral_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" ./$(BUILD)/chimeral_bench ./$(BUILD)/chimeral
 
 clean:
 	rm -rf $(BUILD)

@@ -16,9 +16,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <SDL.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -309,8 +311,10 @@ void countdownLateness(TMainForm &w, int runs) {
     w.ShortTimer.setHandler([&] { w.BuzzEm(); });
     figure("countdown_end_late", *std::max_element(tick.begin(), tick.end()), "ms",
            "worst of " + std::to_string(runs) + " 2 s countdowns, end tick vs press + 2 s");
-    figure("countdown_sound_late", *std::max_element(sound.begin(), sound.end()), "ms",
-           "same, until the timer sound has been started (first one opens the audio device)");
+    figure("countdown_sound_late_first", sound.front(), "ms",
+           "the first one, until the timer sound has started: it opens the audio device");
+    figure("countdown_sound_late", *std::max_element(sound.begin() + 1, sound.end()), "ms",
+           "worst of the others, until the timer sound has started");
 }
 
 // The alarm for 7:00 armed at 06:59:58 and a fraction on a shifted clock.
@@ -463,6 +467,12 @@ int main(int argc, char **argv) {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config));
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QByteArray::fromStdString(root + "/audio.raw"));
+    QDir().mkpath(QString::fromStdString(root + "/runtime"));
+    QFile::setPermissions(QString::fromStdString(root + "/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(root + "/runtime"));
+    // SDL announces its disk driver on every open; the table stays clean.
+    SDL_LogSetOutputFunction([](void *, int, SDL_LogPriority, const char *) {}, nullptr);
     QApplication app(argc, argv);
     int messages = 0;
     setMessageHandler([&messages](const std::string &, const std::string &, MessageKind) {

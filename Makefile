@@ -16,6 +16,10 @@ PACKAGE_DEPS = dpkg-dev file
 # frames, a hand on keyboard and mouse, and a camera.
 SCREENSHOT_DEPS = xvfb openbox xdotool imagemagick x11-utils
 
+# What `make bench` needs besides: an X server for the program's window and the
+# X client library through which the benchmark watches for it.
+BENCH_DEPS = xvfb xauth libxcb1-dev
+
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 # Installs those of the given Debian packages that are missing.
@@ -31,7 +35,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps fuzz-deps package-deps screenshot-deps configure build run test test-sanitize fuzz package screenshots clean
+.PHONY: deps fuzz-deps package-deps screenshot-deps configure build run test test-sanitize fuzz package screenshots bench clean
 
 deps:
 	$(call install-missing,$(DEPS))
@@ -109,6 +113,13 @@ package: build package-deps
 # One picture of each tab and window, into docs/screenshots.
 screenshots: build screenshot-deps
 	sh desktop/screenshots.sh $(BUILD) docs/screenshots
+
+# Benchmarks: about four minutes; prints one line per figure. Not run by CI.
+bench:
+	$(call install-missing,$(DEPS) $(BENCH_DEPS))
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build $(BUILD) -j $(JOBS) --target chimeral_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" ./$(BUILD)/chimeral_bench ./$(BUILD)/chimeral
 
 clean:
 	rm -rf $(BUILD)

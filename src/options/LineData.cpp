@@ -139,6 +139,7 @@ void LineData::open(bool forReading) {
     m_buffer.clear();
     m_position = 0;
     m_size = 0;
+    m_loaded = false;
     if (forReading) {
         load();
     } else {
@@ -168,6 +169,7 @@ void LineData::load() {
     data.resize(got);
     m_buffer = std::move(data);
     m_size = got;
+    m_loaded = true;
     if (hasKey())
         decipherLoaded();
 }

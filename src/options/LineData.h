@@ -44,6 +44,8 @@ public:
     // one is complete on disk. False when the new file could not be written.
     bool flush();
 
+    // Whether the last open for reading found a regular file and read it whole.
+    bool loaded() const { return m_loaded; }
     bool isOpen() const { return m_open; }
     bool isReading() const { return m_reading; }
     bool hasKey() const { return !m_key.empty(); }
@@ -60,6 +62,7 @@ private:
     std::string m_key;
     bool m_open = false;
     bool m_reading = true;
+    bool m_loaded = false;
     std::string m_buffer;
     size_t m_position = 0;
     size_t m_size = 0;

@@ -21,16 +21,25 @@ void setPixelSize(QWidget *widget, int pixels) {
 } // namespace
 
 TOptionsForm::TOptionsForm(QWidget *parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TOptionsForm>()),
-      OpenDialog1(new QFileDialog(this)) {
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TOptionsForm>()) {
     ui->setupUi(this);
     move(176, 164);
     applyFonts();
     prepareGrid();
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setNameFilters({"Executables (*.exe)", "All files (*)"});
     bindHandlers();
+}
+
+// Building a file dialog takes about as long as the rest of the editor and
+// starts a thread that reads the current folder, so it waits until the
+// editor is first given its filters or asked for a file.
+QFileDialog *TOptionsForm::fileDialog() {
+    if (!OpenDialog1) {
+        OpenDialog1 = new QFileDialog(this);
+        OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+        OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+        OpenDialog1->setNameFilters({"Executables (*.exe)", "All files (*)"});
+    }
+    return OpenDialog1;
 }
 
 TOptionsForm::~TOptionsForm() = default;
@@ -106,7 +115,7 @@ void TOptionsForm::setFilter(std::span<const std::string> names,
     QStringList filters;
     for (const std::string &filter : fileDialogFilters(names, patterns, count))
         filters << QString::fromStdString(filter);
-    OpenDialog1->setNameFilters(filters);
+    fileDialog()->setNameFilters(filters);
 }
 
 // A row that does not convert keeps its variable and is reported; the rows
@@ -136,6 +145,7 @@ void TOptionsForm::Done() {
 }
 
 QString TOptionsForm::runFileDialog() {
+    fileDialog();
     // Opens on the second entry, which with the sound filters is every file.
     const QStringList filters = OpenDialog1->nameFilters();
     if (filters.size() >= 2)

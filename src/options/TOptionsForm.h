@@ -47,7 +47,8 @@ public:
     std::function<QString(QFileDialog &dialog)> chooseFile;
 
     std::unique_ptr<Ui::TOptionsForm> ui;
-    QFileDialog *OpenDialog1;
+    // Made when first needed (setFilter or Change); null before.
+    QFileDialog *OpenDialog1 = nullptr;
     // The list being edited; row i of the grid belongs to record i.
     std::vector<GeneralOption> *options = nullptr;
 
@@ -58,6 +59,7 @@ private:
     void applyFonts();
     void prepareGrid();
     void bindHandlers();
+    QFileDialog *fileDialog();
     QString runFileDialog();
     const GeneralOption *recordOfRow(int row) const;
     QString cellText(int row, int column) const;

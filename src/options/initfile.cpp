@@ -44,6 +44,7 @@ bool initfile::read(const std::string &key) {
     if (!m_key.empty())
         file.setKey(m_key);
     file.open(true);
+    m_keepFile = !file.loaded();
     std::string line;
     while (file.getLine(line)) {
         const size_t equals = line.find('=');
@@ -70,6 +71,8 @@ bool initfile::set(const std::string &name, const std::string &value) {
 }
 
 bool initfile::write() {
+    if (m_keepFile)
+        return false;
     LineData file(m_fileName);
     if (!m_key.empty())
         file.setKey(m_key);

@@ -29,8 +29,11 @@ public:
     // Stores the value as given and marks the store modified. Always true.
     bool set(const std::string &name, const std::string &value);
     // Replaces the file with every entry of a non-empty value, in key order.
-    // Leaves the file alone when no value is non-empty. False only when the
-    // new file could not be written; the old one then stays as it was.
+    // Leaves the file alone when no value is non-empty, and when read found a
+    // file there that it could not load (unreadable, too large, not a regular
+    // file): its content is unknown, so replacing it could destroy entries
+    // nobody asked to remove. False when the file was left for that reason or
+    // the new file could not be written; the old one then stays as it was.
     bool write();
 
     // Keys for the enciphered form: 8 characters or more, of which the first 8
@@ -48,6 +51,7 @@ private:
     std::string m_fileName;
     std::string m_key;
     bool m_modified = false;
+    bool m_keepFile = false;
     // std::string compares its characters as unsigned bytes, which is the
     // order the file is written in.
     std::map<std::string, std::string> m_table;

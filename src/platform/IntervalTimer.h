@@ -12,8 +12,10 @@
 // nothing; any real change stops the timer and, if it is then enabled with a
 // non-zero interval and a handler, starts a fresh period from that moment. An
 // interval of 0 never ticks. The whole unsigned 32-bit millisecond range works,
-// although QTimer alone stops at 2^31-1. The handler runs through the handler
-// guard, so an error it raises is shown and the timer keeps ticking.
+// although QTimer alone stops at 2^31-1. Periods follow one another on a fixed
+// schedule, so a tick delivered late does not delay the ones after it. The
+// handler runs through the handler guard, so an error it raises is shown and
+// the timer keeps ticking.
 class IntervalTimer : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +41,9 @@ private:
     void onTimeout();
 
     QTimer m_timer;
-    QElapsedTimer m_periodStart;
+    // Milliseconds on m_clock when the current period ends.
+    QElapsedTimer m_clock;
+    int64_t m_due = 0;
     std::function<void()> m_handler;
     uint32_t m_interval;
     bool m_enabled = false;

@@ -3,10 +3,13 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 TEST(IntervalTimer, TicksEveryIntervalUntilDisabled) {
     IntervalTimer timer(nullptr, 20);
@@ -18,6 +21,26 @@ TEST(IntervalTimer, TicksEveryIntervalUntilDisabled) {
     const int stopped = ticks;
     QTest::qWait(80);
     EXPECT_EQ(ticks, stopped);
+}
+
+// Ticks counted as fixed steps (the stopwatch) must not fall behind the clock
+// when one is delivered late; a tick more than a period late is still one tick.
+TEST(IntervalTimer, LateTickKeepsTheScheduleOfTheNextOnes) {
+    IntervalTimer timer(nullptr, 200);
+    QElapsedTimer clock;
+    std::vector<int64_t> ticks;
+    timer.setHandler([&] { ticks.push_back(clock.elapsed()); });
+    clock.start();
+    timer.setEnabled(true);
+    QTimer::singleShot(100, [] { QThread::msleep(190); }); // the first tick comes ~90 ms late
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() >= 2; }, 3000));
+    EXPECT_GE(ticks[0], 285);
+    EXPECT_LT(ticks[1], 470) << "the second period ended 200 ms after the first tick";
+
+    QThread::msleep(450); // two periods missed
+    QTest::qWait(20);
+    EXPECT_EQ(ticks.size(), 3u);
+    EXPECT_GT(timer.remaining(), 100);
 }
 
 TEST(IntervalTimer, ZeroIntervalNeverTicks) {

@@ -1,0 +1,251 @@
+// Faults in the files the program depends on: each case breaks one of them and
+// checks that the program carries on and that nothing already stored is lost.
+#include "options/FileBytes.h"
+#include "projects/ProjectFormFixture.h"
+#include "projects/ProjectSql.h"
+#include "support/SoundFiles.h"
+#include "ui_TMainForm.h"
+
+#include <QTest>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
+
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Rows = std::vector<std::vector<std::string>>;
+
+namespace {
+
+// Root passes every permission check, and the tests run as root in CI. For
+// the life of this object the calling thread gives up the capabilities that
+// override file modes, so a read-only or unreadable file is one for root too.
+class FileModesApply {
+public:
+    FileModesApply() {
+        syscall(SYS_capget, &m_header, m_saved);
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &m_header, reduced);
+    }
+    ~FileModesApply() { syscall(SYS_capset, &m_header, m_saved); }
+    FileModesApply(const FileModesApply &) = delete;
+    FileModesApply &operator=(const FileModesApply &) = delete;
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+};
+
+std::string noise(size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = static_cast<char>(generator());
+    return bytes;
+}
+
+// What a path holds, for telling that it was left alone.
+std::string snapshot(const std::string &path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return "missing";
+    if (S_ISDIR(info.st_mode))
+        return "folder";
+    return std::to_string(info.st_mode & 07777) + ":" + readBytes(path);
+}
+
+const std::string AlarmWarning =
+    "No file set for the alarm sound. Please set with the Options menu";
+
+} // namespace
+
+using OptionsFileFaults = MainFormTest;
+using DatabaseFaults = ProjectFormTest;
+using SoundFileFaults = MainFormTest;
+
+// A file the program cannot read starts it as if it had no options; a sound
+// chosen during the run must not then replace what the file holds.
+TEST_F(OptionsFileFaults, StartGoesOnAndTheFileOutlivesTheRun) {
+    const std::string path = config.path().toStdString() + "/chimeral.ini";
+    const std::string entries = "ALARMSOUND=/s/alarm.wav\r\nTIMERSOUND=/s/timer.wav\r\nKEEP=1\r\n";
+    struct Case {
+        const char *what;
+        std::function<void()> make;
+        // A file the program could read is rewritten at exit with what it held
+        // and the chosen name; one it could not read is never replaced.
+        bool rewritten;
+    };
+    const Case cases[] = {
+        {"unreadable",
+         [&] {
+             writeBytes(path, entries);
+             fs::permissions(path, fs::perms::none);
+         },
+         false},
+        {"a folder", [&] { fs::create_directory(path); }, false},
+        {"16385 bytes",
+         [&] { writeBytes(path, entries + std::string(16385 - entries.size(), '#')); }, false},
+        {"binary noise", [&] { writeBytes(path, noise(4096, 7)); }, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(path);
+        c.make();
+        const std::string before = snapshot(path);
+        {
+            FileModesApply modes;
+            messages.messages.clear();
+            auto &w = startForm();
+            EXPECT_EQ(messages.texts(), std::vector<std::string>{AlarmWarning});
+            EXPECT_EQ(w.ClockStyle, 0);
+            form.reset();
+        }
+        if (!c.rewritten) {
+            EXPECT_TRUE(snapshot(path) == before) << "nothing chosen, nothing written";
+        }
+        {
+            FileModesApply modes;
+            startForm().AlarmSoundFile = "/s/chosen.wav";
+            form.reset();
+        }
+        if (c.rewritten) {
+            EXPECT_EQ(startForm().AlarmSoundFile, "/s/chosen.wav");
+            form.reset();
+        } else {
+            EXPECT_TRUE(snapshot(path) == before);
+        }
+    }
+}
+
+TEST_F(DatabaseFaults, ReadOnlyOrLockedFileRefusesTheRowAndKeepsTheOthers) {
+    createDatabaseFileIfMissing(ProjectDatabaseName);
+    execute({CreateProjectsTableSql, CreateTimesTableSql,
+             "insert into projects values (1, 'Alpha')",
+             "insert into times values (1, 30, 2024, 3, 14, 8, 0, 0)"});
+    const Rows stored = timesRows();
+    const std::string failedInsert =
+        "Error in SQL command: insert into times values (1, 2, 2024, 3, 15, 9, 30, 5) ";
+    struct Case {
+        const char *what;
+        fs::perms mode;
+        std::function<void(SQLite &)> during; // runs between Start and Stop
+        const char *error;
+    };
+    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write;
+    const Case cases[] = {
+        {"read-only", fs::perms::owner_read, [](SQLite &) {},
+         "Attempt to write a readonly database"},
+        {"locked by another connection", readWrite,
+         [&](SQLite &other) {
+             ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
+             ASSERT_TRUE(other.Execute("begin exclusive"));
+         },
+         "The database file is locked"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::permissions(cwd.file(ProjectDatabaseName), c.mode);
+        const std::string bytes = readBytes(cwd.file(ProjectDatabaseName));
+        {
+            FileModesApply modes;
+            SQLite other;
+            auto &w = startWithDatabase();
+            EXPECT_TRUE(messages.messages.empty());
+            w.ui->ProjectBox->setEditText("Alpha");
+            w.ui->Button11->click();
+            ASSERT_EQ(w.ProjectId, 1);
+            c.during(other);
+            w.TRMinutes = 2;
+            w.ui->Button11->click();
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0].text, failedInsert + c.error);
+            EXPECT_EQ(messages.messages[0].caption, "SQL error");
+            EXPECT_EQ(w.ui->Button11->text(), "Start");
+            EXPECT_FALSE(w.TRTimer.enabled());
+            form.reset();
+        }
+        EXPECT_EQ(readBytes(cwd.file(ProjectDatabaseName)), bytes);
+        EXPECT_EQ(timesRows(), stored);
+        messages.messages.clear();
+    }
+    // Once the lock is gone the next recording is stored.
+    auto &w = startWithDatabase();
+    w.ui->ProjectBox->setEditText("Alpha");
+    w.ui->Button11->click();
+    w.TRMinutes = 2;
+    w.ui->Button11->click();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(timesRows().size(), stored.size() + 1);
+}
+
+TEST_F(DatabaseFaults, CorruptFileIsReportedAndNeverWritten) {
+    const std::string bytes = noise(8192, 11);
+    writeBytes(cwd.file(ProjectDatabaseName), bytes);
+    auto &w = startWithDatabase();
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Error in query. File opened that is not a database file"});
+    EXPECT_EQ(w.ui->YearEdit->text(), "2024");
+
+    w.ui->ProjectBox->setEditText("Alpha");
+    w.ui->Button11->click();
+    w.TRMinutes = 2;
+    w.ui->Button11->click();
+    w.ui->Button13->click();
+    EXPECT_EQ(w.ui->QueryLabel->text(), "-1");
+    form.reset();
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>({"Error in query. File opened that is not a database file",
+                                        "Invalid project number",
+                                        "Not worth recording less than a minute",
+                                        "Invalid project number"}));
+    EXPECT_EQ(readBytes(cwd.file(ProjectDatabaseName)), bytes);
+}
+
+// The countdown ends whatever is wrong with its sound, and a good sound after
+// a bad one still plays.
+TEST_F(SoundFileFaults, CountdownEndsWhateverTheSoundFileHolds) {
+    const std::string wave = sineWave(1.0);
+    struct Case {
+        const char *what;
+        std::optional<std::string> content;
+        bool plays;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, false},
+        {"empty", "", false},
+        {"cut inside the header", wave.substr(0, 30), false},
+        {"cut inside the samples", wave.substr(0, wave.size() / 2), true},
+        {"binary noise", noise(2000, 3), false},
+        {"a good sound", wave, true},
+    };
+    auto &w = startForm();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        w.TimerSoundFile = cwd.file(std::string(c.what) + ".wav");
+        if (c.content)
+            writeFile(w.TimerSoundFile, *c.content);
+        messages.messages.clear();
+        const size_t heard = diskAudioSamples(cwd.file("audio.raw")).size();
+        w.ui->Button1->click();
+        w.ShortTimer.fire();
+        EXPECT_EQ(w.ui->ShortLabel->text(), "Done");
+        EXPECT_TRUE(w.ClearTimer.isArmed());
+        EXPECT_FALSE(w.ShortTimer.enabled());
+        if (c.plays) {
+            EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return audible(diskAudioSamples(cwd.file("audio.raw")), heard); }, 4000));
+        } else {
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0].caption, "Error");
+            EXPECT_EQ(messages.messages[0].text, w.MediaPlayer1.ErrorMessage());
+        }
+    }
+}

@@ -7,16 +7,9 @@
 
 namespace {
 // The main window with a clock the test sets.
-class Clock : public MainFormTest {
+class Clock : public SetClockMainFormTest {
 protected:
-    void SetUp() override {
-        MainFormTest::SetUp();
-        TimeDate::setClockSource([this] { return now; });
-    }
-    void TearDown() override {
-        TimeDate::setClockSource({});
-        MainFormTest::TearDown();
-    }
+    Clock() { now = {2026, 3, 10, 14, 35, 7, 0}; }
 
     QString shown() const { return form->ui->ClockEdit->toPlainText(); }
 
@@ -28,8 +21,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         QCoreApplication::processEvents();
     }
-
-    TimeDate now{2026, 3, 10, 14, 35, 7, 0};
 };
 } // namespace
 

@@ -13,17 +13,16 @@
 // A main window whose start-up reaches the project database step, in the
 // temporary current directory, with a set clock. Rows are read back through a
 // connection of its own.
-class ProjectFormTest : public MainFormTest {
+class ProjectFormTest : public SetClockMainFormTest {
 protected:
+    ProjectFormTest() { now = {2024, 3, 15, 9, 30, 5, 0}; }
     void SetUp() override {
-        MainFormTest::SetUp();
+        SetClockMainFormTest::SetUp();
         std::ofstream(config.filePath("chimeral.ini").toStdString(), std::ios::binary)
             << "ALARMSOUND=alarm.wav\r\nTIMERSOUND=timer.wav\r\n";
-        TimeDate::setClockSource([this] { return now; });
     }
     void TearDown() override {
-        MainFormTest::TearDown();
-        TimeDate::setClockSource({});
+        SetClockMainFormTest::TearDown();
         SQLite::setLibraryNames(savedNames);
     }
 
@@ -79,6 +78,5 @@ protected:
         return names;
     }
 
-    TimeDate now{2024, 3, 15, 9, 30, 5, 0};
     const SQLite::LibraryNames savedNames = SQLite::libraryNames();
 };

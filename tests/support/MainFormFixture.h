@@ -39,3 +39,18 @@ protected:
     FakeMixerSystem mixer{{FakeDevice{true, true, {FakeLine{LineType::Speakers}}, 0, 0}}};
     std::unique_ptr<TMainForm> form;
 };
+
+// The same main window with a local clock that the test sets through `now`.
+class SetClockMainFormTest : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        TimeDate::setClockSource([this] { return now; });
+    }
+    void TearDown() override {
+        MainFormTest::TearDown();
+        TimeDate::setClockSource({});
+    }
+
+    TimeDate now;
+};

@@ -6,16 +6,9 @@
 
 namespace {
 // The main window with a clock the test sets; cleared of the start-up warning.
-class Alarm : public MainFormTest {
+class Alarm : public SetClockMainFormTest {
 protected:
-    void SetUp() override {
-        MainFormTest::SetUp();
-        TimeDate::setClockSource([this] { return now; });
-    }
-    void TearDown() override {
-        TimeDate::setClockSource({});
-        MainFormTest::TearDown();
-    }
+    Alarm() { now = {2026, 3, 10, 6, 0, 0, 0}; }
 
     TMainForm &start() {
         auto &w = startForm();
@@ -28,8 +21,6 @@ protected:
         w.ui->Button5->click();
     }
     QString label() const { return form->ui->AlarmLabel->text(); }
-
-    TimeDate now{2026, 3, 10, 6, 0, 0, 0};
 };
 } // namespace
 

@@ -181,8 +181,9 @@ void TMainForm::CloseQ() {
 }
 
 // CloseQ has zeroed the counters, so this stores only what was counted since.
+// When CloseQ's store failed, its journal keeps the time for the next start.
 void TMainForm::Closer() {
-    if (TRHours || TRMinutes || TRSeconds)
+    if (!StoreKept && (TRHours || TRMinutes || TRSeconds))
         RecordTime();
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,30 @@ public:
     void ShowSchema();
     void StartClient();
     std::unique_ptr<SQLite> Database;
+
+    // Keeping a recording safe: its journal, the store that moves past a
+    // taken start second, the recovery at start-up and the quiet end of the
+    // process. Defined in src/projects/RecordingSafety.cpp.
+    bool databaseWritable() const;
+    std::optional<int32_t> findProject(const std::string &name);
+    bool storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
+                       const std::string &note);
+    void journalRecording();
+    void dropRecordingJournal();
+    void recoverRecordings();
+    // Stores a recording as closing does, with no message box, and closes
+    // the window: the process is asked to end.
+    void endQuietly();
+    std::string RecordingJournal;
+    std::string RecordingName;
+    uint32_t JournalTicks = 0;
+    // Counted seconds between two journal writes.
+    uint32_t JournalInterval = 60;
+    // Set by a store that failed: the counters, TRStart, ProjectId and the
+    // journal still hold that recording.
+    bool StoreKept = false;
+    // No message box may hold up the end of the process.
+    bool QuietStore = false;
 
     // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
     static std::string configFolder();

@@ -1,4 +1,5 @@
 #include "app/AppWindows.h"
+#include "app/ExitSignals.h"
 #include "app/ProgramIcon.h"
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 
 int main(int argc, char **argv) {
+    installExitSignals();
     QApplication app(argc, argv);
     setApplicationTitle("Timer and Alarm Clock");
     // Lets the desktop match the windows to the menu entry and its icon.
@@ -14,10 +16,13 @@ int main(int argc, char **argv) {
     // The program ends when the main window closes, even while a secondary
     // window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
+    installTestMessageLog();
     runGuarded([&] {
         AppWindows windows;
         QObject::connect(windows.mainForm.get(), &TMainForm::closed, &app, &QApplication::quit);
+        installExitHandling(app, *windows.mainForm);
         windows.mainForm->show();
+        applyTestHooks(*windows.mainForm);
         QApplication::exec();
     });
     return 0;

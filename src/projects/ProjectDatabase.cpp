@@ -5,10 +5,13 @@
 #include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
+#include "projects/RecordingJournal.h"
 #include "projects/TimeRecordRules.h"
 #include "ui_TMainForm.h"
 
 #include <limits>
+
+#include <unistd.h>
 
 void TMainForm::openProjectDatabase() {
     const bool isNew = createDatabaseFileIfMissing(ProjectDatabaseName);
@@ -21,14 +24,22 @@ void TMainForm::openProjectDatabase() {
         showMessage("Could not open database file. " + Database->ErrorText(), "Oops");
         Database.reset();
     } else {
-        if (isNew && !Database->Execute(CreateProjectsTableSql)) {
+        // A second window started at the same moment may have made them first.
+        const auto createTable = [this](const char *sql, const char *name) {
+            return Database->Execute(sql) ||
+                   QueryNumber(std::string("select count(*) from sqlite_master where type = "
+                                           "'table' and name = '") +
+                               name + "'") == 1;
+        };
+        if (isNew && !createTable(CreateProjectsTableSql, "projects")) {
             showMessage("Could not create projects table. ", "Initialization error");
             return;
         }
-        if (isNew && !Database->Execute(CreateTimesTableSql)) {
+        if (isNew && !createTable(CreateTimesTableSql, "times")) {
             showMessage("Could not create times table. ", "Initialization error");
             return;
         }
+        RecordingJournal = recordingJournalPath(ProjectDatabaseName, getpid());
         if (!fillProjectList())
             return;
     }
@@ -37,6 +48,8 @@ void TMainForm::openProjectDatabase() {
     ui->YearEdit->setText(QString::number(TRStart.Year()));
     ui->MonthEdit->setText(QString::number(TRStart.Month()));
     ui->DayEdit->setText(QString::number(TRStart.Day()));
+    if (projectDatabaseOpen())
+        recoverRecordings();
 }
 
 // False when a stored name is not text: start-up ends there.
@@ -102,10 +115,48 @@ int TMainForm::QueryNumber(const std::string &sql) {
     return -1;
 }
 
+namespace {
+// Rolls back unless committed, so no failure leaves the database locked.
+class ImmediateTransaction {
+public:
+    explicit ImmediateTransaction(SQLite &db) : m_db(db), m_open(db.Execute("begin immediate")) {}
+    ~ImmediateTransaction() {
+        if (m_open)
+            m_db.Execute("rollback");
+    }
+    ImmediateTransaction(const ImmediateTransaction &) = delete;
+    ImmediateTransaction &operator=(const ImmediateTransaction &) = delete;
+    bool open() const { return m_open; }
+    // A commit that fails (still busy) is rolled back with the rest.
+    bool commit() {
+        m_open = !m_db.Execute("commit");
+        return !m_open;
+    }
+
+private:
+    SQLite &m_db;
+    bool m_open;
+};
+} // namespace
+
+// The largest ID is read and the new one written under one write lock, so
+// two windows adding a name at the same moment end with one project: the
+// second finds the first's row once it gets the lock.
 int32_t TMainForm::NewProject() {
     if (!projectDatabaseOpen())
         return -1;
-    const std::string name = trimText(ui->ProjectBox->currentText().toStdString());
+    const std::string name = projectNameOf(ui->ProjectBox->currentText().toStdString());
+    ImmediateTransaction transaction(*Database);
+    if (!transaction.open()) {
+        showMessage("Error in maximum ID query. " + Database->ErrorText(), "Oops");
+        return -1;
+    }
+    if (const std::optional<int32_t> added = findProject(name); added && *added > 0) {
+        transaction.commit();
+        if (ui->ProjectBox->findText(QString::fromStdString(name), Qt::MatchExactly) < 0)
+            appendProjectName(name);
+        return *added;
+    }
     std::unique_ptr<SQLite_Cursor> ids(Database->Query(AllProjectIdsSql));
     if (!ids) {
         showMessage("Error in maximum ID query. " + Database->ErrorText(), "Oops");
@@ -124,6 +175,10 @@ int32_t TMainForm::NewProject() {
     const int32_t id = max + 1;
     if (!ExecuteCommand(newProjectSql(id, name)))
         return -1;
+    if (!transaction.commit()) {
+        showMessage("Error in SQL command: commit " + Database->ErrorText(), "SQL error");
+        return -1;
+    }
     appendProjectName(name);
     return id;
 }
@@ -136,7 +191,7 @@ void TMainForm::LookupProject() {
         reportNoDatabase();
         return;
     }
-    const std::string name = trimText(ui->ProjectBox->currentText().toStdString());
+    const std::string name = projectNameOf(ui->ProjectBox->currentText().toStdString());
     std::unique_ptr<SQLite_Cursor> cursor(Database->Query(projectIdSql(name)));
     if (cursor) {
         const bool found = cursor->Next();
@@ -156,13 +211,23 @@ void TMainForm::LookupProject() {
         showMessage("Invalid project number", "Houston we have a problem");
 }
 
+// A store that fails keeps the recording (counters, start, project and
+// journal) for the next Stop, close or start-up.
 void TMainForm::RecordTime() {
     const int64_t minutes = minutesWorked(TRHours, TRMinutes, TRSeconds);
-    if (!projectDatabaseOpen())
-        reportNoDatabase();
-    else if (minutes <= 0 || ProjectId <= 0)
-        showMessage("Not worth recording less than a minute", "Seriously?");
-    else
-        ExecuteCommand(recordTimeSql(ProjectId, minutes, TRStart));
+    if (!projectDatabaseOpen()) {
+        if (!QuietStore)
+            reportNoDatabase();
+    } else if (minutes <= 0 || ProjectId <= 0) {
+        if (!QuietStore)
+            showMessage("Not worth recording less than a minute", "Seriously?");
+    } else if (!storeTimesRow(ProjectId, minutes, TRStart,
+                              " The time is kept and will be stored at the next Stop.")) {
+        StoreKept = true;
+        journalRecording();
+        return;
+    }
+    StoreKept = false;
+    dropRecordingJournal();
     TRSeconds = TRMinutes = TRHours = 0;
 }

@@ -2,7 +2,12 @@
 
 #include "common/TimeDate.h"
 
+#include "common/Text.h"
+
+#include <algorithm>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool createDatabaseFileIfMissing(const std::string &name) {
@@ -10,13 +15,22 @@ bool createDatabaseFileIfMissing(const std::string &name) {
     // counts as existing.
     const int existing = open(name.c_str(), O_PATH | O_CLOEXEC);
     if (existing >= 0) {
+        struct stat info {};
+        const bool empty =
+            fstat(existing, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0;
         close(existing);
-        return false;
+        return empty;
     }
     const int created = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (created >= 0)
         close(created);
     return true;
+}
+
+std::string projectNameOf(const std::string &typed) {
+    std::string name = typed;
+    name.erase(std::remove(name.begin(), name.end(), '\0'), name.end());
+    return trimText(name);
 }
 
 std::string sqlQuoteText(const std::string &text) {
@@ -45,6 +59,16 @@ std::string recordTimeSql(int32_t project, int64_t minutesWorked, const TimeDate
          {start.Year(), start.Month(), start.Day(), start.Hour(), start.Minute(), start.Second()})
         sql += ", " + std::to_string(field);
     return sql + ")";
+}
+
+std::string storedRowCountSql(int32_t project, const TimeDate &start) {
+    return "select count(*) from times where project = " + std::to_string(project) +
+           " and year = " + std::to_string(start.Year()) +
+           " and month = " + std::to_string(start.Month()) +
+           " and day = " + std::to_string(start.Day()) +
+           " and hours = " + std::to_string(start.Hour()) +
+           " and minutes = " + std::to_string(start.Minute()) +
+           " and seconds = " + std::to_string(start.Second());
 }
 
 std::string minutesSinceSql(int32_t project, int year, int month, int day) {

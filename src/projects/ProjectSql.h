@@ -18,9 +18,10 @@ class TimeDate;
 inline constexpr char ProjectDatabaseName[] = "chimeral.db";
 
 // Creates the database file empty when nothing of that name exists yet. True
-// when it was missing, that is when the tables still have to be made, even
-// if the creation failed (opening the file then fails and says so). An
-// existing file is never looked into.
+// when the tables still have to be made: the file was missing (even if the
+// creation failed: opening the file then fails and says so), or it is empty,
+// as a start without the SQLite library leaves it. A file with any content is
+// never looked into.
 bool createDatabaseFileIfMissing(const std::string &name);
 
 inline constexpr char CreateProjectsTableSql[] =
@@ -32,6 +33,11 @@ inline constexpr char CreateTimesTableSql[] =
 inline constexpr char ListProjectNamesSql[] = "Select name from projects";
 inline constexpr char AllProjectIdsSql[] = "Select id from projects";
 
+// A project's name as typed in the project box, as it is stored and looked
+// up: without NUL characters, which would end the SQL text early, and without
+// blanks and control characters at either end.
+std::string projectNameOf(const std::string &typed);
+
 // The text with each single quote doubled, for use between single quotes.
 std::string sqlQuoteText(const std::string &text);
 
@@ -40,6 +46,8 @@ std::string projectIdSql(const std::string &name);
 // One `times` row: the project, the whole minutes worked and the start of the
 // recording, which is the row's key.
 std::string recordTimeSql(int32_t project, int64_t minutesWorked, const TimeDate &start);
+// How many `times` rows of the project start at that second.
+std::string storedRowCountSql(int32_t project, const TimeDate &start);
 // The sum of a project's minutes over the rows that started on or after the
 // given day (whatever the time of day). The ranges are not checked.
 std::string minutesSinceSql(int32_t project, int year, int month, int day);

@@ -1,6 +1,7 @@
 #include "projects/SQLite.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <cstdint>
 
@@ -21,6 +22,7 @@ using ColumnIntFn = int (*)(void *, int);
 using ColumnDoubleFn = double (*)(void *, int);
 using ColumnTextFn = const unsigned char *(*)(void *, int);
 using ColumnNameFn = const char *(*)(void *, int);
+using BusyTimeoutFn = int (*)(void *, int);
 
 constexpr int OpenReadOnly = 0x01;
 constexpr int OpenReadWrite = 0x02;
@@ -40,6 +42,7 @@ struct Library {
     OpenV2Fn openV2 = nullptr;
     PrepareV2Fn prepareV2 = nullptr;
     StepFn step = nullptr;
+    BusyTimeoutFn busyTimeout = nullptr;
 
     bool columnsResolved = false;
     ColumnCountFn columnCount = nullptr;
@@ -61,6 +64,7 @@ struct Library {
         resolve(openV2, "sqlite3_open_v2");
         resolve(prepareV2, "sqlite3_prepare_v2");
         resolve(step, "sqlite3_step");
+        resolve(busyTimeout, "sqlite3_busy_timeout");
     }
 
     void resolveColumns() {
@@ -84,6 +88,7 @@ struct Library {
 
 Library library;
 SQLite::LibraryNames libraryNameSetting;
+int busyTimeoutSetting = SQLite::DefaultBusyTimeoutMs;
 
 const char *const primaryCodeTexts[] = {
     "No error",
@@ -168,6 +173,10 @@ bool SQLite::Open(const std::string &name, bool readOnly) {
     if (m_connection && m_connection != connection && library.close)
         library.close(m_connection);
     m_connection = connection;
+    // Another window or an open shell holding a lock for a moment must not
+    // make a statement fail: wait for it instead.
+    if (m_connection && library.busyTimeout)
+        library.busyTimeout(m_connection, busyTimeoutSetting);
     return m_status == 0;
 }
 
@@ -227,6 +236,22 @@ std::string SQLite::ErrorText() const {
     if (m_status >= 0 && m_status < primaryCodeCount)
         return primaryCodeTexts[m_status];
     return "Unknown error";
+}
+
+std::string SQLite::besideProgram(const std::string &name) {
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return name;
+    std::string folder(path, static_cast<size_t>(length));
+    const size_t slash = folder.rfind('/');
+    if (slash == std::string::npos)
+        return name;
+    return folder.substr(0, slash + 1) + name;
+}
+
+void SQLite::setBusyTimeout(int milliseconds) {
+    busyTimeoutSetting = milliseconds;
 }
 
 SQLite::LibraryNames SQLite::libraryNames() {

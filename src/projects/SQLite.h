@@ -44,14 +44,23 @@ public:
     const std::string &libraryPath() const { return m_libraryPath; }
 
     // The two names the constructor tries, in order. Tests point them
-    // elsewhere; the defaults are the system's search and then the current
-    // directory.
+    // elsewhere; the defaults are the system's search and then the program's
+    // own folder. The current directory is never searched: a library left in
+    // whatever folder the program is started from would run.
     struct LibraryNames {
         std::string first = "libsqlite3.so.0";
-        std::string second = "./libsqlite3.so.0";
+        std::string second = besideProgram("libsqlite3.so.0");
     };
+    // `name` in the folder of the running executable; `name` alone when that
+    // folder cannot be found.
+    static std::string besideProgram(const std::string &name);
     static LibraryNames libraryNames();
     static void setLibraryNames(const LibraryNames &names);
+
+    // How long an Open connection waits for another connection's lock before
+    // a statement fails as locked. Applies to connections opened afterwards.
+    static constexpr int DefaultBusyTimeoutMs = 5000;
+    static void setBusyTimeout(int milliseconds);
 
     static bool libraryLoaded();
     // How many live connections hold the loaded library.

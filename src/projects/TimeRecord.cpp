@@ -10,6 +10,9 @@
 #include "projects/exec_obj.h"
 #include "ui_TMainForm.h"
 
+// A recording starts only when it can be stored: with a project, in a
+// database that can be written. A Stop whose store fails keeps the recording
+// on the button, still counted but no longer counting, for the next Stop.
 void TMainForm::ProjectClick() {
     Recording = !Recording;
     TRTimer.setEnabled(false);
@@ -24,12 +27,27 @@ void TMainForm::ProjectClick() {
             Recording = false;
             return;
         }
+        if (!databaseWritable()) {
+            showMessage("Attempt to write a readonly database", "SQL error");
+            Recording = false;
+            return;
+        }
         LookupProject();
+        if (ProjectId < 1) {
+            Recording = false;
+            return;
+        }
         TRStart.SetNow();
+        RecordingName = projectNameOf(ui->ProjectBox->currentText().toStdString());
+        journalRecording();
         ui->Button11->setText("Stop");
     } else {
-        ui->Button11->setText("Start");
         RecordTime();
+        if (StoreKept) {
+            Recording = true;
+            return;
+        }
+        ui->Button11->setText("Start");
         ui->StopLabel2->setText("00:00");
     }
     TRTimer.setEnabled(Recording);
@@ -45,6 +63,8 @@ void TMainForm::RecordSecond() {
         TRMinutes = 0;
     }
     ui->StopLabel2->setText(QString::fromStdString(elapsedText(TRHours, TRMinutes, TRSeconds)));
+    if (Recording && ++JournalTicks >= JournalInterval)
+        journalRecording();
 }
 
 // Pausing is independent of recording: resuming runs the counters even when
@@ -53,8 +73,12 @@ void TMainForm::Pauser() {
     Paused = !Paused;
     ui->PauseButton->setText(Paused ? "Resume" : "Pause");
     TRTimer.setEnabled(!Paused);
+    if (Recording)
+        journalRecording();
 }
 
+// Only reads: a name not stored yet has collected nothing, and the project
+// of a running recording stays as it is.
 void TMainForm::GetMinutes() {
     if (ui->ProjectBox->currentText().isEmpty()) {
         showMessage("You must have a project selected!", "Oops");
@@ -64,11 +88,26 @@ void TMainForm::GetMinutes() {
         reportNoDatabase();
         return;
     }
-    LookupProject();
+    const std::optional<int32_t> project =
+        findProject(projectNameOf(ui->ProjectBox->currentText().toStdString()));
     const int year = StrToInt(ui->YearEdit->text().toStdString());
     const int month = StrToInt(ui->MonthEdit->text().toStdString());
     const int day = StrToInt(ui->DayEdit->text().toStdString());
-    const int minutes = QueryNumber(minutesSinceSql(ProjectId, year, month, day));
+    int minutes = project ? 0 : -1;
+    if (project && *project > 0) {
+        std::unique_ptr<SQLite_Cursor> sum(
+            Database->Query(minutesSinceSql(*project, year, month, day)));
+        // The sum over no row is null: nothing collected.
+        if (!sum || !sum->Next())
+            minutes = -1;
+        else if (sum->ColumnType(0) == SQLite_Cursor::Integer)
+            minutes = sum->ColumnInt(0, -1);
+        else if (sum->ColumnType(0) != SQLite_Cursor::Null) {
+            sum.reset();
+            showMessage("Unexpected result from query", "Houston we have a problem");
+            minutes = -1;
+        }
+    }
     ui->QueryLabel->setText(QString::number(minutes));
 }
 

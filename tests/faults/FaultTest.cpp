@@ -3,6 +3,7 @@
 #include "options/FileBytes.h"
 #include "projects/ProjectFormFixture.h"
 #include "projects/ProjectSql.h"
+#include "projects/RecordingJournal.h"
 #include "support/SoundFiles.h"
 #include "ui_TMainForm.h"
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <random>
+#include <thread>
 
 #include <linux/capability.h>
 #include <sys/stat.h>
@@ -124,65 +126,105 @@ TEST_F(OptionsFileFaults, StartGoesOnAndTheFileOutlivesTheRun) {
     }
 }
 
-TEST_F(DatabaseFaults, ReadOnlyOrLockedFileRefusesTheRowAndKeepsTheOthers) {
+// A recording that could not be stored is never started.
+TEST_F(DatabaseFaults, StartIsRefusedWhereNothingCanBeWritten) {
     createDatabaseFileIfMissing(ProjectDatabaseName);
     execute({CreateProjectsTableSql, CreateTimesTableSql,
              "insert into projects values (1, 'Alpha')",
              "insert into times values (1, 30, 2024, 3, 14, 8, 0, 0)"});
     const Rows stored = timesRows();
-    const std::string failedInsert =
-        "Error in SQL command: insert into times values (1, 2, 2024, 3, 15, 9, 30, 5) ";
     struct Case {
         const char *what;
-        fs::perms mode;
-        std::function<void(SQLite &)> during; // runs between Start and Stop
-        const char *error;
+        std::string path;
+        fs::perms readOnly, readWrite;
     };
-    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write;
     const Case cases[] = {
-        {"read-only", fs::perms::owner_read, [](SQLite &) {},
-         "Attempt to write a readonly database"},
-        {"locked by another connection", readWrite,
-         [&](SQLite &other) {
-             ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
-             ASSERT_TRUE(other.Execute("begin exclusive"));
-         },
-         "The database file is locked"},
+        {"read-only file", cwd.file(ProjectDatabaseName), fs::perms::owner_read,
+         fs::perms::owner_read | fs::perms::owner_write},
+        {"read-only folder", cwd.path(), fs::perms::owner_read | fs::perms::owner_exec,
+         fs::perms::owner_all},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        fs::permissions(cwd.file(ProjectDatabaseName), c.mode);
+        fs::permissions(c.path, c.readOnly);
         const std::string bytes = readBytes(cwd.file(ProjectDatabaseName));
         {
             FileModesApply modes;
-            SQLite other;
             auto &w = startWithDatabase();
-            EXPECT_TRUE(messages.messages.empty());
-            w.ui->ProjectBox->setEditText("Alpha");
+            w.ui->ProjectBox->setEditText("Beta");
             w.ui->Button11->click();
-            ASSERT_EQ(w.ProjectId, 1);
-            c.during(other);
-            w.TRMinutes = 2;
-            w.ui->Button11->click();
-            ASSERT_EQ(messages.messages.size(), 1u);
-            EXPECT_EQ(messages.messages[0].text, failedInsert + c.error);
-            EXPECT_EQ(messages.messages[0].caption, "SQL error");
+            EXPECT_EQ(messages.texts(),
+                      std::vector<std::string>{"Attempt to write a readonly database"});
             EXPECT_EQ(w.ui->Button11->text(), "Start");
+            EXPECT_FALSE(w.Recording);
             EXPECT_FALSE(w.TRTimer.enabled());
             form.reset();
         }
+        fs::permissions(c.path, c.readWrite);
         EXPECT_EQ(readBytes(cwd.file(ProjectDatabaseName)), bytes);
         EXPECT_EQ(timesRows(), stored);
         messages.messages.clear();
     }
-    // Once the lock is gone the next recording is stored.
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Alpha");
+}
+
+// Another connection holding the database (a second window, an open shell):
+// Stop waits for it, and when it waits in vain the time is kept for the next
+// Stop instead of being thrown away.
+TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
+    createDatabaseFileIfMissing(ProjectDatabaseName);
+    execute(
+        {CreateProjectsTableSql, CreateTimesTableSql, "insert into projects values (1, 'Alpha')"});
+    const auto recordAlpha = [&](int seconds) -> TMainForm & {
+        auto &w = startWithDatabase();
+        w.ui->ProjectBox->setEditText("Alpha");
+        w.ui->Button11->click();
+        for (int i = 0; i < seconds; ++i)
+            w.TRTimer.fire();
+        return w;
+    };
+    {
+        auto &w = recordAlpha(120);
+        SQLite other;
+        ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
+        ASSERT_TRUE(other.Execute("begin exclusive"));
+        std::thread release([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(2));
+            other.Execute("commit");
+        });
+        w.ui->Button11->click();
+        release.join();
+        EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+        EXPECT_EQ(timesRows(), Rows({{"1", "2", "2024", "3", "15", "9", "30", "5"}}));
+        form.reset();
+    }
+
+    struct BusyTimeout {
+        BusyTimeout() { SQLite::setBusyTimeout(300); }
+        ~BusyTimeout() { SQLite::setBusyTimeout(SQLite::DefaultBusyTimeoutMs); }
+    } shortWait;
+    now.minute = 40;
+    auto &w = recordAlpha(180);
+    SQLite other;
+    ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
+    ASSERT_TRUE(other.Execute("begin exclusive"));
     w.ui->Button11->click();
-    w.TRMinutes = 2;
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "Error in SQL command: insert into times values (1, 3, 2024, 3, 15, 9, 40, 5) The "
+              "database file is locked The time is kept and will be stored at the next Stop.");
+    EXPECT_EQ(messages.messages[0].caption, "SQL error");
+    EXPECT_EQ(w.ui->Button11->text(), "Stop");
+    EXPECT_EQ(w.ui->StopLabel2->text(), "03:00");
+    EXPECT_FALSE(w.TRTimer.enabled());
+    EXPECT_EQ(readRecordingJournal(w.RecordingJournal)->minutes, 3u);
+
+    ASSERT_TRUE(other.Execute("commit"));
     w.ui->Button11->click();
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(timesRows().size(), stored.size() + 1);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(w.ui->Button11->text(), "Start");
+    EXPECT_FALSE(fs::exists(w.RecordingJournal));
+    EXPECT_EQ(timesRows(), Rows({{"1", "2", "2024", "3", "15", "9", "30", "5"},
+                                 {"1", "3", "2024", "3", "15", "9", "40", "5"}}));
 }
 
 TEST_F(DatabaseFaults, CorruptFileIsReportedAndNeverWritten) {
@@ -195,6 +237,7 @@ TEST_F(DatabaseFaults, CorruptFileIsReportedAndNeverWritten) {
 
     w.ui->ProjectBox->setEditText("Alpha");
     w.ui->Button11->click();
+    EXPECT_FALSE(w.Recording);
     w.TRMinutes = 2;
     w.ui->Button11->click();
     w.ui->Button13->click();
@@ -202,9 +245,7 @@ TEST_F(DatabaseFaults, CorruptFileIsReportedAndNeverWritten) {
     form.reset();
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>({"Error in query. File opened that is not a database file",
-                                        "Invalid project number",
-                                        "Not worth recording less than a minute",
-                                        "Invalid project number"}));
+                                        "Invalid project number", "Invalid project number"}));
     EXPECT_EQ(readBytes(cwd.file(ProjectDatabaseName)), bytes);
 }
 

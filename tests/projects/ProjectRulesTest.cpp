@@ -1,8 +1,13 @@
 #include "common/TimeDate.h"
 #include "projects/ProjectSql.h"
+#include "projects/RecordingJournal.h"
 #include "projects/TimeRecordRules.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <cstdint>
 
@@ -53,4 +58,37 @@ TEST(TimeRecordRules, ElapsedTextPadsMinutesAndSecondsOnly) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(elapsedText(c.hours, c.minutes, c.seconds), c.expected);
+}
+
+// A start second moved past a taken one must stay a real calendar time.
+TEST(RecordingJournalRules, SecondAfterCarriesThroughTheCalendar) {
+    struct Case {
+        TimeDate from, expected;
+    };
+    const Case cases[] = {
+        {{2024, 3, 15, 9, 30, 5, 0}, {2024, 3, 15, 9, 30, 6, 0}},
+        {{2024, 3, 15, 9, 59, 59, 0}, {2024, 3, 15, 10, 0, 0, 0}},
+        {{2024, 2, 28, 23, 59, 59, 0}, {2024, 2, 29, 0, 0, 0, 0}},
+        {{2023, 2, 28, 23, 59, 59, 0}, {2023, 3, 1, 0, 0, 0, 0}},
+        {{2024, 12, 31, 23, 59, 59, 0}, {2025, 1, 1, 0, 0, 0, 0}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(secondAfter(c.from), c.expected) << c.from.DateText() << " " << c.from.TimeText();
+}
+
+TEST(RecordingJournalRules, WhatIsWrittenIsReadBackWhole) {
+    TempCurrentDir dir;
+    const std::string path = recordingJournalPath("chimeral.db", 42);
+    const RecordingJournalEntry entries[] = {
+        {7, "Writing", {2024, 3, 15, 9, 30, 5, 0}, 1, 2, 40},
+        {3, "line\nbreak name=x ", {2023, 12, 31, 23, 59, 59, 0}, 0, 59, 0},
+    };
+    for (const auto &entry : entries) {
+        ASSERT_TRUE(writeRecordingJournal(path, entry));
+        EXPECT_EQ(readRecordingJournal(path), entry);
+    }
+    std::ofstream(path, std::ios::binary) << "project=7\nstart=2024 3";
+    EXPECT_EQ(readRecordingJournal(path), std::nullopt);
+    EXPECT_EQ(QDir(".").entryList(QDir::Files), QStringList({"chimeral.db-recording-42"}))
+        << "no temporary file is left";
 }

@@ -56,7 +56,7 @@ protected:
     TempCurrentDir dir;
 };
 
-TEST_F(SQLiteLayer, FallsBackToTheCurrentDirectory) {
+TEST_F(SQLiteLayer, FallsBackToTheSecondName) {
     const std::string real = systemLibraryFile();
     ASSERT_FALSE(real.empty());
     std::filesystem::copy_file(real, dir.file(systemName));
@@ -69,6 +69,16 @@ TEST_F(SQLiteLayer, FallsBackToTheCurrentDirectory) {
     createEmptyFile("fallback.db");
     ASSERT_TRUE(db.Open("fallback.db", false));
     EXPECT_TRUE(db.Execute("create table t (a int)"));
+}
+
+// Whatever folder the program is started from, a library lying there is
+// never run: the fallback is the program's own folder.
+TEST_F(SQLiteLayer, LibraryInTheCurrentFolderIsNeverLoaded) {
+    std::filesystem::copy_file(CHIMERAL_FAKE_SQLITE, dir.file(systemName));
+    SQLite::setLibraryNames({dir.path() + "/nowhere/" + systemName, SQLite::LibraryNames().second});
+    SQLite db;
+    EXPECT_EQ(db.Status(), SQLite::LibraryNotLoaded);
+    EXPECT_FALSE(SQLite::libraryLoaded());
 }
 
 TEST_F(SQLiteLayer, NoLibraryGivesMinusOneAndLeavesItThere) {

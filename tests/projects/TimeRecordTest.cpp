@@ -1,4 +1,6 @@
 #include "ProjectFormFixture.h"
+#include "projects/ProjectSql.h"
+#include "projects/RecordingJournal.h"
 #include "ui_TMainForm.h"
 
 #include <filesystem>
@@ -119,32 +121,104 @@ TEST_F(TimeRecordTab, MinutesSinceADayIncludeThatDay) {
              "insert into times values (1, 30, 2024, 2, 10, 8, 0, 0)",
              "insert into times values (2, 100, 2024, 1, 5, 8, 0, 0)"});
     messages.messages.clear();
-    w.ui->ProjectBox->setEditText("Writing");
     struct Case {
-        const char *year, *month, *day, *shown;
+        const char *name, *year, *month, *day, *shown;
     };
     const Case cases[] = {
-        {"2024", "1", "1", "50"},  {"2024", "2", "10", "30"}, {"2023", "12", "31", "60"},
-        {"2022", "13", "1", "60"}, {"2024", "2", "11", "-1"},
+        {"Writing", "2024", "1", "1", "50"},   {"Writing", "2024", "2", "10", "30"},
+        {"Writing", "2023", "12", "31", "60"}, {"Writing", "2022", "13", "1", "60"},
+        {"Writing", "2024", "2", "11", "0"},   {"Unknown", "2017", "1", "1", "0"},
     };
     for (const auto &c : cases) {
+        w.ui->ProjectBox->setEditText(c.name);
         w.ui->YearEdit->setText(c.year);
         w.ui->MonthEdit->setText(c.month);
         w.ui->DayEdit->setText(c.day);
         w.ui->Button13->click();
         EXPECT_EQ(w.ui->QueryLabel->text(), c.shown) << c.year << "-" << c.month << "-" << c.day;
     }
-    ASSERT_EQ(messages.texts(), std::vector<std::string>({"Unexpected result from query"}))
-        << "the sum over no row";
-    EXPECT_EQ(messages.messages[0].caption, "Houston we have a problem");
+    EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+    EXPECT_EQ(projectList(), QStringList({"Writing", "Other"})) << "nothing created";
 
-    messages.messages.clear();
     w.ui->YearEdit->setText("abc");
     w.ui->Button13->click();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "'abc' is not a valid integer value.");
     EXPECT_EQ(messages.messages[0].kind, MessageKind::Exception);
-    EXPECT_EQ(w.ui->QueryLabel->text(), "-1");
+    EXPECT_EQ(w.ui->QueryLabel->text(), "0");
+}
+
+// Checking another project's total must not move the running recording.
+TEST_F(TimeRecordTab, MinutesSinceLeaveTheRecordingOnItsProject) {
+    auto &w = startWithDatabase();
+    w.ui->ProjectBox->setEditText("Other");
+    w.LookupProject();
+    w.ui->ProjectBox->setEditText("Writing");
+    w.ui->Button11->click();
+    tick(w, 60);
+    for (const char *name : {"Other", "Typo"}) {
+        w.ui->ProjectBox->setEditText(name);
+        w.ui->Button13->click();
+    }
+    w.ui->Button11->click();
+    EXPECT_EQ(timesRows(), Rows({{"2", "1", "2024", "3", "15", "9", "30", "5"}}));
+    EXPECT_EQ(projectList(), QStringList({"Other", "Writing"}));
+}
+
+// A recording that could not be stored runs with no project: it never starts.
+TEST_F(TimeRecordTab, StartIsRefusedWhenTheLookupGivesNoProject) {
+    auto &w = startWithDatabase();
+    execute({"insert into projects values ('x', 'Odd')"});
+    w.ui->ProjectBox->setEditText("Odd");
+    w.ui->Button11->click();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>({"Unexpected result from query"}));
+    EXPECT_EQ(w.ui->Button11->text(), "Start");
+    EXPECT_FALSE(w.Recording);
+    EXPECT_FALSE(w.TRTimer.enabled());
+}
+
+// The journal holds what Stop would store, from Start on and every counted
+// minute, and goes when the row is stored.
+TEST_F(TimeRecordTab, JournalFollowsTheRecording) {
+    auto &w = startWithDatabase();
+    w.ui->ProjectBox->setEditText(" Writing ");
+    w.ui->Button11->click();
+    const RecordingJournalEntry started{1, "Writing", now, 0, 0, 0};
+    EXPECT_EQ(readRecordingJournal(w.RecordingJournal), started);
+    tick(w, 119);
+    EXPECT_EQ(readRecordingJournal(w.RecordingJournal)->minutes, 1u) << "written at 60 s";
+    w.ui->PauseButton->click();
+    EXPECT_EQ(readRecordingJournal(w.RecordingJournal)->seconds, 59u);
+    w.ui->PauseButton->click();
+    w.ui->Button11->click();
+    EXPECT_FALSE(std::filesystem::exists(w.RecordingJournal));
+    EXPECT_EQ(timesRows().size(), 1u);
+}
+
+// A journal left by a run that ended without storing it: a dead process's.
+TEST_F(TimeRecordTab, StartUpStoresALeftJournalOnce) {
+    createDatabaseFileIfMissing(ProjectDatabaseName);
+    execute({CreateProjectsTableSql, CreateTimesTableSql,
+             "insert into projects values (1, 'Writing')"});
+    const std::string left = recordingJournalPath(ProjectDatabaseName, 999999999);
+    const RecordingJournalEntry entry{1, "Writing", {2024, 3, 14, 17, 5, 9, 0}, 1, 2, 40};
+    const Rows row{{"1", "63", "2024", "3", "14", "17", "5", "9"}};
+    // The second run finds the row already stored: the last run ended
+    // between the insert and the removal.
+    const std::vector<std::string> told[] = {
+        {"Recovered 63 minutes recorded for Writing since 3/14/2024 17:05:09."}, {}};
+    for (const auto &expected : told) {
+        ASSERT_TRUE(writeRecordingJournal(left, entry));
+        messages.messages.clear();
+        startWithDatabase();
+        EXPECT_FALSE(std::filesystem::exists(left));
+        EXPECT_EQ(timesRows(), row);
+        EXPECT_EQ(messages.texts(), expected);
+        if (!messages.messages.empty()) {
+            EXPECT_EQ(messages.messages[0].caption, "Time Record");
+        }
+        form.reset();
+    }
 }
 
 TEST_F(TimeRecordTab, ClosingStoresTheUnfinishedRecordingOnce) {

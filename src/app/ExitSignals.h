@@ -1,0 +1,25 @@
+#pragma once
+
+class QApplication;
+class TMainForm;
+
+// Every way the process can be asked to end stores a running recording as
+// closing the window does, with no message box to hold the end up: SIGTERM
+// (log-out, shut-down), SIGHUP (the terminal went away), SIGINT, and the
+// event loop ending for any other reason; when the desktop session asks to
+// save, the recording goes to its journal. The signal handler only writes to a pipe; the
+// window's work runs from the event loop.
+// installExitSignals catches the signals from the start of the process on;
+// installExitHandling, once the main window exists, acts on them.
+void installExitSignals();
+void installExitHandling(QApplication &app, TMainForm &form);
+
+// Hooks for the tests that run the program as a child process, each off
+// unless its environment variable is set:
+// CHIMERAL_TEST_MESSAGES=<file>  message boxes are appended to the file
+//                                ("caption|text" lines) instead of shown;
+// CHIMERAL_TEST_SECOND_MS=<ms>   the recorder's second lasts that long;
+// CHIMERAL_TEST_RECORD=<name>    a recording for the name starts at once.
+// installTestMessageLog must run before the windows are made.
+void installTestMessageLog();
+void applyTestHooks(TMainForm &form);

@@ -100,7 +100,8 @@ public:
     void StartClient();
     std::unique_ptr<SQLite> Database;
 
-    // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
+    // The folder of the options file: $XDG_CONFIG_HOME when it is an absolute
+    // path, else $HOME/.config.
     static std::string configFolder();
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -138,6 +139,9 @@ public:
     // Options: the records the options editor edits, bound to the two
     // sound-file names above.
     std::vector<GeneralOption> OptionList;
+    // Their values as start-up read them: exit warns about a failed save only
+    // when this run changed one of them.
+    std::vector<std::string> OptionsAsRead;
 
 signals:
     // The main window has closed: the program ends.

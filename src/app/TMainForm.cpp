@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/AppWindows.h"
+#include "app/SoundsFolder.h"
 #include "clock/WidgetWatch.h"
 #include "options/TOptionsForm.h"
 #include "options/initfile.h"
@@ -11,6 +12,7 @@
 #include "windows/TUserLogWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QResizeEvent>
 
 #include <cstdlib>
@@ -18,6 +20,14 @@
 namespace {
 std::string optionsFileName(const std::string &folder) {
     return folder + "/chimeral.ini";
+}
+
+// The values of the records' variables, in the records' order.
+std::vector<std::string> optionValues(const std::vector<GeneralOption> &options) {
+    std::vector<std::string> values;
+    for (const GeneralOption &option : options)
+        values.push_back(option.textTarget ? *option.textTarget : std::string());
+    return values;
 }
 
 // Controls whose text is larger than the window's 13-pixel font.
@@ -121,7 +131,8 @@ void TMainForm::bindTimers() {
 }
 
 std::string TMainForm::configFolder() {
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+    // A relative value would depend on the folder the program is started from.
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
         return config;
     const char *home = std::getenv("HOME");
     return std::string(home ? home : "") + "/.config";
@@ -149,6 +160,7 @@ void TMainForm::Creator() {
         OptionList.emplace_back().setFileOption("TimerSound", "Timer sound file name",
                                                 TimerSoundFile);
     }
+    OptionsAsRead = optionValues(OptionList);
 
     if (AlarmSoundFile.size() < 4) {
         showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
@@ -163,8 +175,11 @@ void TMainForm::Creator() {
 }
 
 // The file is read first so that entries this program does not use survive
-// the rewrite; the store writes when it goes out of scope. Without a folder
-// (start-up never got that far) there is nothing to write to.
+// the rewrite. Without a folder (start-up never got that far) there is nothing
+// to write to. A file left as it was (unreadable, read-only, too full, or a
+// folder that cannot be written) would silently lose the sounds chosen in
+// this run, and bring back the start-up warnings next time, so the user is
+// told; an unchanged choice lost nothing.
 void TMainForm::SaveIni() {
     if (WindowsDir.empty())
         return;
@@ -172,6 +187,8 @@ void TMainForm::SaveIni() {
     store.read();
     store.set("AlarmSound", AlarmSoundFile);
     store.set("TimerSound", TimerSoundFile);
+    if (!store.write() && optionValues(OptionList) != OptionsAsRead)
+        showMessage("Could not save the options to " + store.fileName() + ".", "Warning");
 }
 
 // A recording still counting, or paused, is stored as the window closes.
@@ -224,6 +241,8 @@ void TMainForm::ShowOptions() {
     static const std::string patterns[] = {"*.wav;*.mid", "*.*"};
     OptionsForm->fill(OptionList);
     OptionsForm->setFilter(names, patterns, 2);
+    OptionsForm->dialogFolder =
+        installedSoundsFolder(QCoreApplication::applicationDirPath().toStdString());
     OptionsForm->show();
     OptionsForm->raise();
     OptionsForm->activateWindow();

@@ -125,7 +125,8 @@ public:
     // No message box may hold up the end of the process.
     bool QuietStore = false;
 
-    // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
+    // The folder of the options file: $XDG_CONFIG_HOME when it is an absolute
+    // path, else $HOME/.config.
     static std::string configFolder();
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -163,6 +164,9 @@ public:
     // Options: the records the options editor edits, bound to the two
     // sound-file names above.
     std::vector<GeneralOption> OptionList;
+    // Their values as start-up read them: exit warns about a failed save only
+    // when this run changed one of them.
+    std::vector<std::string> OptionsAsRead;
 
 signals:
     // The main window has closed: the program ends.

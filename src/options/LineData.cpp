@@ -9,6 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// A full enciphered write, completed to whole blocks, must not outgrow what
+// reading accepts.
+static_assert(LineData::EncipheredWriteCapacity % Cipher::BlockSize == 0);
+
 namespace {
 
 int openRetrying(const char *path, int flags, mode_t mode = 0) {
@@ -85,11 +89,26 @@ void syncFolder(const std::string &folder) {
     ::close(fd);
 }
 
+// A file whose own mode forbids writing was made read-only on purpose (to pin
+// its content), so it is not replaced although its folder would allow that.
+// Opening it for writing tells, under the program's own rights, without
+// changing it.
+bool mayWrite(const std::string &path) {
+    const int fd = openRetrying(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno == ENOENT;
+}
+
 // The new content goes to a file beside the old one and is renamed over it
 // only once it is complete on disk, so a crash or a full disk while writing
 // never leaves a truncated options file behind.
 bool replaceFile(const std::string &path, std::string_view bytes) {
     const std::string target = resolvedTarget(path);
+    if (!mayWrite(target))
+        return false;
     const std::string folder = folderOf(target);
     makeFolders(folder);
     const std::string temporary = LineData::temporaryName(target);
@@ -140,11 +159,12 @@ void LineData::open(bool forReading) {
     m_position = 0;
     m_size = 0;
     m_loaded = false;
+    m_refusedLine = false;
     if (forReading) {
         load();
     } else {
-        m_buffer.assign(WriteCapacity, '\0');
-        m_size = WriteCapacity;
+        m_size = capacity();
+        m_buffer.assign(m_size, '\0');
     }
 }
 
@@ -197,13 +217,15 @@ bool LineData::getLine(std::string &line) {
         return false;
     line.clear();
     while (m_position < m_size) {
-        if (m_buffer[m_position] == '\r' && m_position + 1 < m_size &&
-            m_buffer[m_position + 1] == '\n') {
-            m_position += 2;
+        const char byte = m_buffer[m_position++];
+        if (byte == '\n')
+            break;
+        if (byte == '\r') {
+            if (m_position < m_size && m_buffer[m_position] == '\n')
+                ++m_position;
             break;
         }
-        line.push_back(m_buffer[m_position]);
-        ++m_position;
+        line.push_back(byte);
     }
     return true;
 }
@@ -211,8 +233,10 @@ bool LineData::getLine(std::string &line) {
 bool LineData::putLine(const std::string &line) {
     if (!m_open || m_reading)
         return false;
-    if (line.size() + 2 > WriteCapacity - m_position)
+    if (line.size() + 2 > m_size - m_position) {
+        m_refusedLine = true;
         return false;
+    }
     m_buffer.replace(m_position, line.size(), line);
     m_position += line.size();
     m_buffer[m_position++] = '\r';
@@ -242,7 +266,11 @@ std::string LineData::fileBytes() const {
 }
 
 bool LineData::flush() {
-    if (!m_open || m_reading || m_position == 0)
+    if (!m_open || m_reading)
+        return true;
+    if (m_refusedLine)
+        return false;
+    if (m_position == 0)
         return true;
     return replaceFile(m_fileName, fileBytes());
 }

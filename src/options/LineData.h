@@ -3,18 +3,24 @@
 #include <string>
 #include <string_view>
 
-// The options file held whole in memory and taken or given line by line, with
-// CR LF line ends, optionally in its DES-enciphered form. It knows nothing of
-// names and values; the options store parses and formats the lines.
+// The options file held whole in memory and taken or given line by line,
+// optionally in its DES-enciphered form. Lines are read up to CR LF, LF or a
+// lone CR, whichever the editor that saved the file used, and written with CR
+// LF. It knows nothing of names and values; the options store parses and
+// formats the lines.
 class LineData {
 public:
     // Larger files are not read at all.
     static constexpr size_t ReadLimit = 16384;
-    // What one write can hold: plain text, or the enciphered text after the header.
-    static constexpr size_t WriteCapacity = 4096;
     // The first line of an enciphered file, CR LF included (40 bytes).
     static constexpr std::string_view EncryptedHeader =
         "Do not modify, this file is encrypted!\r\n";
+    // What one write can hold: as much as reading accepts, so a file that was
+    // read can be written back whole. The enciphered text comes after the
+    // header and is completed to whole blocks; ReadLimit less the header is a
+    // whole number of blocks.
+    static constexpr size_t WriteCapacity = ReadLimit;
+    static constexpr size_t EncipheredWriteCapacity = ReadLimit - EncryptedHeader.size();
     static constexpr size_t KeyLength = 8;
 
     explicit LineData(const std::string &fileName);
@@ -33,15 +39,20 @@ public:
 
     // The next line without its CR LF; false at the end of the data.
     bool getLine(std::string &line);
-    // Appends the line and CR LF; a line that no longer fits is dropped (false).
+    // Appends the line and CR LF. A line that no longer fits is refused
+    // (false), and the file is then left as it was when this object closes:
+    // writing only the lines that fit would silently drop the others.
     bool putLine(const std::string &line);
 
-    // Writes out a file open for writing, then releases the buffer. False only
-    // when buffered lines could not be written.
+    // Writes out a file open for writing, then releases the buffer. False
+    // when buffered lines were not written (see flush).
     bool close();
     // Replaces the file with the buffered lines. With nothing buffered the file
     // is neither created nor touched. The old file stays whole until the new
-    // one is complete on disk. False when the new file could not be written.
+    // one is complete on disk, and stays as it is when a line was refused or
+    // the user may not write to it (its own mode forbids it, even where the
+    // folder would allow replacing it). False when the new file was not
+    // written for any of these reasons or could not be.
     bool flush();
 
     // Whether the last open for reading found a regular file and read it whole.
@@ -49,6 +60,7 @@ public:
     bool isOpen() const { return m_open; }
     bool isReading() const { return m_reading; }
     bool hasKey() const { return !m_key.empty(); }
+    size_t capacity() const { return hasKey() ? EncipheredWriteCapacity : WriteCapacity; }
 
     // Where the new file is prepared before it replaces the one at path.
     static std::string temporaryName(const std::string &path);
@@ -63,6 +75,7 @@ private:
     bool m_open = false;
     bool m_reading = true;
     bool m_loaded = false;
+    bool m_refusedLine = false;
     std::string m_buffer;
     size_t m_position = 0;
     size_t m_size = 0;

@@ -26,6 +26,8 @@ TOptionsForm::TOptionsForm(QWidget *parent)
     move(176, 164);
     applyFonts();
     prepareGrid();
+    // The window manager frames the window after its first resize.
+    followFrame(this, [this] { runGuarded([this] { Resizer(); }); });
     bindHandlers();
 }
 
@@ -37,7 +39,7 @@ QFileDialog *TOptionsForm::fileDialog() {
         OpenDialog1 = new QFileDialog(this);
         OpenDialog1->setFileMode(QFileDialog::ExistingFile);
         OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-        OpenDialog1->setNameFilters({"Executables (*.exe)", "All files (*)"});
+        OpenDialog1->setNameFilters(m_filters);
     }
     return OpenDialog1;
 }
@@ -101,13 +103,20 @@ const GeneralOption *TOptionsForm::recordOfRow(int row) const {
 
 void TOptionsForm::fill(std::vector<GeneralOption> &list) {
     options = &list;
-    ui->StringGrid1->setRowCount(static_cast<int>(list.size()));
+    QTableWidget *grid = ui->StringGrid1;
+    grid->setRowCount(static_cast<int>(list.size()));
+    m_shown.assign(list.size(), std::nullopt);
     for (size_t i = 0; i < list.size(); ++i) {
         const int row = static_cast<int>(i);
         setCellText(row, 0, QString::fromStdString(list[i].description));
-        if (const auto value = list[i].valueText())
-            setCellText(row, 1, QString::fromStdString(*value));
+        if (const auto value = list[i].valueText()) {
+            m_shown[i] = QString::fromStdString(*value);
+            setCellText(row, 1, *m_shown[i]);
+        }
     }
+    // Change acts on the current row, so one is current from the start.
+    if (grid->rowCount() > 0 && (grid->currentRow() < 0 || grid->currentRow() >= grid->rowCount()))
+        grid->setCurrentCell(0, 1);
 }
 
 void TOptionsForm::setFilter(std::span<const std::string> names,
@@ -115,6 +124,7 @@ void TOptionsForm::setFilter(std::span<const std::string> names,
     QStringList filters;
     for (const std::string &filter : fileDialogFilters(names, patterns, count))
         filters << QString::fromStdString(filter);
+    m_filters = filters;
     fileDialog()->setNameFilters(filters);
 }
 
@@ -125,7 +135,11 @@ void TOptionsForm::OKClicked() {
         const GeneralOption *record = recordOfRow(row);
         if (!record)
             break;
-        switch (record->storeText(cellText(row, 1).toStdString())) {
+        const QString text = cellText(row, 1);
+        const auto index = static_cast<size_t>(row);
+        if (index < m_shown.size() && m_shown[index] == text)
+            continue;
+        switch (record->storeText(text.toStdString())) {
         case StoreResult::NotAnInteger:
             showMessage("The field did not contain an integer", cellText(row, 0).toStdString());
             break;
@@ -144,8 +158,17 @@ void TOptionsForm::Done() {
     close();
 }
 
-QString TOptionsForm::runFileDialog() {
+// A dialog keeps the name last typed into it, and what the user types next
+// would be added to it, so each Change gets a fresh one. It starts at the
+// row's current file.
+QString TOptionsForm::runFileDialog(int row) {
+    delete OpenDialog1;
+    OpenDialog1 = nullptr;
     fileDialog();
+    const DialogStart start = dialogStart(cellText(row, 1).toStdString(), dialogFolder);
+    OpenDialog1->setDirectory(QString::fromStdString(start.folder));
+    if (!start.name.empty())
+        OpenDialog1->selectFile(QString::fromStdString(start.name));
     // Opens on the second entry, which with the sound filters is every file.
     const QStringList filters = OpenDialog1->nameFilters();
     if (filters.size() >= 2)
@@ -169,7 +192,7 @@ void TOptionsForm::Changer() {
         break;
     case OptionKind::Folder:
     case OptionKind::File: {
-        const QString chosen = runFileDialog();
+        const QString chosen = runFileDialog(row);
         if (chosen.isEmpty())
             break;
         setCellText(row, 1,

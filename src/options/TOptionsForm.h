@@ -3,10 +3,12 @@
 #include "options/GeneralOption.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,9 +47,13 @@ public:
     // Tests answer the file dialog here instead of showing it: called with
     // the prepared dialog, it returns the chosen path, or nothing for cancel.
     std::function<QString(QFileDialog &dialog)> chooseFile;
+    // Where the file dialog opens for a row whose value names no existing
+    // folder; the current folder when empty or missing. The owner sets it.
+    std::string dialogFolder;
 
     std::unique_ptr<Ui::TOptionsForm> ui;
-    // Made when first needed (setFilter or Change); null before.
+    // Made when first needed (setFilter or Change), and made afresh for each
+    // Change; null before.
     QFileDialog *OpenDialog1 = nullptr;
     // The list being edited; row i of the grid belongs to record i.
     std::vector<GeneralOption> *options = nullptr;
@@ -60,8 +66,14 @@ private:
     void prepareGrid();
     void bindHandlers();
     QFileDialog *fileDialog();
-    QString runFileDialog();
+    QString runFileDialog(int row);
     const GeneralOption *recordOfRow(int row) const;
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString &text);
+
+    QStringList m_filters{"Executables (*.exe)", "All files (*)"};
+    // What fill showed in each value cell (nothing for a kind it leaves
+    // alone): OK stores only the cells that differ, so a value the grid
+    // cannot show exactly (bytes that are not UTF-8) survives when untouched.
+    std::vector<std::optional<QString>> m_shown;
 };

@@ -71,6 +71,7 @@ bool initfile::set(const std::string &name, const std::string &value) {
 }
 
 bool initfile::write() {
+    m_modified = false;
     if (m_keepFile)
         return false;
     LineData file(m_fileName);

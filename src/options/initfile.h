@@ -32,8 +32,11 @@ public:
     // Leaves the file alone when no value is non-empty, and when read found a
     // file there that it could not load (unreadable, too large, not a regular
     // file): its content is unknown, so replacing it could destroy entries
-    // nobody asked to remove. False when the file was left for that reason or
-    // the new file could not be written; the old one then stays as it was.
+    // nobody asked to remove. False when the file was left for that reason,
+    // when the entries do not fit one write (as much as reading accepts) or
+    // the new file could not be written; the old one then
+    // stays as it was. Clears modified, so a store written by its owner is
+    // not written again when it is destroyed.
     bool write();
 
     // Keys for the enciphered form: 8 characters or more, of which the first 8

@@ -3,12 +3,15 @@
 #include "ui_TOptionsForm.h"
 
 #include "app/AppWindows.h"
+#include "app/SoundsFolder.h"
 #include "options/FileBytes.h"
 #include "options/LineData.h"
 #include "options/TOptionsForm.h"
+#include "support/TempDir.h"
 
 #include <QFileDialog>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -156,4 +159,105 @@ TEST_F(MainFormOptions, ChosenTimerSoundIsUsedAtOnceAndWrittenAtExit) {
         EXPECT_EQ(w.MediaPlayer1.FileName, chosen.toStdString());
     }
     EXPECT_EQ(readBytes(iniPath()), "TIMERSOUND=/s/chosen.wav\r\n");
+}
+
+// Editors on Linux end lines in LF; some old ones in CR alone.
+TEST_F(MainFormOptions, EveryLineEndIsReadAndTheRewriteUsesCrLf) {
+    const std::pair<const char *, std::string> cases[] = {
+        {"LF", "AlarmSound=/s/a.wav\nTimerSound=/s/t.wav\nzeta=1\n"},
+        {"CR", "AlarmSound=/s/a.wav\rTimerSound=/s/t.wav\rzeta=1\r"},
+        {"mixed", "AlarmSound=/s/a.wav\r\n\nTimerSound=/s/t.wav\nzeta=1\r"},
+        {"no end on the last line", "zeta=1\nTimerSound=/s/t.wav\r\nAlarmSound=/s/a.wav"},
+    };
+    for (const auto &[ends, content] : cases) {
+        SCOPED_TRACE(ends);
+        writeBytes(iniPath(), content);
+        messages.messages.clear();
+        auto &w = startForm();
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(w.AlarmSoundFile, "/s/a.wav");
+        EXPECT_EQ(w.TimerSoundFile, "/s/t.wav");
+        form.reset();
+        EXPECT_EQ(readBytes(iniPath()), "ALARMSOUND=/s/a.wav\r\nTIMERSOUND=/s/t.wav\r\nZETA=1\r\n");
+    }
+}
+
+// Other programs' entries fill the file; a choice that no longer fits leaves
+// the file whole and is reported once.
+TEST_F(MainFormOptions, LargeFilesSurviveTheRewriteAndOneThatCannotGrowIsKept) {
+    const auto otherEntries = [](size_t size) {
+        std::string entries;
+        for (int i = 0; entries.size() < size; ++i) {
+            std::string line = "X" + std::to_string(100000 + i) + "=";
+            line +=
+                std::string(std::min<size_t>(40, size - entries.size() - line.size() - 2), 'v') +
+                "\r\n";
+            entries += line;
+        }
+        return entries;
+    };
+    const std::string sounds = "ALARMSOUND=/s/a.wav\r\nTIMERSOUND=/s/t.wav\r\n";
+    for (const size_t size : {5000, 16000}) {
+        const std::string others = otherEntries(size);
+        ASSERT_EQ(others.size(), size);
+        writeBytes(iniPath(), others + sounds);
+        startForm();
+        form.reset();
+        EXPECT_EQ(readBytes(iniPath()), sounds + others) << size;
+    }
+
+    const std::string full = otherEntries(LineData::ReadLimit - 8);
+    writeBytes(iniPath(), full);
+    startForm();
+    messages.messages.clear();
+    form->AlarmSoundFile = "/s/a.wav";
+    form.reset();
+    EXPECT_EQ(readBytes(iniPath()), full);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Could not save the options to " + iniPath() + ".");
+    EXPECT_EQ(messages.messages[0].caption, "Warning");
+}
+
+TEST_F(MainFormOptions, RelativeConfigHomeIsIgnored) {
+    const std::string home = cwd.path();
+    const std::string previousHome = getenv("HOME") ? getenv("HOME") : "";
+    setenv("HOME", home.c_str(), 1);
+    const std::pair<const char *, std::string> cases[] = {
+        {"/abs/config", "/abs/config"},
+        {"rel/config", home + "/.config"},
+        {"", home + "/.config"},
+    };
+    for (const auto &[value, folder] : cases) {
+        setenv("XDG_CONFIG_HOME", value, 1);
+        EXPECT_EQ(TMainForm::configFolder(), folder) << value;
+    }
+    setenv("HOME", previousHome.c_str(), 1);
+}
+
+// The editor must not need a click into the grid before Change works.
+TEST_F(MainFormOptions, FreshEditorChangesTheFirstRowAtOnce) {
+    AppWindows windows;
+    TMainForm &w = *windows.mainForm;
+    TOptionsForm &editor = *windows.optionsForm;
+    editor.chooseFile = [](QFileDialog &) { return QString("/s/chosen.wav"); };
+    w.ui->Sounds1->trigger();
+    editor.ui->ChangeButton->click();
+    editor.ui->OK->click();
+    EXPECT_EQ(w.AlarmSoundFile, "/s/chosen.wav");
+}
+
+TEST(SoundsFolder, InstalledBesideTheProgramOrInTheBuildTree) {
+    TempCurrentDir dir;
+    const std::string share = dir.file("usr/share/chimeral/sounds");
+    fs::create_directories(share);
+    fs::create_directories(dir.file("usr/bin/sounds"));
+    fs::create_directories(dir.file("build/sounds"));
+    fs::create_directories(dir.file("opt/bin"));
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.file("usr/bin"), share},
+        {dir.file("build"), dir.file("build/sounds")},
+        {dir.file("opt/bin"), ""},
+    };
+    for (const auto &[program, sounds] : cases)
+        EXPECT_EQ(installedSoundsFolder(program), sounds) << program;
 }

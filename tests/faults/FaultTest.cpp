@@ -65,6 +65,7 @@ std::string snapshot(const std::string &path) {
 
 const std::string AlarmWarning =
     "No file set for the alarm sound. Please set with the Options menu";
+const std::string CouldNotSave = "Could not save the options to ";
 
 } // namespace
 
@@ -115,8 +116,12 @@ TEST_F(OptionsFileFaults, StartGoesOnAndTheFileOutlivesTheRun) {
         {
             FileModesApply modes;
             startForm().AlarmSoundFile = "/s/chosen.wav";
+            messages.messages.clear();
             form.reset();
         }
+        EXPECT_EQ(messages.texts(), c.rewritten
+                                        ? std::vector<std::string>{}
+                                        : std::vector<std::string>{CouldNotSave + path + "."});
         if (c.rewritten) {
             EXPECT_EQ(startForm().AlarmSoundFile, "/s/chosen.wav");
             form.reset();
@@ -124,6 +129,36 @@ TEST_F(OptionsFileFaults, StartGoesOnAndTheFileOutlivesTheRun) {
             EXPECT_TRUE(snapshot(path) == before);
         }
     }
+}
+
+// A user who made the file, or its folder, read-only keeps it as it is; a
+// sound chosen in the run is then lost, and the user is told so once.
+TEST_F(OptionsFileFaults, ReadOnlyFileOrFolderIsKeptAndTheLostChoiceIsTold) {
+    const std::string folder = config.path().toStdString();
+    const std::string path = folder + "/chimeral.ini";
+    const std::string entries = "ALARMSOUND=/s/alarm.wav\r\nTIMERSOUND=/s/timer.wav\r\n";
+    const std::pair<const char *, std::string> cases[] = {{"file", path}, {"folder", folder}};
+    for (const auto &[what, readOnly] : cases) {
+        SCOPED_TRACE(what);
+        fs::permissions(folder, fs::perms::owner_all);
+        writeBytes(path, entries);
+        fs::permissions(readOnly,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read |
+                            (readOnly == folder ? fs::perms::owner_exec : fs::perms::none));
+        const std::string before = snapshot(path);
+        for (const char *chosen : {"/s/timer.wav", "/s/chosen.wav"}) {
+            FileModesApply modes;
+            startForm().TimerSoundFile = chosen;
+            messages.messages.clear();
+            form.reset();
+            EXPECT_EQ(snapshot(path), before);
+            // Nothing said when nothing changed.
+            EXPECT_EQ(messages.texts(), chosen == std::string("/s/timer.wav")
+                                            ? std::vector<std::string>{}
+                                            : std::vector<std::string>{CouldNotSave + path + "."});
+        }
+    }
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 // A recording that could not be stored is never started.

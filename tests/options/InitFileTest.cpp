@@ -47,8 +47,8 @@ TEST(InitFile, ParsesLinesIntoEntries) {
         {"[Sounds]\r\nremark\r\nK=v", {{"K", "v"}}},
         {"A=1\r\n\r\nB=2\r\n", {{"A", "1"}, {"B", "2"}}},
         {"my name=v", {{"MY NAME", "v"}}},
-        {"A=1\nB=2\n", {{"A", "1\nB=2"}}},
-        {"A=1\rB=2\r\nC=3", {{"A", "1\rB=2"}, {"C", "3"}}},
+        {"A=1\nB=2\n", {{"A", "1"}, {"B", "2"}}},
+        {"A=1\rB=2\r\nC=3\n\rD=4\r", {{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}}},
         {"\xEF\xBB\xBFName=v", {{"\xEF\xBB\xBFNAME", "v"}}},
         {"K=" + long1000 + "yz", {{"K", long1000}}},
         {"K=   " + long1000, {{"K", long1000.substr(3)}}},
@@ -151,19 +151,38 @@ TEST(InitFile, WriteCreatesMissingFolders) {
     EXPECT_EQ(readBytes(path), "TIMERSOUND=/t.wav\r\n");
 }
 
-TEST(InitFile, LinesBeyondTheWriteBufferAreDropped) {
+// Writing only the lines that fit would lose the others without a word. A
+// full write, enciphered or not, must still be a file reading accepts.
+TEST(InitFile, EntriesThatDoNotFitLeaveTheFileWhole) {
     TempCurrentDir dir;
     const std::string path = dir.file("t.ini");
-    {
-        initfile store(path);
-        store.set("A", std::string(3000, 'a'));
-        store.set("B", std::string(2000, 'b'));
-        store.set("C", std::string(4096 - 3004 - 4, 'c'));
+    const std::string old = "OLD=1\r\n";
+    const std::pair<std::string, size_t> forms[] = {
+        {"", LineData::WriteCapacity}, {"01234567", LineData::EncipheredWriteCapacity}};
+    for (const auto &[key, capacity] : forms) {
+        for (const size_t size : {capacity, capacity + 1}) {
+            SCOPED_TRACE(key + " " + std::to_string(size));
+            writeBytes(path, old);
+            bool written;
+            {
+                initfile store(path);
+                if (!key.empty())
+                    store.setKey(key);
+                store.set("A", std::string(3000, 'a'));
+                store.set("B", std::string(size - 3004 - 4, 'b'));
+                written = store.write();
+            }
+            EXPECT_EQ(written, size <= capacity);
+            if (!written) {
+                EXPECT_EQ(readBytes(path), old);
+                continue;
+            }
+            EXPECT_LE(readBytes(path).size(), LineData::ReadLimit);
+            initfile reader(path);
+            reader.read(key);
+            EXPECT_EQ(reader.entries().size(), 2u);
+        }
     }
-    const std::string content = readBytes(path);
-    EXPECT_EQ(content.size(), LineData::WriteCapacity);
-    EXPECT_EQ(content.find("B="), std::string::npos);
-    EXPECT_EQ(content.substr(3004, 2), "C=");
 }
 
 TEST(InitFile, RewriteReplacesTheOldFileInOneStep) {

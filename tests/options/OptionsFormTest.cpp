@@ -3,11 +3,18 @@
 
 #include "platform/SystemMetrics.h"
 #include "support/MessageRecorder.h"
+#include "support/TempDir.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+namespace fs = std::filesystem;
 
 // An editor on a list of every kind, bound to variables the test owns.
 class OptionsFormTest : public ::testing::Test {
@@ -197,4 +204,63 @@ TEST_F(OptionsFormTest, ResizeMovesCancelAndDebugOnlyAboveTheirWidths) {
         EXPECT_EQ(ui.StringGrid1->columnWidth(0), first) << gridWidth;
         EXPECT_EQ(ui.StringGrid1->columnWidth(1), second) << gridWidth;
     }
+}
+
+// The dialog starts at the row's file with that file's name alone in the name
+// field, never with a name typed into an earlier dialog.
+TEST_F(OptionsFormTest, FileDialogStartsAtTheRowsFile) {
+    TempCurrentDir dir;
+    const std::string music = dir.file("music"), sounds = dir.file("sounds");
+    fs::create_directory(music);
+    fs::create_directory(sounds);
+    QString answer, started, name;
+    editor.chooseFile = [&](QFileDialog &dialog) {
+        started = dialog.directory().absolutePath();
+        QLineEdit *edit = dialog.findChild<QLineEdit *>("fileNameEdit");
+        name = edit->text();
+        edit->setText("typed");
+        return answer;
+    };
+    struct Case {
+        const char *what;
+        int row;
+        std::optional<std::string> value; // none: as the last Change left it
+        std::string fallback;
+        std::string answer, folder, name;
+    };
+    const Case cases[] = {
+        {"a file", 2, music + "/a.wav", sounds, "", music, "a.wav"},
+        {"a file whose folder is gone", 2, "/gone/a.wav", sounds, "", sounds, ""},
+        {"no file", 2, "", sounds, music + "/b.wav", sounds, ""},
+        {"after that Change", 2, std::nullopt, sounds, "", music, "b.wav"},
+        {"no file, no sounds folder", 2, "", dir.file("none"), "", dir.path(), ""},
+        {"a folder", 1, music + "/", sounds, "", music, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.value) {
+            (c.row == 1 ? folder : file) = *c.value;
+            editor.fill(list);
+        }
+        editor.dialogFolder = c.fallback;
+        answer = QString::fromStdString(c.answer);
+        change(c.row);
+        EXPECT_EQ(started.toStdString(), c.folder);
+        EXPECT_EQ(name.toStdString(), c.name);
+    }
+}
+
+// A value the grid cannot show as it is (not UTF-8: another encoding, or cut
+// inside a character) must come back unchanged unless the user edits it.
+TEST_F(OptionsFormTest, UntouchedValuesSurviveOkByteForByte) {
+    const std::string latin1 = "/m\xfasica/\xe9t\xe9.wav", cut = "caf\xc3";
+    file = latin1;
+    text = cut;
+    editor.fill(list);
+    editor.show();
+    setCell(3, "7");
+    editor.ui->OK->click();
+    EXPECT_EQ(file, latin1);
+    EXPECT_EQ(text, cut);
+    EXPECT_EQ(count, 7);
 }

@@ -1,11 +1,11 @@
 #include "app/TMainForm.h"
 
 #include "app/AppWindows.h"
-#include "clock/WidgetWatch.h"
 #include "options/TOptionsForm.h"
 #include "options/initfile.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
+#include "platform/WidgetWatch.h"
 #include "ui_TMainForm.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"

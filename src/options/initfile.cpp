@@ -2,7 +2,7 @@
 
 #include "common/Text.h"
 #include "options/LineData.h"
-#include "options/file_info.h"
+#include "platform/file_info.h"
 
 initfile::initfile(const std::string &fileName) : m_fileName(normalizedPath(fileName)) {}
 

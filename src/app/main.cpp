@@ -1,7 +1,7 @@
 #include "app/AppWindows.h"
-#include "app/ProgramIcon.h"
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramIcon.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "windows/TQuenAbout.h"
 
-#include "app/ProgramIcon.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramIcon.h"
 #include "platform/SystemMetrics.h"
 #include "ui_TQuenAbout.h"
 

@@ -4,7 +4,6 @@
 #include "options/GeneralOption.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MediaPlayer.h"
-#include "projects/SQLite.h"
 
 #include <QMainWindow>
 
@@ -12,6 +11,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class SQLite;
 
 namespace Ui {
 class TMainForm;
@@ -98,7 +99,12 @@ public:
     void GetMinutes();
     void ShowSchema();
     void StartClient();
-    std::unique_ptr<SQLite> Database;
+    // The connection is closed by the project handlers, so that this header
+    // needs only the name of the database class.
+    struct CloseDatabase {
+        void operator()(SQLite *database) const;
+    };
+    std::unique_ptr<SQLite, CloseDatabase> Database;
 
     // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
     static std::string configFolder();

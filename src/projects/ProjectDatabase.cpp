@@ -5,14 +5,19 @@
 #include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
+#include "projects/SQLite.h"
 #include "projects/TimeRecordRules.h"
 #include "ui_TMainForm.h"
 
 #include <limits>
 
+void TMainForm::CloseDatabase::operator()(SQLite *database) const {
+    delete database;
+}
+
 void TMainForm::openProjectDatabase() {
     const bool isNew = createDatabaseFileIfMissing(ProjectDatabaseName);
-    Database = std::make_unique<SQLite>();
+    Database.reset(new SQLite());
     if (Database->Status() != 0) {
         showMessage("Could not attach to SQLite DLL. " + Database->ErrorText(), "Oops");
         return;

@@ -77,3 +77,17 @@ int StrToInt(const std::string &text) {
         return *value;
     throw ConvertError(text);
 }
+
+std::string twoDigits(int64_t value) {
+    std::string text = std::to_string(value);
+    return text.size() == 1 ? "0" + text : text;
+}
+
+size_t timeSeparator(const std::string &text) {
+    size_t separator = text.find(':');
+    if (separator == std::string::npos)
+        separator = text.find(' ');
+    if (separator == std::string::npos)
+        separator = text.find('.');
+    return separator;
+}

@@ -1,11 +1,6 @@
 #include "timers/StopwatchRules.h"
 
-namespace {
-std::string twoDigits(uint32_t value) {
-    std::string text = std::to_string(value);
-    return text.size() == 1 ? "0" + text : text;
-}
-} // namespace
+#include "common/Text.h"
 
 void stopwatchTick(StopwatchCount &count) {
     ++count.tenths;

@@ -1,5 +1,6 @@
 #include "timers/StopwatchRules.h"
 
+#include "common/ElapsedTime.h"
 #include "common/Text.h"
 
 void stopwatchTick(StopwatchCount &count) {
@@ -8,14 +9,7 @@ void stopwatchTick(StopwatchCount &count) {
         ++count.seconds;
         count.tenths = 0;
     }
-    if (count.seconds > 59) {
-        ++count.minutes;
-        count.seconds = 0;
-    }
-    if (count.minutes > 59) {
-        ++count.hours;
-        count.minutes = 0;
-    }
+    carrySeconds(count.hours, count.minutes, count.seconds);
 }
 
 std::string stopwatchText(const StopwatchCount &count) {

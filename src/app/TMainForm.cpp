@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WidgetWatch.h"
+#include "platform/Widgets.h"
 #include "ui_TMainForm.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"
@@ -18,13 +19,6 @@
 namespace {
 std::string optionsFileName(const std::string &folder) {
     return folder + "/chimeral.ini";
-}
-
-// Controls whose text is larger than the window's 13-pixel font.
-void setPixelSize(QWidget *widget, int pixels) {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
 }
 } // namespace
 
@@ -55,9 +49,8 @@ void TMainForm::setBlankCaptions() {
 }
 
 void TMainForm::applyFonts() {
-    QFont font = this->font();
-    font.setPixelSize(13);
-    setFont(font);
+    setPixelSize(this, 13);
+    // Controls whose text is larger than the window's font.
     for (QWidget *widget :
          {static_cast<QWidget *>(ui->StopLabel), static_cast<QWidget *>(ui->Button8),
           static_cast<QWidget *>(ui->Button9), static_cast<QWidget *>(ui->StopLabel2),
@@ -67,10 +60,7 @@ void TMainForm::applyFonts() {
 }
 
 void TMainForm::bindHandlers() {
-    const auto bind = [this](QAbstractButton *button, void (TMainForm::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                guarded([this, handler] { (this->*handler)(); }));
-    };
+    const auto bind = [this](auto *button, auto handler) { bindHandler(this, button, handler); };
     bind(ui->Button1, &TMainForm::Sec20);
     bind(ui->Button2, &TMainForm::Sec90);
     bind(ui->Button3, &TMainForm::Min3);
@@ -90,10 +80,7 @@ void TMainForm::bindHandlers() {
 }
 
 void TMainForm::bindMenus() {
-    const auto bind = [this](QAction *action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                guarded([this, handler] { (this->*handler)(); }));
-    };
+    const auto bind = [this](auto *action, auto handler) { bindHandler(this, action, handler); };
     bind(ui->testTimersound1, &TMainForm::TestTimerSound);
     bind(ui->testAlarmsound1, &TMainForm::TestAlarmSound);
     bind(ui->eXit2, &TMainForm::AllDone);

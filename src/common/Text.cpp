@@ -75,6 +75,7 @@ std::optional<int> tryStrToInt(const std::string &text) {
 int StrToInt(const std::string &text) {
     if (const auto value = tryStrToInt(text))
         return *value;
+    // Thrown on purpose: the handler guard shows the message on the exception display.
     throw ConvertError(text);
 }
 

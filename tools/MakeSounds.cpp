@@ -3,6 +3,8 @@
 // MIDI tune. Usage: MakeSounds <folder>; the folder must exist. Leaves
 // choosing and playing them to the program.
 
+#include "SoundBytes.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,16 +14,6 @@
 #include <vector>
 
 namespace {
-
-void putLE(std::string &out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-void putBE(std::string &out, uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 // 1.5 s of struck-bell partials, each dying away at its own rate, as 22050 Hz
 // mono 16-bit PCM. The partial ratios of a tuned bell give it its ring.
@@ -47,19 +39,7 @@ std::string chimeWave() {
         const auto sample = static_cast<int16_t>(std::lround(14000 * attack * value));
         putLE(data, static_cast<uint16_t>(sample), 2);
     }
-    std::string file = "RIFF";
-    putLE(file, 36 + static_cast<uint32_t>(data.size()), 4);
-    file += "WAVEfmt ";
-    putLE(file, 16, 4);
-    putLE(file, 1, 2); // PCM
-    putLE(file, 1, 2); // mono
-    putLE(file, rate, 4);
-    putLE(file, rate * 2, 4);
-    putLE(file, 2, 2);
-    putLE(file, 16, 2);
-    file += "data";
-    putLE(file, static_cast<uint32_t>(data.size()), 4);
-    return file + data;
+    return monoWav(rate, data);
 }
 
 void putVarLen(std::string &out, uint32_t value) {
@@ -98,14 +78,7 @@ std::string tuneMidi() {
     track += "\xFF\x2F";
     track += '\0';
 
-    std::string file = "MThd";
-    putBE(file, 6, 4);
-    putBE(file, 0, 2); // format 0
-    putBE(file, 1, 2); // one track
-    putBE(file, ticksPerQuarter, 2);
-    file += "MTrk";
-    putBE(file, static_cast<uint32_t>(track.size()), 4);
-    return file + track;
+    return midiFile(ticksPerQuarter, track);
 }
 
 bool writeFile(const std::string &path, const std::string &content) {

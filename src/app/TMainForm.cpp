@@ -2,11 +2,12 @@
 
 #include "app/AppWindows.h"
 #include "app/SoundsFolder.h"
-#include "clock/WidgetWatch.h"
 #include "options/TOptionsForm.h"
 #include "options/initfile.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
+#include "platform/WidgetWatch.h"
+#include "platform/Widgets.h"
 #include "ui_TMainForm.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"
@@ -28,13 +29,6 @@ std::vector<std::string> optionValues(const std::vector<GeneralOption> &options)
     for (const GeneralOption &option : options)
         values.push_back(option.textTarget ? *option.textTarget : std::string());
     return values;
-}
-
-// Controls whose text is larger than the window's 13-pixel font.
-void setPixelSize(QWidget *widget, int pixels) {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
 }
 } // namespace
 
@@ -65,9 +59,8 @@ void TMainForm::setBlankCaptions() {
 }
 
 void TMainForm::applyFonts() {
-    QFont font = this->font();
-    font.setPixelSize(13);
-    setFont(font);
+    setPixelSize(this, 13);
+    // Controls whose text is larger than the window's font.
     for (QWidget *widget :
          {static_cast<QWidget *>(ui->StopLabel), static_cast<QWidget *>(ui->Button8),
           static_cast<QWidget *>(ui->Button9), static_cast<QWidget *>(ui->StopLabel2),
@@ -77,10 +70,7 @@ void TMainForm::applyFonts() {
 }
 
 void TMainForm::bindHandlers() {
-    const auto bind = [this](QAbstractButton *button, void (TMainForm::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                guarded([this, handler] { (this->*handler)(); }));
-    };
+    const auto bind = [this](auto *button, auto handler) { bindHandler(this, button, handler); };
     bind(ui->Button1, &TMainForm::Sec20);
     bind(ui->Button2, &TMainForm::Sec90);
     bind(ui->Button3, &TMainForm::Min3);
@@ -100,10 +90,7 @@ void TMainForm::bindHandlers() {
 }
 
 void TMainForm::bindMenus() {
-    const auto bind = [this](QAction *action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                guarded([this, handler] { (this->*handler)(); }));
-    };
+    const auto bind = [this](auto *action, auto handler) { bindHandler(this, action, handler); };
     bind(ui->testTimersound1, &TMainForm::TestTimerSound);
     bind(ui->testAlarmsound1, &TMainForm::TestAlarmSound);
     bind(ui->eXit2, &TMainForm::AllDone);

@@ -4,7 +4,6 @@
 #include "options/GeneralOption.h"
 #include "platform/IntervalTimer.h"
 #include "platform/MediaPlayer.h"
-#include "projects/SQLite.h"
 
 #include <QMainWindow>
 
@@ -13,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class SQLite;
 
 namespace Ui {
 class TMainForm;
@@ -99,7 +100,12 @@ public:
     void GetMinutes();
     void ShowSchema();
     void StartClient();
-    std::unique_ptr<SQLite> Database;
+    // The connection is closed by the project handlers, so that this header
+    // needs only the name of the database class.
+    struct CloseDatabase {
+        void operator()(SQLite *database) const;
+    };
+    std::unique_ptr<SQLite, CloseDatabase> Database;
 
     // Keeping a recording safe: its journal, the store that moves past a
     // taken start second, the recovery at start-up and the quiet end of the

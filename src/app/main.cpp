@@ -1,8 +1,8 @@
 #include "app/AppWindows.h"
 #include "app/ExitSignals.h"
-#include "app/ProgramIcon.h"
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramIcon.h"
 
 #include <QApplication>
 

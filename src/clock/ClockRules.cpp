@@ -1,5 +1,7 @@
 #include "clock/ClockRules.h"
 
+#include "common/Text.h"
+
 #include <cstdint>
 
 namespace {
@@ -15,11 +17,6 @@ std::string lowerAscii(std::string text) {
             c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
-}
-
-std::string twoDigits(int value) {
-    std::string text = std::to_string(value);
-    return text.size() == 1 ? "0" + text : text;
 }
 } // namespace
 

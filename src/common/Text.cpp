@@ -75,5 +75,20 @@ std::optional<int> tryStrToInt(const std::string &text) {
 int StrToInt(const std::string &text) {
     if (const auto value = tryStrToInt(text))
         return *value;
+    // Thrown on purpose: the handler guard shows the message on the exception display.
     throw ConvertError(text);
+}
+
+std::string twoDigits(int64_t value) {
+    std::string text = std::to_string(value);
+    return text.size() == 1 ? "0" + text : text;
+}
+
+size_t timeSeparator(const std::string &text) {
+    size_t separator = text.find(':');
+    if (separator == std::string::npos)
+        separator = text.find(' ');
+    if (separator == std::string::npos)
+        separator = text.find('.');
+    return separator;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -26,3 +27,10 @@ std::optional<int> tryStrToInt(const std::string &text);
 
 // The same, throwing ConvertError on failure.
 int StrToInt(const std::string &text);
+
+// A count shown with at least two digits: "07", "59", "123".
+std::string twoDigits(int64_t value);
+
+// Where a typed time splits into its two numbers: the first ':', else the
+// first blank, else the first '.'; std::string::npos when there is none.
+size_t timeSeparator(const std::string &text);

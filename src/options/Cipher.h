@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+// Kept although unused: the program itself reads and writes the plain form only.
 // DES in ECB mode over 8-byte blocks, for the enciphered form of the options
 // file. It only transforms bytes; the file framing is LineData's business.
 class Cipher {

@@ -138,12 +138,18 @@ LineData::~LineData() {
         close();
 }
 
-bool LineData::setKey(std::string_view text) {
+std::optional<std::string> LineData::keyOf(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     if (text.size() < KeyLength)
-        return false;
-    m_key.assign(text.substr(0, KeyLength));
-    return true;
+        return std::nullopt;
+    return std::string(text.substr(0, KeyLength));
+}
+
+bool LineData::setKey(std::string_view text) {
+    std::optional<std::string> key = keyOf(text);
+    if (key)
+        m_key = std::move(*key);
+    return key.has_value();
 }
 
 std::string LineData::temporaryName(const std::string &path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,9 @@ public:
     // Takes the first 8 characters (up to a zero byte) as the key; a shorter
     // text is refused and leaves the key as it was.
     bool setKey(std::string_view text);
+    // The key a text gives under that rule, for every holder of a key; none
+    // for a shorter text.
+    static std::optional<std::string> keyOf(std::string_view text);
 
     // Reading loads the whole file now; a missing, unreadable, non-regular or
     // too large file gives no lines. Writing starts an empty buffer. An object

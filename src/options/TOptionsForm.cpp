@@ -3,6 +3,7 @@
 #include "options/EditorRules.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
+#include "platform/Widgets.h"
 #include "ui_TOptionsForm.h"
 
 #include <QFileDialog>
@@ -11,14 +12,6 @@
 #include <QTableWidgetItem>
 
 #include <algorithm>
-
-namespace {
-void setPixelSize(QWidget *widget, int pixels) {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
-}
-} // namespace
 
 TOptionsForm::TOptionsForm(QWidget *parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TOptionsForm>()) {
@@ -66,10 +59,7 @@ void TOptionsForm::prepareGrid() {
 }
 
 void TOptionsForm::bindHandlers() {
-    const auto bind = [this](QAbstractButton *button, void (TOptionsForm::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                guarded([this, handler] { (this->*handler)(); }));
-    };
+    const auto bind = [this](auto *button, auto handler) { bindHandler(this, button, handler); };
     bind(ui->OK, &TOptionsForm::OKClicked);
     bind(ui->Cancel, &TOptionsForm::Done);
     bind(ui->ChangeButton, &TOptionsForm::Changer);

@@ -2,7 +2,7 @@
 
 #include "common/Text.h"
 #include "options/LineData.h"
-#include "options/file_info.h"
+#include "platform/file_info.h"
 
 initfile::initfile(const std::string &fileName) : m_fileName(normalizedPath(fileName)) {}
 
@@ -22,11 +22,10 @@ std::string initfile::normalizedName(const std::string &name) {
 }
 
 bool initfile::setKey(const std::string &text) {
-    const std::string key = text.substr(0, text.find('\0'));
-    if (key.size() < LineData::KeyLength)
-        return false;
-    m_key = key.substr(0, LineData::KeyLength);
-    return true;
+    std::optional<std::string> key = LineData::keyOf(text);
+    if (key)
+        m_key = std::move(*key);
+    return key.has_value();
 }
 
 bool initfile::read(const std::string &key) {

@@ -98,6 +98,7 @@ void MediaPlayer::Open() {
             code = loadFailureCode();
     }
     m_error = code;
+    // Thrown on purpose: for the alarm, this failure ends on the exception display.
     if (code != Success)
         throw MediaError(code, ErrorMessage());
 }

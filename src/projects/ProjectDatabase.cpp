@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
+#include "projects/SQLite.h"
 #include "projects/TimeRecordRules.h"
 #include "ui_TMainForm.h"
 
@@ -13,9 +14,13 @@
 
 #include <unistd.h>
 
+void TMainForm::CloseDatabase::operator()(SQLite *database) const {
+    delete database;
+}
+
 void TMainForm::openProjectDatabase() {
     const bool isNew = createDatabaseFileIfMissing(ProjectDatabaseName);
-    Database = std::make_unique<SQLite>();
+    Database.reset(new SQLite());
     if (Database->Status() != 0) {
         showMessage("Could not attach to SQLite DLL. " + Database->ErrorText(), "Oops");
         return;

@@ -3,6 +3,7 @@
 // date, and the external SQL client.
 #include "app/TMainForm.h"
 
+#include "common/ElapsedTime.h"
 #include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
@@ -54,14 +55,8 @@ void TMainForm::ProjectClick() {
 }
 
 void TMainForm::RecordSecond() {
-    if (++TRSeconds > 59) {
-        ++TRMinutes;
-        TRSeconds = 0;
-    }
-    if (TRMinutes > 59) {
-        ++TRHours;
-        TRMinutes = 0;
-    }
+    ++TRSeconds;
+    carrySeconds(TRHours, TRMinutes, TRSeconds);
     ui->StopLabel2->setText(QString::fromStdString(elapsedText(TRHours, TRMinutes, TRSeconds)));
     if (Recording && ++JournalTicks >= JournalInterval)
         journalRecording();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+// The Windows launcher's options are kept although the program sets none of them.
 // Starts one child process from a blank-separated command line and waits for
 // it as configured: how long, at what priority, in which directory, with which
 // standard handles, suspended or not. The options keep the values and flag

@@ -21,11 +21,7 @@ std::optional<AlarmEntry> parseAlarmEntry(const std::string &typed) {
         text = trimText(text.substr(0, letter));
     }
 
-    size_t separator = text.find(':');
-    if (separator == std::string::npos)
-        separator = text.find(' ');
-    if (separator == std::string::npos)
-        separator = text.find('.');
+    const size_t separator = timeSeparator(text);
 
     std::optional<int> hours;
     std::optional<int> minutes;

@@ -4,11 +4,7 @@
 
 std::optional<int64_t> parseCountdownEntry(const std::string &entry) {
     const std::string text = trimText(entry);
-    size_t separator = text.find(':');
-    if (separator == std::string::npos)
-        separator = text.find(' ');
-    if (separator == std::string::npos)
-        separator = text.find('.');
+    const size_t separator = timeSeparator(text);
 
     std::optional<int> seconds = 0;
     std::string minutesText = text;

@@ -1,11 +1,7 @@
 #include "timers/StopwatchRules.h"
 
-namespace {
-std::string twoDigits(uint32_t value) {
-    std::string text = std::to_string(value);
-    return text.size() == 1 ? "0" + text : text;
-}
-} // namespace
+#include "common/ElapsedTime.h"
+#include "common/Text.h"
 
 void stopwatchTick(StopwatchCount &count) {
     ++count.tenths;
@@ -13,14 +9,7 @@ void stopwatchTick(StopwatchCount &count) {
         ++count.seconds;
         count.tenths = 0;
     }
-    if (count.seconds > 59) {
-        ++count.minutes;
-        count.seconds = 0;
-    }
-    if (count.minutes > 59) {
-        ++count.hours;
-        count.minutes = 0;
-    }
+    carrySeconds(count.hours, count.minutes, count.seconds);
 }
 
 std::string stopwatchText(const StopwatchCount &count) {

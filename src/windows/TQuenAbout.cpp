@@ -1,8 +1,9 @@
 #include "windows/TQuenAbout.h"
 
-#include "app/ProgramIcon.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramIcon.h"
 #include "platform/SystemMetrics.h"
+#include "platform/Widgets.h"
 #include "ui_TQuenAbout.h"
 
 #include <QResizeEvent>
@@ -12,12 +13,6 @@
 
 namespace {
 const char *const Author = "Quen";
-
-void setPixelSize(QWidget *widget, int pixels) {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
-}
 } // namespace
 
 TQuenAbout::TQuenAbout(QWidget *parent)

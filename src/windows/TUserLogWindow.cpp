@@ -3,6 +3,7 @@
 #include "common/TimeDate.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
+#include "platform/Widgets.h"
 #include "ui_TUserLogWindow.h"
 #include "windows/LogRecord.h"
 
@@ -29,21 +30,13 @@ TUserLogWindow::TUserLogWindow(QWidget *parent)
 TUserLogWindow::~TUserLogWindow() = default;
 
 void TUserLogWindow::applyFonts() {
-    QFont font = this->font();
-    font.setPixelSize(11);
-    setFont(font);
-    for (QPushButton *button : {ui->Button1, ui->Button2, ui->Button3}) {
-        QFont large = button->font();
-        large.setPixelSize(16);
-        button->setFont(large);
-    }
+    setPixelSize(this, 11);
+    for (QPushButton *button : {ui->Button1, ui->Button2, ui->Button3})
+        setPixelSize(button, 16);
 }
 
 void TUserLogWindow::bindHandlers() {
-    const auto bind = [this](QPushButton *button, void (TUserLogWindow::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                guarded([this, handler] { (this->*handler)(); }));
-    };
+    const auto bind = [this](auto *button, auto handler) { bindHandler(this, button, handler); };
     bind(ui->Button1, &TUserLogWindow::JustLog);
     bind(ui->Button3, &TUserLogWindow::LogExit);
     bind(ui->Button2, &TUserLogWindow::Closer);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 
 TEST(Text, Trim) {
     EXPECT_EQ(trimText("  a b \t\r\n"), "a b");
@@ -58,4 +59,21 @@ TEST(Text, StrToIntRaisesTheConversionError) {
     } catch (const ConvertError &error) {
         EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
     }
+}
+
+TEST(Text, TwoDigitFields) {
+    const std::pair<int64_t, const char *> cases[] = {
+        {0, "00"}, {7, "07"}, {10, "10"}, {123, "123"}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(twoDigits(value), text) << value;
+}
+
+TEST(Text, TypedTimeSplitsAtColonElseBlankElsePeriod) {
+    const std::pair<const char *, size_t> cases[] = {{"1.2 3:4", 5},
+                                                     {"1.2 3", 3},
+                                                     {"1.2", 1},
+                                                     {"12", std::string::npos},
+                                                     {"", std::string::npos}};
+    for (const auto &[text, at] : cases)
+        EXPECT_EQ(timeSeparator(text), at) << text;
 }

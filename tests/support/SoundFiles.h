@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SoundBytes.h" // in tools/, shared with the sound maker
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,16 +11,6 @@
 
 // Sound files made on the spot for the tests, and a reading of what SDL's disk
 // audio driver wrote, so that a test can tell that a sound was heard.
-
-inline void putLE(std::string &out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-inline void putBE(std::string &out, uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 // A mono 16-bit sine tone as a WAV file.
 inline std::string sineWave(double seconds, double frequency = 440.0) {
@@ -30,19 +22,7 @@ inline std::string sineWave(double seconds, double frequency = 440.0) {
               static_cast<uint16_t>(
                   static_cast<int16_t>(12000 * std::sin(2 * M_PI * frequency * i / rate))),
               2);
-    std::string file = "RIFF";
-    putLE(file, 36 + static_cast<uint32_t>(data.size()), 4);
-    file += "WAVEfmt ";
-    putLE(file, 16, 4);
-    putLE(file, 1, 2); // PCM
-    putLE(file, 1, 2); // mono
-    putLE(file, rate, 4);
-    putLE(file, rate * 2, 4);
-    putLE(file, 2, 2);
-    putLE(file, 16, 2);
-    file += "data";
-    putLE(file, static_cast<uint32_t>(data.size()), 4);
-    return file + data;
+    return monoWav(rate, data);
 }
 
 // A single-track MIDI file: a piano chord held for about a second.
@@ -57,15 +37,7 @@ inline std::string midiChord() {
         0x00, 0x80, 67,   0,       //
         0x00, 0xFF, 0x2F, 0x00,    // end of track
     };
-    std::string file = "MThd";
-    putBE(file, 6, 4);
-    putBE(file, 0, 2);  // format 0
-    putBE(file, 1, 2);  // one track
-    putBE(file, 96, 2); // ticks per quarter note
-    file += "MTrk";
-    putBE(file, sizeof events, 4);
-    file.append(reinterpret_cast<const char *>(events), sizeof events);
-    return file;
+    return midiFile(96, std::string(reinterpret_cast<const char *>(events), sizeof events));
 }
 
 inline void writeFile(const std::string &path, const std::string &content) {

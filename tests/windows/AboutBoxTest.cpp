@@ -1,8 +1,8 @@
 #include "windows/TQuenAbout.h"
 
 #include "app/AppWindows.h"
-#include "app/ProgramIcon.h"
 #include "app/TMainForm.h"
+#include "platform/ProgramIcon.h"
 #include "support/MainFormFixture.h"
 #include "ui_TMainForm.h"
 #include "ui_TQuenAbout.h"

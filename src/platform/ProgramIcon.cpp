@@ -1,4 +1,4 @@
-#include "app/ProgramIcon.h"
+#include "platform/ProgramIcon.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

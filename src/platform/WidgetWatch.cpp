@@ -1,4 +1,4 @@
-#include "clock/WidgetWatch.h"
+#include "platform/WidgetWatch.h"
 
 #include "platform/Dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "options/file_info.h"
+#include "platform/file_info.h"
 
 #include <sys/stat.h>
 

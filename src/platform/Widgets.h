@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+class QWidget;
+
+// Chores every window does with its widgets.
+
+// Gives the widget its font at the given pixel size, the rest of the font kept.
+void setPixelSize(QWidget *widget, int pixels);
+
+// Runs a handler of the window, guarded, each time the button is clicked or
+// the menu command chosen.
+template <typename Window>
+void bindHandler(Window *window, QAbstractButton *button, void (Window::*handler)()) {
+    QObject::connect(button, &QAbstractButton::clicked, window,
+                     guarded([window, handler] { (window->*handler)(); }));
+}
+template <typename Window>
+void bindHandler(Window *window, QAction *action, void (Window::*handler)()) {
+    QObject::connect(action, &QAction::triggered, window,
+                     guarded([window, handler] { (window->*handler)(); }));
+}

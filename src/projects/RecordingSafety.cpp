@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
+#include "projects/SQLite.h"
 #include "projects/TimeRecordRules.h"
 
 #include <QApplication>

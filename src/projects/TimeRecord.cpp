@@ -7,6 +7,7 @@
 #include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
+#include "projects/SQLite.h"
 #include "projects/TimeRecordRules.h"
 #include "projects/exec_obj.h"
 #include "ui_TMainForm.h"

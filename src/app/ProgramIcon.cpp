@@ -30,9 +30,13 @@ QPixmap programPixmap(int size) {
     return pixmap.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// The sizes a window manager draws a window's icon at; each one given is
+// decoded when the window is shown, so the large ones are left to the
+// desktop's icon theme.
 QIcon programIcon() {
     QIcon icon;
     for (int size : RenderedSizes)
-        icon.addFile(renderedPicture(size), QSize(size, size));
+        if (size <= 64)
+            icon.addFile(renderedPicture(size), QSize(size, size));
     return icon;
 }

@@ -3,7 +3,10 @@
 // The start-up, memory and idle figures come from the real program binary
 // (given as the first argument) started under the X server in DISPLAY, each in
 // a temporary folder with an options file naming both sounds, so that no
-// warning box holds up the start. The timer, stopwatch and database figures
+// warning box holds up the start. Start-up and memory are also given as ratios
+// to a bare Qt window (bench/BareWindow.cpp) started alternately in the same
+// run, so that they say what the program adds to what any Qt program costs on
+// the machine at the time. The timer, stopwatch and database figures
 // drive the real main window in this process on Qt's offscreen platform, with
 // SDL's disk audio driver standing in for a sound card.
 #include "app/TMainForm.h"
@@ -25,6 +28,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -34,6 +38,7 @@
 #include <fstream>
 #include <memory>
 #include <poll.h>
+#include <set>
 #include <signal.h>
 #include <spawn.h>
 #include <sstream>
@@ -180,8 +185,10 @@ struct Launch {
     double mappedMs = -1;
 };
 
+const std::string MainWindowTitle = "Alarm Clock and Timer";
+
 Launch launch(XWatch &x, const std::string &program, const std::string &folder,
-              const std::string &config) {
+              const std::string &config, const std::string &title = MainWindowTitle) {
     std::vector<std::string> settings;
     for (char **entry = environ; *entry; ++entry)
         if (std::strncmp(*entry, "XDG_CONFIG_HOME=", 16) && std::strncmp(*entry, "QT_QPA_", 7))
@@ -206,7 +213,7 @@ Launch launch(XWatch &x, const std::string &program, const std::string &folder,
         std::exit(1);
     }
     posix_spawn_file_actions_destroy(&actions);
-    run.window = x.waitForMap("Alarm Clock and Timer", 20000);
+    run.window = x.waitForMap(title, 20000);
     if (run.window)
         run.mappedMs = msSince(start);
     return run;
@@ -239,28 +246,95 @@ double cpuSeconds(pid_t pid) {
     return ticks / static_cast<double>(::sysconf(_SC_CLK_TCK));
 }
 
+// The shared libraries the process has mapped, by path.
+std::set<std::string> mappedLibraries(pid_t pid) {
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> libraries;
+    std::string line;
+    while (std::getline(maps, line)) {
+        const size_t path = line.find('/');
+        if (path != std::string::npos && line.find(".so", path) != std::string::npos)
+            libraries.insert(line.substr(path));
+    }
+    return libraries;
+}
+
+// Those of the libraries that only playing a sound or unmuting needs.
+std::vector<std::string> soundLibraries(const std::set<std::string> &libraries) {
+    std::vector<std::string> found;
+    for (const auto &path : libraries) {
+        std::string name = path.substr(path.rfind('/') + 1);
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        for (const char *part : {"sdl", "fluidsynth", "mixer", "asound"})
+            if (name.find(part) != std::string::npos) {
+                found.push_back(name);
+                break;
+            }
+    }
+    return found;
+}
+
+struct Sample {
+    double mappedMs;
+    double peakMB;
+    std::set<std::string> libraries;
+};
+
+// One start to the window mapped, and the memory and libraries one second later.
+Sample startOnce(XWatch &x, const std::string &program, const std::string &folder,
+                 const std::string &config, const std::string &title) {
+    const Launch run = launch(x, program, folder, config, title);
+    if (!run.window) {
+        std::fprintf(stderr, "the window \"%s\" never appeared\n", title.c_str());
+        std::exit(1);
+    }
+    usleep(1000 * 1000);
+    Sample sample{run.mappedMs, peakResidentMB(run.pid), mappedLibraries(run.pid)};
+    stop(run);
+    return sample;
+}
+
 struct StartFigures {
     double mappedMs;
     double peakMB;
+    std::set<std::string> libraries; // of the last start
 };
+
+StartFigures medians(const std::vector<Sample> &samples) {
+    std::vector<double> mapped;
+    std::vector<double> peak;
+    for (const Sample &sample : samples) {
+        mapped.push_back(sample.mappedMs);
+        peak.push_back(sample.peakMB);
+    }
+    return {median(mapped), median(peak), samples.back().libraries};
+}
 
 StartFigures measureStarts(XWatch &x, const std::string &program, const std::string &folder,
                            const std::string &config, int runs) {
-    std::vector<double> mapped;
-    std::vector<double> peak;
     stop(launch(x, program, folder, config)); // warms the file cache
+    std::vector<Sample> samples;
+    for (int i = 0; i < runs; ++i)
+        samples.push_back(startOnce(x, program, folder, config, MainWindowTitle));
+    return medians(samples);
+}
+
+// The program and the bare window, started alternately so that both meet the
+// same load on the machine.
+std::pair<StartFigures, StartFigures> compareStarts(XWatch &x, const std::string &program,
+                                                    const std::string &bare,
+                                                    const std::string &folder,
+                                                    const std::string &config, int runs) {
+    stop(launch(x, program, folder, config)); // warms the file cache
+    stop(launch(x, bare, folder, config, "Bare Window"));
+    std::vector<Sample> ours;
+    std::vector<Sample> floor;
     for (int i = 0; i < runs; ++i) {
-        const Launch run = launch(x, program, folder, config);
-        if (!run.window) {
-            std::fprintf(stderr, "the main window never appeared\n");
-            std::exit(1);
-        }
-        mapped.push_back(run.mappedMs);
-        usleep(1000 * 1000);
-        peak.push_back(peakResidentMB(run.pid));
-        stop(run);
+        ours.push_back(startOnce(x, program, folder, config, MainWindowTitle));
+        floor.push_back(startOnce(x, bare, folder, config, "Bare Window"));
     }
-    return {median(mapped), median(peak)};
+    return {medians(ours), medians(floor)};
 }
 
 double idleCpuPercent(XWatch &x, const std::string &program, const std::string &folder,
@@ -446,10 +520,30 @@ int main(int argc, char **argv) {
 
     {
         XWatch x;
-        const StartFigures start = measureStarts(x, program, small, config, 7);
+        const int runs = 11;
+        const auto [start, bare] =
+            compareStarts(x, program, CHIMERAL_BARE_WINDOW, small, config, runs);
+        const std::string each = "median of " + std::to_string(runs) + ", alternating";
         figure("startup_to_window", start.mappedMs, "ms",
-               "median of 7, process start to main window mapped (Xvfb)");
-        figure("peak_resident_after_start", start.peakMB, "MB", "VmHWM 1 s after the window");
+               each + ", process start to main window mapped (Xvfb)");
+        figure("bare_window_startup_to_window", bare.mappedMs, "ms",
+               each + ", a Qt window with a menu bar and five empty tabs");
+        figure("startup_ratio_to_bare_window", start.mappedMs / bare.mappedMs, "x",
+               "the two medians above");
+        figure("peak_resident_after_start", start.peakMB, "MB",
+               each + ", VmHWM 1 s after the window");
+        figure("bare_window_peak_resident", bare.peakMB, "MB", each + ", the same");
+        figure("peak_resident_ratio_to_bare_window", start.peakMB / bare.peakMB, "x",
+               "the two medians above");
+        figure("shared_libraries_mapped", static_cast<double>(start.libraries.size()), "",
+               "after start-up; the bare window maps " + std::to_string(bare.libraries.size()));
+        const std::vector<std::string> unwanted = soundLibraries(start.libraries);
+        std::string names;
+        for (const auto &name : unwanted)
+            names += " " + name;
+        figure("sound_libraries_mapped", static_cast<double>(unwanted.size()), "",
+               names.empty() ? "none of SDL, SDL2_mixer, FluidSynth, ALSA after start-up"
+                             : "after start-up:" + names);
         figure("idle_cpu_clock_ticking", idleCpuPercent(x, program, small, config, idleSeconds),
                "%", "of one core over " + std::to_string(idleSeconds) + " s, clock tab ticking");
 

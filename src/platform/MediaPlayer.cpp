@@ -1,13 +1,12 @@
 #include "platform/MediaPlayer.h"
 #include "platform/QuietAlsa.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "platform/SoundLibrary.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -26,20 +25,20 @@ bool readable(const std::string &path) {
     return !path.empty() && access(path.c_str(), R_OK) == 0;
 }
 
-void chooseSoundFont() {
-    const char *chosen = SDL_getenv("SDL_SOUNDFONTS");
+void chooseSoundFont(const SoundLibrary &sound) {
+    const char *chosen = std::getenv("SDL_SOUNDFONTS");
     if (chosen && *chosen)
         return;
     for (const char *path : GeneralMidiSoundFonts) {
         if (readable(path)) {
-            Mix_SetSoundFonts(path);
+            sound.setSoundFonts(path);
             return;
         }
     }
 }
 
-bool soundFontAvailable() {
-    const char *paths = Mix_GetSoundFonts();
+bool soundFontAvailable(const SoundLibrary &sound) {
+    const char *paths = sound.getSoundFonts();
     if (!paths)
         return false;
     std::istringstream list(paths);
@@ -90,10 +89,10 @@ MediaPlayer::~MediaPlayer() {
 void MediaPlayer::Open() {
     closeSound();
     int code = checkFile(FileName);
-    if (code == Success && !openDevice())
-        code = NoAudioDevice;
+    if (code == Success)
+        code = openDevice();
     if (code == Success) {
-        m_music = Mix_LoadMUS(FileName.c_str());
+        m_music = m_library->loadMusic(FileName.c_str());
         if (!m_music)
             code = loadFailureCode();
     }
@@ -108,7 +107,13 @@ void MediaPlayer::Play() {
         m_error = NotOpen;
         return;
     }
-    m_error = Mix_PlayMusic(m_music, 0) == 0 ? Success : PlayFailed;
+    m_error = m_library->playMusic(m_music, 0) == 0 ? Success : PlayFailed;
+}
+
+std::string MediaPlayer::ErrorMessage() const {
+    if (m_error == NoSoundLibrary && !m_libraryFailure.empty())
+        return m_libraryFailure + " Make sure SDL2 and SDL2_mixer are installed.";
+    return errorText(m_error);
 }
 
 std::string MediaPlayer::errorText(int code) {
@@ -133,52 +138,59 @@ std::string MediaPlayer::errorText(int code) {
         return "No sound file is open. Open a file before playing it.";
     case PlayFailed:
         return "The sound could not be started on the sound device.";
+    case NoSoundLibrary:
+        return "The sound library could not be loaded. Make sure SDL2 and SDL2_mixer are "
+               "installed.";
     default:
         return "Unknown error code";
     }
 }
 
-bool MediaPlayer::openDevice() {
+int MediaPlayer::openDevice() {
     if (m_deviceOpen)
-        return true;
+        return Success;
+    const SoundLibrary *sound = soundLibrary(m_libraryFailure);
+    if (!sound)
+        return NoSoundLibrary;
+    m_library = sound;
     // SDL would otherwise take over SIGINT and SIGTERM, and the program would
     // no longer end when asked to.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "chimeral");
+    sound->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sound->setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "chimeral");
     QuietAlsa quiet;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    if (sound->initSubSystem(SDL_INIT_AUDIO) != 0)
+        return NoAudioDevice;
+    if (sound->openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        sound->quitSubSystem(SDL_INIT_AUDIO);
+        return NoAudioDevice;
     }
-    chooseSoundFont();
+    chooseSoundFont(*sound);
     m_deviceOpen = true;
-    return true;
+    return Success;
 }
 
 void MediaPlayer::closeSound() {
     if (!m_music)
         return;
     // Frees and, if it is the one playing, stops only this player's sound.
-    Mix_FreeMusic(m_music);
+    m_library->freeMusic(m_music);
     m_music = nullptr;
 }
 
 void MediaPlayer::closeDevice() {
     if (!m_deviceOpen)
         return;
-    Mix_CloseAudio();
+    m_library->closeAudio();
     int frequency = 0, channels = 0;
     Uint16 format = 0;
-    if (Mix_QuerySpec(&frequency, &format, &channels) == 0)
-        Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (m_library->querySpec(&frequency, &format, &channels) == 0)
+        m_library->quit();
+    m_library->quitSubSystem(SDL_INIT_AUDIO);
     m_deviceOpen = false;
 }
 
 int MediaPlayer::loadFailureCode() const {
-    if (looksLikeMidi(FileName) && !soundFontAvailable())
+    if (looksLikeMidi(FileName) && !soundFontAvailable(*m_library))
         return NoMidiSynth;
     return InvalidFile;
 }

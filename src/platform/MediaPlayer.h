@@ -4,15 +4,16 @@
 #include <string>
 
 struct _Mix_Music;
+struct SoundLibrary;
 
 // The main window's one sound player: opens a wave or MIDI file by name and
 // starts it without waiting, keeping the numeric result of the last command and
 // a text for it. Opening a file first stops and closes the sound opened before,
-// so a new sound cuts off one that still plays. The audio device is opened at
-// the first open, so that start-up never waits for it, and released when the
-// player is destroyed. What the user is told about a failure is left to the
-// window: the player itself never shows anything, and only a failed open
-// throws.
+// so a new sound cuts off one that still plays. The sound libraries are loaded
+// and the audio device is opened at the first open, so that start-up never
+// waits for them, and the device is released when the player is destroyed. What the user is told
+// about a failure is left to the window: the player itself never shows anything, and only a failed
+// open throws.
 class MediaPlayer {
 public:
     // Result codes of the player's commands; Error() gives one of these.
@@ -26,6 +27,7 @@ public:
         NoAudioDevice = 6,  // the audio output could not be opened
         NotOpen = 7,        // play without a successfully opened file
         PlayFailed = 8,     // the sound was opened but would not start
+        NoSoundLibrary = 9, // SDL2 or SDL2_mixer could not be loaded
     };
 
     MediaPlayer();
@@ -52,17 +54,21 @@ public:
     void Play();
 
     int Error() const { return m_error; }
-    std::string ErrorMessage() const { return errorText(m_error); }
+    // errorText(Error()), except that a library that could not be loaded is
+    // named.
+    std::string ErrorMessage() const;
 
     // The text for any result code; "Unknown error code" for codes without one.
     static std::string errorText(int code);
 
 private:
-    bool openDevice();
+    int openDevice();
     void closeSound();
     void closeDevice();
     int loadFailureCode() const;
 
+    const SoundLibrary *m_library = nullptr;
+    std::string m_libraryFailure;
     _Mix_Music *m_music = nullptr;
     bool m_deviceOpen = false;
     bool m_autoSelect = false;

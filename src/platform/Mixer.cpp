@@ -1,7 +1,6 @@
 #include "platform/Mixer.h"
+#include "platform/AlsaLibrary.h"
 #include "platform/QuietAlsa.h"
-
-#include <alsa/asoundlib.h>
 
 #include <cstdlib>
 #include <string>
@@ -30,7 +29,7 @@ std::vector<const char *> elementNames(LineType type) {
 // One sound card's mixer. Lines are the simple elements found on it.
 class AlsaMixerDevice : public MixerDevice {
 public:
-    explicit AlsaMixerDevice(int card) : m_card(card) {}
+    explicit AlsaMixerDevice(int card) : m_card(card), m_alsa(alsaLibrary()) {}
     ~AlsaMixerDevice() override { close(); }
     AlsaMixerDevice(const AlsaMixerDevice &) = delete;
     AlsaMixerDevice &operator=(const AlsaMixerDevice &) = delete;
@@ -38,14 +37,14 @@ public:
     bool open() override {
         QuietAlsa quiet;
         close();
-        if (snd_mixer_open(&m_mixer, 0) < 0) {
+        if (!m_alsa || m_alsa->mixerOpen(&m_mixer, 0) < 0) {
             m_mixer = nullptr;
             return false;
         }
         const std::string name = "hw:" + std::to_string(m_card);
-        if (snd_mixer_attach(m_mixer, name.c_str()) < 0 ||
-            snd_mixer_selem_register(m_mixer, nullptr, nullptr) < 0 ||
-            snd_mixer_load(m_mixer) < 0) {
+        if (m_alsa->mixerAttach(m_mixer, name.c_str()) < 0 ||
+            m_alsa->registerElements(m_mixer, nullptr, nullptr) < 0 ||
+            m_alsa->mixerLoad(m_mixer) < 0) {
             close();
             return false;
         }
@@ -55,7 +54,7 @@ public:
     bool capabilities() override {
         QuietAlsa quiet;
         char *name = nullptr;
-        if (snd_card_get_name(m_card, &name) < 0)
+        if (!m_alsa || m_alsa->cardGetName(m_card, &name) < 0)
             return false;
         std::free(name);
         return true;
@@ -67,14 +66,15 @@ public:
             return std::nullopt;
         for (const char *name : elementNames(type)) {
             snd_mixer_selem_id_t *id = nullptr;
-            snd_mixer_selem_id_alloca(&id);
-            snd_mixer_selem_id_set_index(id, 0);
-            snd_mixer_selem_id_set_name(id, name);
-            snd_mixer_elem_t *element = snd_mixer_find_selem(m_mixer, id);
+            if (m_alsa->idMalloc(&id) < 0)
+                return std::nullopt;
+            m_alsa->idSetIndex(id, 0);
+            m_alsa->idSetName(id, name);
+            snd_mixer_elem_t *element = m_alsa->findElement(m_mixer, id);
+            m_alsa->idFree(id);
             // Only an element that carries sound out counts as an output line.
-            if (element && snd_mixer_selem_is_active(element) &&
-                (snd_mixer_selem_has_playback_volume(element) ||
-                 snd_mixer_selem_has_playback_switch(element))) {
+            if (element && m_alsa->isActive(element) &&
+                (m_alsa->hasPlaybackVolume(element) || m_alsa->hasPlaybackSwitch(element))) {
                 m_lines.push_back(element);
                 return static_cast<LineId>(m_lines.size() - 1);
             }
@@ -84,7 +84,7 @@ public:
 
     bool hasMuteSwitch(LineId line) override {
         snd_mixer_elem_t *element = lineElement(line);
-        return element && snd_mixer_selem_has_playback_switch(element);
+        return element && m_alsa->hasPlaybackSwitch(element);
     }
 
     // Muted when the switch of any channel is off: one silenced side is
@@ -98,10 +98,10 @@ public:
         muted = false;
         for (int channel = 0; channel <= SND_MIXER_SCHN_LAST; ++channel) {
             const auto id = static_cast<snd_mixer_selem_channel_id_t>(channel);
-            if (!snd_mixer_selem_has_playback_channel(element, id))
+            if (!m_alsa->hasPlaybackChannel(element, id))
                 continue;
             int on = 1;
-            if (snd_mixer_selem_get_playback_switch(element, id, &on) < 0)
+            if (m_alsa->getPlaybackSwitch(element, id, &on) < 0)
                 return false;
             read = true;
             if (!on)
@@ -113,7 +113,7 @@ public:
     bool writeMute(LineId line, bool muted) override {
         QuietAlsa quiet;
         snd_mixer_elem_t *element = lineElement(line);
-        return element && snd_mixer_selem_set_playback_switch_all(element, muted ? 0 : 1) >= 0;
+        return element && m_alsa->setPlaybackSwitchAll(element, muted ? 0 : 1) >= 0;
     }
 
     void close() override {
@@ -121,7 +121,7 @@ public:
         if (!m_mixer)
             return;
         QuietAlsa quiet;
-        snd_mixer_close(m_mixer);
+        m_alsa->mixerClose(m_mixer);
         m_mixer = nullptr;
     }
 
@@ -133,6 +133,7 @@ private:
     }
 
     int m_card;
+    const AlsaLibrary *m_alsa;
     snd_mixer_t *m_mixer = nullptr;
     std::vector<snd_mixer_elem_t *> m_lines;
 };
@@ -144,8 +145,9 @@ public:
     int deviceCount() override {
         QuietAlsa quiet;
         m_cards.clear();
+        const AlsaLibrary *alsa = alsaLibrary();
         int card = -1;
-        while (snd_card_next(&card) == 0 && card >= 0)
+        while (alsa && alsa->cardNext(&card) == 0 && card >= 0)
             m_cards.push_back(card);
         return static_cast<int>(m_cards.size());
     }

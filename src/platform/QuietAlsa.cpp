@@ -1,6 +1,5 @@
 #include "platform/QuietAlsa.h"
-
-#include <alsa/asoundlib.h>
+#include "platform/AlsaLibrary.h"
 
 namespace {
 int depth = 0;
@@ -8,12 +7,15 @@ int depth = 0;
 void ignoreAlsaError(const char *, int, const char *, int, const char *, ...) {}
 } // namespace
 
+// Without the library nothing can print, so there is nothing to silence.
 QuietAlsa::QuietAlsa() {
     if (depth++ == 0)
-        snd_lib_error_set_handler(ignoreAlsaError);
+        if (const AlsaLibrary *alsa = alsaLibrary())
+            alsa->setErrorHandler(ignoreAlsaError);
 }
 
 QuietAlsa::~QuietAlsa() {
     if (--depth == 0)
-        snd_lib_error_set_handler(nullptr);
+        if (const AlsaLibrary *alsa = alsaLibrary())
+            alsa->setErrorHandler(nullptr);
 }

@@ -2,7 +2,9 @@
 #include "ui_TMainForm.h"
 
 #include "app/AppWindows.h"
+#include "app/ProgramIcon.h"
 #include "options/TOptionsForm.h"
+#include "support/SoundFiles.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"
 
@@ -10,6 +12,11 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <set>
 
 using MainFormStart = MainFormTest;
 using MainFormMenus = MainFormTest;
@@ -118,6 +125,56 @@ TEST_F(MainFormMenus, SoundTestsNeedAFileName) {
     EXPECT_EQ(messages.messages[0].caption, "Error");
     EXPECT_EQ(messages.messages[0].text, w.MediaPlayer1.ErrorMessage());
     EXPECT_NE(w.MediaPlayer1.Error(), 0);
+}
+
+// The file names of the libraries for sound and unmuting that this process
+// has mapped.
+static std::set<std::string> soundLibraries() {
+    std::ifstream maps("/proc/self/maps");
+    std::set<std::string> found;
+    std::string line;
+    while (std::getline(maps, line)) {
+        const std::string name = line.substr(line.rfind('/') + 1);
+        std::string lower = name;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        for (const char *part : {"sdl", "fluidsynth", "asound"})
+            if (lower.find(part) != std::string::npos)
+                found.insert(name);
+    }
+    return found;
+}
+
+// A window that has played nothing has not loaded the sound stack; the first
+// test of a sound loads it, and both kinds of file are heard. ctest runs each
+// test in a process of its own, so nothing has played here before.
+TEST_F(MainFormMenus, SoundLibrariesAreLoadedByTheFirstSound) {
+    QApplication::setWindowIcon(programIcon());
+    auto &w = startForm();
+    w.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(soundLibraries(), std::set<std::string>{});
+
+    const struct {
+        const char *name;
+        std::string content;
+    } sounds[] = {{"tone.wav", sineWave(0.5)}, {"chord.mid", midiChord()}};
+    for (const auto &sound : sounds) {
+        SCOPED_TRACE(sound.name);
+        w.TimerSoundFile = cwd.file(sound.name);
+        writeFile(w.TimerSoundFile, sound.content);
+        messages.messages.clear();
+        const size_t heard = diskAudioSamples(cwd.file("audio.raw")).size();
+        w.ui->testTimersound1->trigger();
+        EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return audible(diskAudioSamples(cwd.file("audio.raw")), heard); }, 4000));
+    }
+    const std::set<std::string> mapped = soundLibraries();
+    for (const std::string library : {"libSDL2-2.0.so", "libSDL2_mixer-2.0.so", "libfluidsynth.so"})
+        EXPECT_TRUE(std::any_of(mapped.begin(), mapped.end(), [&](const std::string &name) {
+            return name.rfind(library, 0) == 0;
+        })) << library;
 }
 
 TEST_F(MainFormMenus, UnmuteFailureIsReportedAndPlaybackGoesOn) {

@@ -1,6 +1,7 @@
 // Faults in the files the program depends on: each case breaks one of them and
 // checks that the program carries on and that nothing already stored is lost.
 #include "options/FileBytes.h"
+#include "platform/SoundLibrary.h"
 #include "projects/ProjectFormFixture.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
@@ -324,4 +325,46 @@ TEST_F(SoundFileFaults, CountdownEndsWhateverTheSoundFileHolds) {
             EXPECT_EQ(messages.messages[0].text, w.MediaPlayer1.ErrorMessage());
         }
     }
+}
+
+// Without a usable SDL2_mixer library a sound is an open failure that names
+// the library, and the countdown still ends; once the library is found again
+// the next sound plays.
+TEST_F(SoundFileFaults, UnusableMixerLibraryIsAnOpenFailure) {
+    const SoundLibraryNames installed = soundLibraryNames();
+    const std::string notALibrary = cwd.file("libSDL2_mixer-2.0.so.0");
+    writeFile(notALibrary, noise(4096, 5));
+    struct Case {
+        const char *what;
+        std::string mixer;
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"missing", cwd.file("nowhere/libSDL2_mixer-2.0.so.0"), "cannot open shared object file"},
+        {"not a library", notALibrary, "invalid ELF header"},
+        {"without the mixer's entry points", installed.sdl, "it has no Mix_OpenAudio"},
+    };
+    auto &w = startForm();
+    w.TimerSoundFile = cwd.file("tone.wav");
+    writeFile(w.TimerSoundFile, sineWave(1.0));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        setSoundLibraryNames({installed.sdl, c.mixer});
+        messages.messages.clear();
+        w.ui->Button1->click();
+        w.ShortTimer.fire();
+        EXPECT_EQ(w.ui->ShortLabel->text(), "Done");
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].caption, "Error");
+        const std::string expected =
+            "The sound library " + c.mixer + " could not be loaded: " + c.reason;
+        EXPECT_EQ(messages.messages[0].text.rfind(expected, 0), 0u) << messages.texts()[0];
+    }
+    setSoundLibraryNames(installed);
+    messages.messages.clear();
+    const size_t heard = diskAudioSamples(cwd.file("audio.raw")).size();
+    w.ui->testTimersound1->trigger();
+    EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return audible(diskAudioSamples(cwd.file("audio.raw")), heard); }, 4000));
 }

@@ -16,6 +16,8 @@ for f in bin/chimeral \
          "share/applications/$id.desktop" \
          "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$id.svg" \
+         "share/icons/hicolor/48x48/apps/$id.png" \
+         "share/icons/hicolor/256x256/apps/$id.png" \
          share/chimeral/sounds/chime.wav \
          share/chimeral/sounds/tune.mid; do
     if [ ! -s "$prefix/$f" ]; then

@@ -105,7 +105,7 @@ TEST_F(MediaPlayerTest, SetAutoSelectKeepsTheLastResult) {
 
 TEST(MediaPlayerErrorText, EveryCodeHasItsOwnTextAndOthersAreUnknown) {
     std::vector<std::string> texts;
-    for (int code = MediaPlayer::Success; code <= MediaPlayer::PlayFailed; ++code) {
+    for (int code = MediaPlayer::Success; code <= MediaPlayer::NoSoundLibrary; ++code) {
         const std::string text = MediaPlayer::errorText(code);
         EXPECT_NE(text, "Unknown error code") << code;
         for (const auto &other : texts)
@@ -113,7 +113,7 @@ TEST(MediaPlayerErrorText, EveryCodeHasItsOwnTextAndOthersAreUnknown) {
         texts.push_back(text);
     }
     EXPECT_EQ(MediaPlayer::errorText(-1), "Unknown error code");
-    EXPECT_EQ(MediaPlayer::errorText(MediaPlayer::PlayFailed + 1), "Unknown error code");
+    EXPECT_EQ(MediaPlayer::errorText(MediaPlayer::NoSoundLibrary + 1), "Unknown error code");
     EXPECT_EQ(MediaPlayer::errorText(263), "Unknown error code");
 }
 

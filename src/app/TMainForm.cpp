@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "app/Accessibility.h"
 #include "app/AppWindows.h"
 #include "clock/WidgetWatch.h"
 #include "options/TOptionsForm.h"
@@ -39,6 +40,7 @@ TMainForm::TMainForm(QWidget *parent)
     bindHandlers();
     bindMenus();
     bindTimers();
+    makeAccessible(*ui);
     runGuarded([this] { Creator(); });
 }
 

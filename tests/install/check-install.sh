@@ -17,7 +17,8 @@ for f in bin/chimeral \
          "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$id.svg" \
          share/chimeral/sounds/chime.wav \
-         share/chimeral/sounds/tune.mid; do
+         share/chimeral/sounds/tune.mid \
+         share/man/man1/chimeral.1; do
     if [ ! -s "$prefix/$f" ]; then
         echo "missing or empty after install: $f"
         fail=1

@@ -71,6 +71,8 @@ DesktopNotifier::DesktopNotifier(QWidget *window)
       m_connectionName(
           QStringLiteral("chimeral-notices-%1").arg(reinterpret_cast<quintptr>(this), 0, 16)) {}
 
+// An attempt still waiting for a bus that never answers holds up the end of
+// the program; Qt's own bus thread would wait for it as well.
 DesktopNotifier::~DesktopNotifier() {
     if (m_connecting)
         m_connecting->wait();

@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "app/Accessibility.h"
 #include "app/AppWindows.h"
 #include "app/SoundsFolder.h"
 #include "options/TOptionsForm.h"
@@ -43,6 +44,7 @@ TMainForm::TMainForm(QWidget *parent)
     bindHandlers();
     bindMenus();
     bindTimers();
+    makeAccessible(*ui);
     runGuarded([this] { Creator(); });
 }
 

@@ -1,17 +1,43 @@
 #include "app/AppWindows.h"
+#include "app/CommandLine.h"
 #include "app/ExitSignals.h"
+#include "app/SingleInstance.h"
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramIcon.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
 
 int main(int argc, char **argv) {
+    // Answered before the application object exists: no display is needed.
+    WindowRequest request;
+    if (const std::optional<int> exitCode =
+            readCommandLine(commandLineArguments(argc, argv), request))
+        return *exitCode;
     installExitSignals();
+
     QApplication app(argc, argv);
     setApplicationTitle("Timer and Alarm Clock");
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
+
+    // One window per folder: a window already running here takes the request.
+    SingleInstance instance(SingleInstance::serverName(
+        QDir::currentPath(), QString::fromStdString(TMainForm::configFolder())));
+    switch (instance.handOver(requestArguments(request))) {
+    case SingleInstance::HandOver::Taken:
+        return 0;
+    case SingleInstance::HandOver::NoAnswer:
+        std::fputs("chimeral: the window running in this folder does not answer\n", stderr);
+        return 1;
+    case SingleInstance::HandOver::NoneRunning:
+        instance.listen();
+        break;
+    }
+
     QApplication::setWindowIcon(programIcon());
     // The program ends when the main window closes, even while a secondary
     // window is still open.
@@ -19,10 +45,13 @@ int main(int argc, char **argv) {
     installTestMessageLog();
     runGuarded([&] {
         AppWindows windows;
-        QObject::connect(windows.mainForm.get(), &TMainForm::closed, &app, &QApplication::quit);
-        installExitHandling(app, *windows.mainForm);
-        windows.mainForm->show();
-        applyTestHooks(*windows.mainForm);
+        TMainForm &form = *windows.mainForm;
+        QObject::connect(&form, &TMainForm::closed, &app, &QApplication::quit);
+        installExitHandling(app, form);
+        form.show();
+        applyTestHooks(form);
+        carryOut(form, request);
+        takeLaterStarts(instance, form);
         QApplication::exec();
     });
     return 0;

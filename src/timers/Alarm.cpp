@@ -2,6 +2,7 @@
 // day, and playing the alarm sound once when it comes.
 #include "app/TMainForm.h"
 
+#include "app/Notifier.h"
 #include "platform/Dialogs.h"
 #include "timers/AlarmRules.h"
 #include "ui_TMainForm.h"
@@ -30,6 +31,7 @@ void TMainForm::SetAlarm() {
 // the same interval.
 void TMainForm::AlarmFires() {
     PlaySoundFileUnguarded(AlarmSoundFile);
+    announceAlarm(this, AlarmTime);
     ui->AlarmLabel->setText(" ");
     AlarmTimer.setEnabled(false);
 }

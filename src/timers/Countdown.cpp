@@ -2,6 +2,7 @@
 // every second, the timer sound at the end and the labels blanked after it.
 #include "app/TMainForm.h"
 
+#include "app/Notifier.h"
 #include "platform/Dialogs.h"
 #include "timers/CountdownRules.h"
 #include "ui_TMainForm.h"
@@ -68,6 +69,7 @@ void TMainForm::SecondsDisplay() {
 void TMainForm::BuzzEm() {
     ShortTimer.setEnabled(false);
     PlaySoundFile(TimerSoundFile);
+    announceCountdownEnd(this, ShortTimer.interval());
     ui->ShortLabel->setText("Done");
     ui->SecondLabel->setText("0");
     SecondsTimer.setEnabled(false);

@@ -2,7 +2,7 @@
 #include "ui_TMainForm.h"
 
 #include "app/AppWindows.h"
-#include "app/ProgramIcon.h"
+#include "platform/ProgramIcon.h"
 #include "options/TOptionsForm.h"
 #include "support/SoundFiles.h"
 #include "windows/TQuenAbout.h"

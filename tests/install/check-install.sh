@@ -19,7 +19,8 @@ for f in bin/chimeral \
          "share/icons/hicolor/48x48/apps/$id.png" \
          "share/icons/hicolor/256x256/apps/$id.png" \
          share/chimeral/sounds/chime.wav \
-         share/chimeral/sounds/tune.mid; do
+         share/chimeral/sounds/tune.mid \
+         share/man/man1/chimeral.1; do
     if [ ! -s "$prefix/$f" ]; then
         echo "missing or empty after install: $f"
         fail=1

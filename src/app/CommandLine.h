@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QCommandLineParser;
+class SingleInstance;
+class TMainForm;
+
+// The program's command line. Every option is defined in one place
+// (defineOptions); readCommandLine answers what needs no window (help,
+// version, mistakes) before the application object exists, so those work
+// without a display and touch no file. What is left is a request to the
+// window, carried out once it is shown, or handed to the window already
+// running in the same folder.
+
+// What a start asks of the main window. Empty fields ask nothing; a start
+// without arguments asks nothing, and the window comes up as always.
+struct WindowRequest {
+    std::optional<QString> countdown; // typed as in the countdown entry
+    std::optional<QString> alarm;     // typed as in the alarm entry
+    std::optional<QString> tab;       // the tab to show: timer, alarm, stopwatch, record, clock
+
+    bool operator==(const WindowRequest &) const = default;
+};
+
+void defineOptions(QCommandLineParser &parser);
+
+// The arguments as the process got them, before Qt takes its own out.
+QStringList commandLineArguments(int argc, char **argv);
+
+// Reads the command line. Returns the exit code when the process is done
+// (help or version printed, a mistake reported on stderr); otherwise fills
+// the request and returns nothing.
+std::optional<int> readCommandLine(const QStringList &arguments, WindowRequest &request);
+
+// The request as arguments, to hand to a running window, and read back
+// there. Reading back gives nothing for arguments that are not a request.
+QStringList requestArguments(const WindowRequest &request);
+std::optional<WindowRequest> readRequest(const QStringList &arguments);
+
+// Shows the tab, then starts the countdown and sets the alarm as the
+// "Specify" and "Set Alarm" buttons do, with the same messages. A countdown
+// or alarm without a tab shows its own tab.
+void carryOut(TMainForm &form, const WindowRequest &request);
+
+// Later starts in this folder: the window comes to the front and carries out
+// their requests.
+void takeLaterStarts(SingleInstance &instance, TMainForm &form);

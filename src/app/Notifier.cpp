@@ -1,0 +1,170 @@
+#include "app/Notifier.h"
+
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QFileInfo>
+#include <QThread>
+#include <QVariantMap>
+#include <QWidget>
+
+namespace {
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+const QString Interface = QStringLiteral("org.freedesktop.Notifications");
+
+// The name of the menu entry and of the icon the package installs.
+const QString AppId = QStringLiteral(CHIMERAL_APP_ID);
+
+void announce(QWidget *window, const QString &summary, const QString &body) {
+    if (!window)
+        return;
+    QApplication::alert(window);
+    DesktopNotifier::of(window)->notify(summary, body);
+}
+} // namespace
+
+void announceCountdownEnd(QWidget *window, uint32_t durationMs) {
+    announce(window, QStringLiteral("Countdown finished"), countdownNoticeBody(durationMs));
+}
+
+void announceAlarm(QWidget *window, const TimeDate &setTime) {
+    announce(window, QStringLiteral("Alarm"), alarmNoticeBody(setTime));
+}
+
+QString countdownNoticeBody(uint32_t durationMs) {
+    const uint32_t total = durationMs / 1000;
+    const uint32_t minutes = total / 60;
+    const uint32_t seconds = total % 60;
+    if (minutes == 0)
+        return QStringLiteral("%1 sec").arg(seconds);
+    if (seconds == 0)
+        return QStringLiteral("%1 min").arg(minutes);
+    return QStringLiteral("%1 min %2 sec").arg(minutes).arg(seconds);
+}
+
+// Typed times have no range limits ("25:00", "0:90"); the notice names the
+// time of day at which the alarm rang.
+QString alarmNoticeBody(const TimeDate &setTime) {
+    const int minutesOfDay = ((setTime.Hour() * 60 + setTime.Minute()) % 1440 + 1440) % 1440;
+    return QStringLiteral("Set for %1:%2")
+        .arg(minutesOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutesOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString sessionBusAddress() {
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    if (!address.isEmpty())
+        return address;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        return QStringLiteral("unix:path=") + runtime + QStringLiteral("/bus");
+    return {};
+}
+
+DesktopNotifier::DesktopNotifier(QWidget *window)
+    : QObject(window), m_window(window),
+      m_connectionName(
+          QStringLiteral("chimeral-notices-%1").arg(reinterpret_cast<quintptr>(this), 0, 16)) {}
+
+// An attempt still waiting for a bus that never answers holds up the end of
+// the program; Qt's own bus thread would wait for it as well.
+DesktopNotifier::~DesktopNotifier() {
+    if (m_connecting)
+        m_connecting->wait();
+    QDBusConnection::disconnectFromBus(m_connectionName);
+}
+
+DesktopNotifier *DesktopNotifier::of(QWidget *window) {
+    if (auto *notifier =
+            window->findChild<DesktopNotifier *>(QString(), Qt::FindDirectChildrenOnly))
+        return notifier;
+    return new DesktopNotifier(window);
+}
+
+void DesktopNotifier::notify(const QString &summary, const QString &body) {
+    if (m_connected && QDBusConnection(m_connectionName).isConnected()) {
+        send({summary, body});
+        return;
+    }
+    m_waiting.push_back({summary, body});
+    if (!m_connecting)
+        connectInBackground();
+}
+
+// Connecting waits for the bus's answer, which a hung bus may never give;
+// the thread keeps that wait away from the window's ticks.
+void DesktopNotifier::connectInBackground() {
+    const QString address = sessionBusAddress();
+    if (address.isEmpty()) {
+        m_waiting.clear();
+        return;
+    }
+    if (m_connected) { // the bus went away since: start afresh
+        QDBusConnection::disconnectFromBus(m_connectionName);
+        m_connected = false;
+    }
+    const QString name = m_connectionName;
+    m_connecting.reset(QThread::create([this, address, name] {
+        QDBusConnection bus = QDBusConnection::connectToBus(address, name);
+        if (!bus.isConnected())
+            return;
+        bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
+                    SLOT(actionInvoked(uint, QString)));
+        bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
+                    SLOT(notificationClosed(uint, uint)));
+    }));
+    connect(m_connecting.get(), &QThread::finished, this, &DesktopNotifier::connectionAttempted,
+            Qt::QueuedConnection);
+    m_connecting->start();
+}
+
+void DesktopNotifier::connectionAttempted() {
+    m_connecting->wait();
+    m_connecting.reset();
+    m_connected = QDBusConnection(m_connectionName).isConnected();
+    std::vector<Notice> waiting;
+    waiting.swap(m_waiting);
+    if (!m_connected) {
+        QDBusConnection::disconnectFromBus(m_connectionName);
+        return;
+    }
+    for (const Notice &notice : waiting)
+        send(notice);
+}
+
+void DesktopNotifier::send(const Notice &notice) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), AppId}};
+    call << QString::fromStdString(applicationTitle()) << uint(0) << AppId << notice.summary
+         << notice.body << QStringList{QStringLiteral("default"), QStringLiteral("Show")} << hints
+         << int(-1);
+    auto *watcher =
+        new QDBusPendingCallWatcher(QDBusConnection(m_connectionName).asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *finished) {
+                const QDBusPendingReply<uint> reply = *finished;
+                if (reply.isValid())
+                    m_shown.insert(reply.value());
+                finished->deleteLater();
+            });
+}
+
+void DesktopNotifier::actionInvoked(uint id, const QString &action) {
+    if (!m_shown.contains(id) || action != QStringLiteral("default"))
+        return;
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void DesktopNotifier::notificationClosed(uint id, uint) {
+    m_shown.remove(id);
+}

@@ -1,0 +1,155 @@
+#include "app/CommandLine.h"
+#include "app/SingleInstance.h"
+#include "support/MainFormFixture.h"
+#include "ui_TMainForm.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+// Runs of the real program in the test's folders.
+class ProgramRuns : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        setenv("XDG_RUNTIME_DIR", runtime.path().toUtf8().constData(), 1);
+    }
+
+    QProcessEnvironment environment(bool display) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("SDL_AUDIODRIVER", "disk");
+        env.insert("SDL_DISKAUDIOFILE", runtime.filePath("audio.raw"));
+        env.remove("DBUS_SESSION_BUS_ADDRESS");
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        if (display)
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+        return env;
+    }
+
+    std::unique_ptr<QProcess> run(const QStringList &arguments, bool display = true,
+                                  const QString &folder = QString()) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment(display));
+        process->setWorkingDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+        process->start(CHIMERAL_BINARY, arguments);
+        EXPECT_TRUE(process->waitForStarted(10000));
+        return process;
+    }
+
+    // Waits with the event loop running, so that a window of this process
+    // can answer the program.
+    static bool finishes(QProcess &process) {
+        return QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000);
+    }
+
+    QString socketFor(const QString &folder) const {
+        return SingleInstance::serverName(folder, config.path());
+    }
+
+    QTemporaryDir runtime;
+};
+
+QStringList entries(const QString &folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+} // namespace
+
+TEST_F(ProgramRuns, HelpVersionAndMistakesNeedNoDisplayAndWriteNothing) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        const char *stdoutHas;
+        const char *stderrHas;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "--countdown <DURATION>", ""},
+        {{"-h"}, 0, "--tab <NAME>", ""},
+        {{"--version"}, 0, "chimeral 4.0", ""},
+        {{"--bogus"}, 1, "", "Unknown option 'bogus'"},
+        {{"--tab", "kitchen"}, 1, "", "no tab 'kitchen'"},
+        {{"stray"}, 1, "", "unexpected argument 'stray'"},
+        {{"--countdown"}, 1, "", "Missing value after '--countdown'"},
+    };
+    for (const Case &c : cases) {
+        auto process = run(c.arguments, false);
+        ASSERT_TRUE(process->waitForFinished(20000));
+        const QString out = process->readAllStandardOutput();
+        const QString err = process->readAllStandardError();
+        EXPECT_EQ(process->exitCode(), c.exitCode) << err.toStdString();
+        EXPECT_TRUE(out.contains(c.stdoutHas)) << out.toStdString();
+        EXPECT_TRUE(err.contains(c.stderrHas)) << err.toStdString();
+        EXPECT_EQ(entries(QDir::currentPath()), QStringList())
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(entries(config.path()), QStringList());
+        EXPECT_EQ(entries(runtime.path()), QStringList());
+    }
+}
+
+// The window runs in this process, after a run that crashed left its socket
+// file behind with nobody listening.
+TEST_F(ProgramRuns, ASecondStartHandsItsRequestToTheWindowHere) {
+    const QString name = socketFor(QDir::currentPath());
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", name.toUtf8().constData());
+    ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(stale);
+
+    auto &w = startForm();
+    SingleInstance instance(name);
+    EXPECT_EQ(instance.handOver(requestArguments({})), SingleInstance::HandOver::NoneRunning);
+    ASSERT_TRUE(instance.listen());
+    takeLaterStarts(instance, w);
+    w.showMinimized();
+    messages.messages.clear();
+
+    auto second = run({"--countdown", "2:00", "--tab", "Time Record"});
+    ASSERT_TRUE(finishes(*second));
+    EXPECT_EQ(second->exitCode(), 0) << second->readAllStandardError().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.ui->SecondLabel->text() == "120"; }, 10000));
+    EXPECT_EQ(w.ShortTimer.interval(), 120000u);
+    EXPECT_EQ(w.ui->ShortLabel->text(), "Counting...");
+    EXPECT_EQ(w.ui->Page1->currentWidget(), w.ui->TimeRecord);
+    EXPECT_FALSE(w.isMinimized());
+
+    // The same reading and message as the button.
+    auto third = run({"--alarm", "noon"});
+    ASSERT_TRUE(finishes(*third));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }, 10000));
+    EXPECT_EQ(messages.messages[0].text, "Invalid time entered");
+    EXPECT_EQ(messages.messages[0].caption, "Invalid entry.");
+    EXPECT_EQ(w.ui->Page1->currentWidget(), w.ui->TabSheet2);
+}
+
+TEST_F(ProgramRuns, OneWindowPerFolderBetweenRealRuns) {
+    auto first = run({});
+    const QString here = socketFor(QDir::currentPath());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(here); }, 20000));
+
+    auto second = run({"--tab", "timer"});
+    ASSERT_TRUE(finishes(*second));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    // Another folder, another database: a window of its own.
+    QTemporaryDir elsewhere;
+    auto other = run({}, true, elsewhere.path());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QFileInfo::exists(socketFor(elsewhere.path())); }, 20000));
+    EXPECT_EQ(other->state(), QProcess::Running);
+
+    for (QProcess *process : {first.get(), other.get()}) {
+        process->kill();
+        process->waitForFinished();
+    }
+}

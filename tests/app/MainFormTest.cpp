@@ -2,8 +2,8 @@
 #include "ui_TMainForm.h"
 
 #include "app/AppWindows.h"
-#include "platform/ProgramIcon.h"
 #include "options/TOptionsForm.h"
+#include "platform/ProgramIcon.h"
 #include "support/SoundFiles.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"

@@ -40,13 +40,15 @@ protected:
 
     // The program with each recorder second 5 ms long, so a counted minute
     // (and with it a journal write) passes in a third of a second.
-    QProcess &start(const QString &record = {}) {
+    // A start in the same folder with the same options folder hands over to
+    // the window already running, so a second window needs its own options.
+    QProcess &start(const QString &record = {}, const QString &config = {}) {
         auto &child = *children.emplace_back(std::make_unique<QProcess>());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("SDL_AUDIODRIVER", "disk");
         env.insert("SDL_DISKAUDIOFILE", folder.filePath("audio.raw"));
-        env.insert("XDG_CONFIG_HOME", folder.path());
+        env.insert("XDG_CONFIG_HOME", config.isEmpty() ? folder.path() : config);
         env.insert("CHIMERAL_TEST_MESSAGES", folder.filePath("messages.txt"));
         env.insert("CHIMERAL_TEST_SECOND_MS", "5");
         if (!record.isEmpty())
@@ -148,11 +150,15 @@ TEST_F(RecordingSurvival, EndingSignalsStoreTheRecordingWithoutABox) {
     EXPECT_EQ(shown(), "");
 }
 
-// Two windows on one folder: both add the same new name and start in the
+// Two windows on one database: both add the same new name and start in the
 // same moment, and both recordings are stored under the one project.
 TEST_F(RecordingSurvival, TwoProgramsStartingTogetherShareTheNewProject) {
+    const QString otherOptions = folder.filePath("other");
+    QDir().mkpath(otherOptions);
+    writeBytes((otherOptions + "/chimeral.ini").toStdString(),
+               "ALARMSOUND=alarm.wav\r\nTIMERSOUND=timer.wav\r\n");
     QProcess &one = start("Shared");
-    QProcess &two = start("Shared");
+    QProcess &two = start("Shared", otherOptions);
     ASSERT_TRUE(journalWith(one, 1));
     ASSERT_TRUE(journalWith(two, 1));
     endWith(one, SIGTERM);

@@ -1,6 +1,7 @@
 #include "platform/IntervalTimer.h"
 
 #include "platform/BootClock.h"
+#include "platform/ClockWatch.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace {
 constexpr int64_t maxChunk = std::numeric_limits<int>::max();
 // How long a timer that must notice a sleep or a clock set waits at most
-// before it looks at its clock again.
+// before it looks at its clock again, should the clock watch not tell it.
 constexpr int64_t lookAtLeastEvery = 1000;
 } // namespace
 
@@ -20,6 +21,10 @@ IntervalTimer::IntervalTimer(QObject *parent, uint32_t interval)
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &IntervalTimer::onTimeout);
+    connect(&ClockWatch::instance(), &ClockWatch::clockChanged, this, [this] {
+        if (m_inFirstPeriod || m_clock != TimerClock::Monotonic)
+            check();
+    });
 }
 
 void IntervalTimer::setEnabled(bool enabled) {

@@ -32,10 +32,11 @@ public:
     void setInterval(uint32_t interval);
     void setHandler(std::function<void()> handler);
 
-    // A timer on the boot clock, or with a first period of its own, wakes at
-    // least every second to look at its clock: the wait itself runs on the
-    // monotonic clock, which stands still while the machine sleeps and does
-    // not follow a clock that is set.
+    // A timer on the boot clock, or with a first period of its own, looks at
+    // its clock when the clock watch reports a set clock or a wake-up, and at
+    // least every second in any case: the wait itself runs on the monotonic
+    // clock, which stands still while the machine sleeps and does not follow
+    // a clock that is set.
     void setClock(TimerClock clock);
     // From the next start on, the first period ends when msLeft returns 0 or
     // less rather than after the interval; the periods after it follow the

@@ -111,6 +111,7 @@ void TMainForm::bindMenus() {
 
 void TMainForm::bindTimers() {
     ShortTimer.setHandler([this] { BuzzEm(); });
+    ShortTimer.setClock(TimerClock::Boot); // a countdown's time asleep counts
     SecondsTimer.setHandler([this] { SecondsDisplay(); });
     ClearTimer.setHandler([this] { Clearing(); });
     AlarmTimer.setHandler([this] { AlarmFires(); });

@@ -45,7 +45,8 @@ void showMessage(const std::string &text, const std::string &caption) {
 }
 
 void showException(const std::string &message) {
-    show(message + ".", applicationTitle(), MessageKind::Exception);
+    const bool hasPeriod = !message.empty() && message.back() == '.';
+    show(hasPeriod ? message : message + ".", applicationTitle(), MessageKind::Exception);
 }
 
 void runGuarded(const std::function<void()> &action) {

@@ -23,8 +23,8 @@ void showMessage(const std::string &text, const std::string &caption);
 void setApplicationTitle(const std::string &title);
 const std::string &applicationTitle();
 
-// The standard exception display: the message with a period appended, caption
-// the application title.
+// The standard exception display: the message with a period appended unless
+// it already ends with one, caption the application title.
 void showException(const std::string &message);
 
 // Replaces the real dialogs, for tests. The handler gets the text as shown

@@ -19,9 +19,17 @@ void TMainForm::SetAlarm() {
     const AlarmArming arming = alarmArming(now, entry->hours, entry->minutes);
     AlarmTime = arming.alarmTime;
     // Disabling first makes the period count from now even when the new delay
-    // equals the pending one.
+    // equals the pending one. The interval is the delay; the alarm itself
+    // rings when the wall clock reaches AlarmTime, which a sleep or a clock
+    // set between now and then does not move. Should the sound fail, the
+    // next try comes after the interval.
     AlarmTimer.setEnabled(false);
     AlarmTimer.setInterval(arming.intervalMs);
+    AlarmTimer.setFirstPeriodEnd([alarmTime = AlarmTime] {
+        TimeDate now;
+        now.SetNow();
+        return alarmMsLeft(now, alarmTime);
+    });
     AlarmTimer.setEnabled(true);
     ui->AlarmLabel->setText("Activated...");
 }

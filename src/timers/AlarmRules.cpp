@@ -7,6 +7,27 @@
 namespace {
 // The minutes text is cut to this many characters before conversion.
 constexpr size_t MaxMinutesText = 1000;
+
+// Days from 1970-01-01 to the first of the given month on the Gregorian
+// calendar, for any month number (13 is January of the year after).
+int64_t daysToMonth(int64_t year, int64_t month) {
+    year += (month >= 1 ? month - 1 : month - 12) / 12;
+    month = ((month - 1) % 12 + 12) % 12 + 1;
+    // Counted from March, so that the leap day ends the year.
+    const int64_t y = month <= 2 ? year - 1 : year;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yearOfEra = y - era * 400;
+    const int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// The local fields as milliseconds on a calendar without time zones.
+int64_t localMs(const TimeDate &t) {
+    const int64_t days = daysToMonth(t.year, t.month) + t.day - 1;
+    const int64_t seconds = ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second;
+    return seconds * 1000 + t.millisecond;
+}
 } // namespace
 
 std::optional<AlarmEntry> parseAlarmEntry(const std::string &typed) {
@@ -70,4 +91,8 @@ AlarmArming alarmArming(const TimeDate &now, int hours, int minutes) {
     else
         arming.intervalMs = static_cast<uint32_t>(milliseconds);
     return arming;
+}
+
+int64_t alarmMsLeft(const TimeDate &now, const TimeDate &alarmTime) {
+    return localMs(alarmTime) - localMs(now);
 }

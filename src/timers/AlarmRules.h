@@ -42,3 +42,11 @@ struct AlarmArming {
 // Hours and minutes are stored in the 16-bit fields of the alarm time, so
 // values beyond that range keep only their low 16 bits.
 AlarmArming alarmArming(const TimeDate &now, int hours, int minutes);
+
+// Milliseconds until the local wall clock, now reading `now`, reaches
+// `alarmTime`, counted on the real calendar of both values' local fields (day
+// 32 is the first of the next month, hour 25 one in the morning after); 0 or
+// less once it has. The alarm rings when this runs out, whenever the clock
+// gets there: by running, by being set, or by a change of daylight saving
+// time, which moves the local fields and not the moment they name.
+int64_t alarmMsLeft(const TimeDate &now, const TimeDate &alarmTime);

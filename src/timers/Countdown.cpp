@@ -60,9 +60,12 @@ void TMainForm::StartCountdown(int64_t seconds) {
 }
 
 void TMainForm::SecondsDisplay() {
-    // Wraps rather than overflowing when a countdown has run below the
-    // smallest count.
-    SecondsLeft = static_cast<int32_t>(static_cast<uint32_t>(SecondsLeft) - 1u);
+    // The end timer runs on the boot clock, so what it has left is the time
+    // really left, a sleep included.
+    std::optional<int64_t> msToEnd;
+    if (ShortTimer.isArmed())
+        msToEnd = ShortTimer.remaining();
+    SecondsLeft = countdownNextCount(SecondsLeft, msToEnd);
     ui->SecondLabel->setText(QString::fromStdString(countdownText(SecondsLeft)));
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/Text.h"
 
+#include <algorithm>
+
 std::optional<int64_t> parseCountdownEntry(const std::string &entry) {
     const std::string text = trimText(entry);
     const size_t separator = timeSeparator(text);
@@ -32,4 +34,14 @@ uint32_t countdownInterval(int64_t seconds) {
     if (seconds <= 0 || seconds > int64_t{0xFFFFFFFF} / 1000)
         return 0;
     return static_cast<uint32_t>(seconds * 1000);
+}
+
+int32_t countdownNextCount(int32_t secondsLeft, std::optional<int64_t> msToEnd) {
+    // Wraps rather than overflowing when a countdown has run below the
+    // smallest count.
+    const auto next = static_cast<int32_t>(static_cast<uint32_t>(secondsLeft) - 1u);
+    if (!msToEnd)
+        return next;
+    return static_cast<int32_t>(
+        std::min<int64_t>(next, (std::max<int64_t>(*msToEnd, 0) + 500) / 1000));
 }

@@ -22,3 +22,9 @@ std::string countdownText(int32_t secondsLeft);
 // 32-bit range (about 49.7 days), gets 0: such a countdown never ends by
 // itself, it counts on until another one is started.
 uint32_t countdownInterval(int64_t seconds);
+
+// The count shown at a display tick: one less than before, or the seconds
+// really left until the end timer ticks (rounded to the nearest) when those
+// are fewer, as after a sleep or ticks held up by a busy window. msToEnd is
+// empty when no end is pending: the count then just goes on down.
+int32_t countdownNextCount(int32_t secondsLeft, std::optional<int64_t> msToEnd);

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 TEST(IntervalTimer, TicksEveryIntervalUntilDisabled) {
@@ -95,4 +97,15 @@ TEST(IntervalTimer, HandlerErrorIsShownAndTheTimerGoesOn) {
     EXPECT_EQ(recorder.messages[0].caption, "Timer and Alarm Clock");
     EXPECT_EQ(recorder.messages[0].kind, MessageKind::Exception);
     EXPECT_TRUE(timer.isArmed());
+}
+
+// The player's texts already end with a period; they must not get a second.
+TEST(ExceptionDisplay, AddsAPeriodOnlyWhenTheMessageLacksOne) {
+    MessageRecorder recorder;
+    const std::pair<std::string, std::string> cases[] = {
+        {"boom", "boom."}, {"The file was not found.", "The file was not found."}, {"", "."}};
+    for (const auto &[message, shown] : cases) {
+        showException(message);
+        EXPECT_EQ(recorder.messages.back().text, shown);
+    }
 }

@@ -80,3 +80,25 @@ TEST(AlarmRules, ArmsForTheNextOccurrence) {
         EXPECT_EQ(arming.intervalMs, c.intervalMs) << c.what;
     }
 }
+
+// The wall clock's fields against the alarm's, on the real calendar: the
+// alarm's day may run past the month's end while the clock has moved on.
+TEST(AlarmRules, TimeLeftUntilTheWallClockReachesTheAlarm) {
+    struct Case {
+        const char *what;
+        TimeDate now;
+        TimeDate alarmTime;
+        int64_t ms;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"milliseconds count", {2026, 3, 10, 6, 59, 58, 750}, {2026, 3, 10, 7, 0, 0, 0},   1250},
+        {"day 29 of February", {2026, 3, 1, 6, 0, 0, 0},      {2026, 2, 29, 7, 0, 0, 0},   3600000},
+        {"leap day 30",        {2028, 3, 1, 6, 0, 0, 0},      {2028, 2, 30, 7, 0, 0, 0},   3600000},
+        {"day 32 of December", {2027, 1, 1, 6, 0, 0, 0},      {2026, 12, 32, 7, 0, 0, 0},  3600000},
+        {"hour 25",            {2026, 3, 11, 0, 30, 0, 0},    {2026, 3, 10, 25, 0, 0, 0},  1800000},
+    };
+    // clang-format on
+    for (const auto &c : cases)
+        EXPECT_EQ(alarmMsLeft(c.now, c.alarmTime), c.ms) << c.what;
+}

@@ -38,6 +38,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -237,6 +238,38 @@ double cpuSeconds(pid_t pid) {
         if (i == 14 || i == 15)
             ticks += std::stod(field);
     return ticks / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+struct CommandFigures {
+    double ms;
+    double peakMB;
+    int status;
+};
+
+// The program run in `folder` with `arguments`, its output thrown away: wall
+// time, peak resident memory and exit status.
+CommandFigures runCommand(const std::string &program, const std::string &folder,
+                          const std::vector<std::string> &arguments) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<char *> argv{const_cast<char *>(program.c_str())};
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid;
+    const Clock::time_point start = Clock::now();
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
+        std::perror("posix_spawn");
+        std::exit(1);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    return {msSince(start), usage.ru_maxrss / 1024.0, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 struct StartFigures {
@@ -457,6 +490,13 @@ int main(int argc, char **argv) {
         makeLargeDatabase(large);
         figure("large_database_made", msSince(made) / 1000, "s",
                "10,000 projects, 1,000,000 times rows (not a program figure)");
+        const CommandFigures empty = runCommand(program, small, {"--export-csv", "records.csv"});
+        const CommandFigures exported = runCommand(program, large, {"--export-csv", "records.csv"});
+        figure("export_csv_large_db", exported.ms, "ms",
+               "chimeral --export-csv, 1,000,000 rows, exit " + std::to_string(exported.status));
+        figure("export_csv_large_db_peak", exported.peakMB, "MB",
+               "peak resident (ru_maxrss); " + std::to_string(empty.peakMB) +
+                   " MB for an empty database");
         const StartFigures big = measureStarts(x, program, large, config, 3);
         figure("startup_large_db_to_window", big.mappedMs, "ms", "median of 3, same database");
         figure("peak_resident_large_db", big.peakMB, "MB", "VmHWM 1 s after the window");

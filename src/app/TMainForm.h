@@ -99,6 +99,8 @@ public:
     void ShowSchema();
     void StartClient();
     std::unique_ptr<SQLite> Database;
+    // The absolute path of the database file once it is open, for the SQL client.
+    std::string databasePath;
 
     // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
     static std::string configFolder();

@@ -8,6 +8,7 @@
 #include "projects/TimeRecordRules.h"
 #include "ui_TMainForm.h"
 
+#include <filesystem>
 #include <limits>
 
 void TMainForm::openProjectDatabase() {
@@ -21,6 +22,8 @@ void TMainForm::openProjectDatabase() {
         showMessage("Could not open database file. " + Database->ErrorText(), "Oops");
         Database.reset();
     } else {
+        std::error_code noPath;
+        databasePath = std::filesystem::absolute(ProjectDatabaseName, noPath).string();
         if (isNew && !Database->Execute(CreateProjectsTableSql)) {
             showMessage("Could not create projects table. ", "Initialization error");
             return;

@@ -18,10 +18,11 @@ std::string elapsedText(uint32_t hours, uint32_t minutes, uint32_t seconds) {
     return hoursPart + twoDigits(minutes) + ":" + twoDigits(seconds);
 }
 
-// The Windows program ran the fixed command line
+// The button's command line used to be fixed Windows text,
 //   D:\projects\objects\SQLite\Tabulon D:\projects\Chimeral\Chimeral.db
-// that is, a client program by absolute path, then the database by a fixed
-// absolute path. Here the client is the first of these found on PATH:
+// a client program by absolute path, then the database by a fixed absolute
+// path, neither of which exists here. Now the client is the first of these
+// found on PATH:
 //   sqlitebrowser <database>                      (DB Browser for SQLite)
 //   x-terminal-emulator -e sqlite3 <database>     (the sqlite3 shell in the
 //                                                  desktop's terminal; both needed)

@@ -69,11 +69,12 @@ TEST_F(SqlClient, TheFirstInstalledClientIsChosen) {
 // test releases it, or ends by itself after five seconds and says so: a
 // button that waited for it would return only then.
 TEST_F(SqlClient, ClientRunsBesideTheWindowWhileTheRecordingCounts) {
-    install("sqlitebrowser", "echo $$ \"$@\" > started.tmp && /bin/mv started.tmp started\n"
-                             "i=0\n"
-                             "while [ ! -e release ] && [ $i -lt 100 ]; do /bin/sleep 0.05; "
-                             "i=$((i + 1)); done\n"
-                             "[ -e release ] || echo 'not released' > ended-alone");
+    install("sqlitebrowser",
+            "echo $$ $(/usr/bin/nice) \"$@\" > started.tmp && /bin/mv started.tmp started\n"
+            "i=0\n"
+            "while [ ! -e release ] && [ $i -lt 100 ]; do /bin/sleep 0.05; "
+            "i=$((i + 1)); done\n"
+            "[ -e release ] || echo 'not released' > ended-alone");
     auto &w = startWithDatabase();
     w.ui->ProjectBox->setEditText("Writing");
     w.ui->Button11->click();
@@ -86,9 +87,11 @@ TEST_F(SqlClient, ClientRunsBesideTheWindowWhileTheRecordingCounts) {
     ASSERT_TRUE(eventually([&] { return std::filesystem::exists(cwd.file("started")); }));
     std::istringstream started(readFile(cwd.file("started")));
     pid_t pid = 0;
+    int nice = 0;
     std::string database;
-    started >> pid >> database;
+    started >> pid >> nice >> database;
     EXPECT_EQ(database, (std::filesystem::current_path() / "chimeral.db").string());
+    EXPECT_EQ(nice, 19) << "the client runs at idle priority";
     EXPECT_NE(processState(pid), 0);
     EXPECT_NE(processState(pid), 'Z');
 

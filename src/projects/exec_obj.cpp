@@ -20,7 +20,7 @@ namespace {
 // blank (outside double quotes) separates words; 2n backslashes before a
 // quote give n backslashes and the quote opens or closes a quoted part; 2n+1
 // give n backslashes and a literal quote; other backslashes are plain.
-std::vector<std::string> splitBlanks(const std::string &text) {
+std::vector<std::string> splitCommandLine(const std::string &text) {
     std::vector<std::string> words;
     std::string word;
     bool inWord = false;
@@ -304,7 +304,7 @@ bool exec_obj::Run() {
 }
 
 bool exec_obj::startChild(uint32_t flags) {
-    const std::vector<std::string> words = splitBlanks(commandLine);
+    const std::vector<std::string> words = splitCommandLine(commandLine);
     const std::string program = words.empty() ? std::string() : findProgram(words[0]);
     if (program.empty()) {
         lastError = words.empty() ? ENOENT : errno;

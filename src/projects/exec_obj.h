@@ -17,9 +17,9 @@
 // holds a slash, a relative path being taken from the caller's directory, and
 // the other words are its arguments. Words are split as Windows programs split
 // their command lines, so a word between double quotes may hold blanks (see
-// quoteCommandWord); no shell is involved. A child still running
-// when the object goes keeps running and is reaped in the background when it
-// ends, so it never lingers as a zombie.
+// quoteCommandWord); no shell is involved. A child still running when the
+// object goes keeps running and is reaped in the background when it ends, so it
+// never lingers as a zombie.
 class exec_obj {
 public:
     // Start-up information flags and show states.

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/AppWindows.h"
+#include "app/RecordCommands.h"
 #include "app/SingleInstance.h"
 #include "app/TMainForm.h"
 #include "ui_TMainForm.h"
@@ -112,7 +113,8 @@ void defineOptions(QCommandLineParser &parser) {
                                      "or clock."),
                       QStringLiteral("NAME")});
 
-    // Commands on the records, answered without a window, are added here.
+    // Commands on the records, answered without a window.
+    addRecordOptions(parser);
 
     acceptQtOptions(parser);
 }
@@ -143,6 +145,8 @@ std::optional<int> readCommandLine(const QStringList &arguments, WindowRequest &
     }
 
     // Commands on the records run here, before any window exists.
+    if (const std::optional<int> code = runRecordCommands(parser))
+        return *code;
 
     QString error;
     const auto read = requestFrom(parser, &error);

@@ -106,6 +106,8 @@ public:
         void operator()(SQLite *database) const;
     };
     std::unique_ptr<SQLite, CloseDatabase> Database;
+    // The absolute path of the database file once it is open, for the SQL client.
+    std::string databasePath;
 
     // Keeping a recording safe: its journal, the store that moves past a
     // taken start second, the recovery at start-up and the quiet end of the

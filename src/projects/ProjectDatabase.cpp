@@ -10,6 +10,7 @@
 #include "projects/TimeRecordRules.h"
 #include "ui_TMainForm.h"
 
+#include <filesystem>
 #include <limits>
 
 #include <unistd.h>
@@ -29,6 +30,8 @@ void TMainForm::openProjectDatabase() {
         showMessage("Could not open database file. " + Database->ErrorText(), "Oops");
         Database.reset();
     } else {
+        std::error_code noPath;
+        databasePath = std::filesystem::absolute(ProjectDatabaseName, noPath).string();
         // A second window started at the same moment may have made them first.
         const auto createTable = [this](const char *sql, const char *name) {
             return Database->Execute(sql) ||

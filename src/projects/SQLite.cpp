@@ -180,6 +180,31 @@ bool SQLite::Open(const std::string &name, bool readOnly) {
     return m_status == 0;
 }
 
+bool SQLite::OpenForReading(const std::string &path) {
+    // An absolute path gets the URI's empty authority, so that one starting
+    // with two slashes is not taken for a host name.
+    std::string name = !path.empty() && path[0] == '/' ? "//" : "";
+    static const char hex[] = "0123456789ABCDEF";
+    for (unsigned char c : path) {
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (plain || c == '/' || c == '.' || c == '-' || c == '_' || c == '~') {
+            name += static_cast<char>(c);
+        } else {
+            name += '%';
+            name += hex[c >> 4];
+            name += hex[c & 15];
+        }
+    }
+    if (!Open(name, true))
+        return false;
+    using BusyTimeoutFn = int (*)(void *, int);
+    if (auto busyTimeout =
+            reinterpret_cast<BusyTimeoutFn>(dlsym(library.module, "sqlite3_busy_timeout")))
+        busyTimeout(m_connection, ReadBusyWaitMs);
+    return true;
+}
+
 bool SQLite::Execute(const std::string &sql) {
     if (!library.module)
         return false;

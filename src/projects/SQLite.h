@@ -30,6 +30,12 @@ public:
     // Opens the existing file `name` through the URI "file:" + name; the
     // file is never created. True when the status is 0 afterwards.
     bool Open(const std::string &name, bool readOnly);
+    // Opens the existing file at `path` for reading only: it is never created
+    // and nothing in it can change through this connection. Any character may
+    // be in the path (it is escaped into the URI). While another connection
+    // writes, each statement waits up to ReadBusyWaitMs for the lock.
+    bool OpenForReading(const std::string &path);
+    static constexpr int ReadBusyWaitMs = 5000;
     // Runs the first statement of `sql`, which must give no rows (a row
     // gives false with status 100).
     bool Execute(const std::string &sql);

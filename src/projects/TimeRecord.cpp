@@ -111,8 +111,16 @@ void TMainForm::ShowSchema() {
     showMessage("Two tables: projects and times", "Not much help");
 }
 
-// Whether the client starts is not reported.
+// The client runs beside the window: the launcher waits for nothing but the
+// start, so the window answers and a running recording keeps counting while
+// the client is open, and the launcher reaps the client in the background when
+// it ends. Whether it starts is not reported; with no database file opened or
+// no client installed nothing is started.
 void TMainForm::StartClient() {
+    const std::string command = databasePath.empty() ? "" : sqlClientCommand(databasePath);
+    if (command.empty())
+        return;
     exec_obj client;
-    client.SetCommandLine(SqlClientCommand);
+    client.waitTimeOut = 0;
+    client.SetCommandLine(command);
 }

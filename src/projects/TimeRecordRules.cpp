@@ -1,6 +1,7 @@
 #include "projects/TimeRecordRules.h"
 
 #include "common/Text.h"
+#include "projects/exec_obj.h"
 
 int64_t minutesWorked(uint32_t hours, uint32_t minutes, uint32_t seconds) {
     return int64_t{hours} * 60 + minutes + (seconds > 30 ? 1 : 0);
@@ -9,4 +10,23 @@ int64_t minutesWorked(uint32_t hours, uint32_t minutes, uint32_t seconds) {
 std::string elapsedText(uint32_t hours, uint32_t minutes, uint32_t seconds) {
     const std::string hoursPart = hours > 0 ? std::to_string(hours) + ":" : "";
     return hoursPart + twoDigits(minutes) + ":" + twoDigits(seconds);
+}
+
+// The button's command line used to be fixed Windows text,
+//   D:\projects\objects\SQLite\Tabulon D:\projects\Chimeral\Chimeral.db
+// a client program by absolute path, then the database by a fixed absolute
+// path, neither of which exists here. Now the client is the first of these
+// found on PATH:
+//   sqlitebrowser <database>                      (DB Browser for SQLite)
+//   x-terminal-emulator -e sqlite3 <database>     (the sqlite3 shell in the
+//                                                  desktop's terminal; both needed)
+// and the database is the absolute path of the file this run opened, quoted
+// for the launcher when it holds blanks or quotes.
+std::string sqlClientCommand(const std::string &databasePath) {
+    const std::string database = quoteCommandWord(databasePath);
+    if (!findProgram("sqlitebrowser").empty())
+        return "sqlitebrowser " + database;
+    if (!findProgram("x-terminal-emulator").empty() && !findProgram("sqlite3").empty())
+        return "x-terminal-emulator -e sqlite3 " + database;
+    return {};
 }

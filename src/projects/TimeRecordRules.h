@@ -14,6 +14,7 @@ int64_t minutesWorked(uint32_t hours, uint32_t minutes, uint32_t seconds);
 // "1:00:00", "10:05:09".
 std::string elapsedText(uint32_t hours, uint32_t minutes, uint32_t seconds);
 
-// The external SQL client with its database, started by the SQL Client button.
-inline constexpr char SqlClientCommand[] =
-    "D:\\projects\\objects\\SQLite\\Tabulon D:\\projects\\Chimeral\\Chimeral.db";
+// The command line of the SQL client that the SQL Client button starts on the
+// database file at `databasePath` (absolute); empty when no client is
+// installed, and then nothing is started.
+std::string sqlClientCommand(const std::string &databasePath);

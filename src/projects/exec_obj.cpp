@@ -16,19 +16,46 @@
 
 namespace {
 
-std::vector<std::string> splitBlanks(const std::string &text) {
+// The words of a command line, read the way Windows programs read theirs: a
+// blank (outside double quotes) separates words; 2n backslashes before a
+// quote give n backslashes and the quote opens or closes a quoted part; 2n+1
+// give n backslashes and a literal quote; other backslashes are plain.
+std::vector<std::string> splitCommandLine(const std::string &text) {
     std::vector<std::string> words;
     std::string word;
-    for (char c : text) {
-        if (c == ' ' || c == '\t') {
-            if (!word.empty())
+    bool inWord = false;
+    bool quoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c == ' ' || c == '\t') && !quoted) {
+            if (inWord)
                 words.push_back(std::move(word));
             word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == '\\') {
+            const size_t run = text.find_first_not_of('\\', i);
+            const size_t count = (run == std::string::npos ? text.size() : run) - i;
+            if (run != std::string::npos && text[run] == '"') {
+                word.append(count / 2, '\\');
+                if (count % 2)
+                    word += '"';
+                else
+                    quoted = !quoted;
+                i = run;
+            } else {
+                word.append(count, '\\');
+                i += count - 1;
+            }
+        } else if (c == '"') {
+            quoted = !quoted;
         } else {
             word += c;
         }
     }
-    if (!word.empty())
+    if (inWord)
         words.push_back(std::move(word));
     return words;
 }
@@ -43,9 +70,8 @@ std::string currentDirectory() {
     return buffer.data();
 }
 
-// Finds the file the program word names, the way the shell would, so that the
-// child only has to exec it. A relative path is taken from the caller's
-// directory even when the child gets another one. Sets errno when none fits.
+} // namespace
+
 std::string findProgram(const std::string &program) {
     std::vector<std::string> candidates;
     const std::string here = currentDirectory();
@@ -79,6 +105,26 @@ std::string findProgram(const std::string &program) {
     errno = error;
     return {};
 }
+
+std::string quoteCommandWord(const std::string &word) {
+    if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos)
+        return word;
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : word) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        quoted += c;
+        backslashes = 0;
+    }
+    quoted.append(2 * backslashes, '\\');
+    return quoted + '"';
+}
+
+namespace {
 
 // Lowers the child's own priority to the nice value `wanted`, or raises it as
 // far towards `wanted` as the process is allowed. Safe between fork and exec.
@@ -258,7 +304,7 @@ bool exec_obj::Run() {
 }
 
 bool exec_obj::startChild(uint32_t flags) {
-    const std::vector<std::string> words = splitBlanks(commandLine);
+    const std::vector<std::string> words = splitCommandLine(commandLine);
     const std::string program = words.empty() ? std::string() : findProgram(words[0]);
     if (program.empty()) {
         lastError = words.empty() ? ENOENT : errno;

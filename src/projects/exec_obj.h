@@ -16,9 +16,11 @@
 //
 // On this platform the program (the first word) is looked up on PATH unless it
 // holds a slash, a relative path being taken from the caller's directory, and
-// the other words are its arguments; there is no quoting. A child still running
-// when the object goes keeps running and is reaped in the background when it
-// ends, so it never lingers as a zombie.
+// the other words are its arguments. Words are split as Windows programs split
+// their command lines, so a word between double quotes may hold blanks (see
+// quoteCommandWord); no shell is involved. A child still running when the
+// object goes keeps running and is reaped in the background when it ends, so it
+// never lingers as a zombie.
 class exec_obj {
 public:
     // Start-up information flags and show states.
@@ -146,3 +148,13 @@ private:
     // The pending child was stopped before its program started.
     bool m_childStopped = false;
 };
+
+// The file a program word names, found the way the shell would: on PATH unless
+// the word holds a slash, a relative path being taken from the current
+// directory. Empty, with errno set, when no executable file fits.
+std::string findProgram(const std::string &program);
+
+// The word written so that the launcher's command line gives it back whole:
+// as it is when it holds no blank or quote, else between double quotes with
+// its quotes, and the backslashes before them, escaped.
+std::string quoteCommandWord(const std::string &word);

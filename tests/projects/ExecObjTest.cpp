@@ -1,5 +1,6 @@
 #include "projects/exec_obj.h"
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #include <fcntl.h>
@@ -23,37 +24,6 @@ using Clock = std::chrono::steady_clock;
 
 long long msSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
-// A shell script the child can run, since the command line has no quoting.
-std::string writeScript(const std::string &path, const std::string &body) {
-    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-    return path;
-}
-
-std::string readFile(const std::string &path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The state letter of a process (R, S, T, Z ...), or 0 once it is gone.
-char processState(pid_t pid) {
-    const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
-    const size_t end = stat.rfind(')');
-    return end == std::string::npos || end + 2 >= stat.size() ? 0 : stat[end + 2];
-}
-
-bool eventually(const std::function<bool()> &condition) {
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
-    while (!condition()) {
-        if (Clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
 }
 
 class ExecObj : public ::testing::Test {
@@ -132,6 +102,29 @@ TEST_F(ExecObj, ProgramThatCannotStartFailsAtOnce) {
         EXPECT_EQ(launcher.lastError, static_cast<uint32_t>(c.error));
         EXPECT_EQ(launcher.processInformation.processId, 0);
     }
+}
+
+TEST_F(ExecObj, QuotedWordsReachTheChildWhole) {
+    const std::string script = writeScript(dir.file("args.sh"), "printf '%s|' \"$@\" > args.txt");
+    const std::string words[] = {
+        "plain",       "two words",        "say \"hi\"", "\"",        "",
+        "back\\slash", "trailing\\",       "\\\"",       "tab\there", "/a dir/with \\ \"/x.db",
+        "' or '1'='1", "caf\u00e9 \u65e5",
+    };
+    std::string command = script;
+    std::string expected;
+    for (const std::string &word : words) {
+        command += " " + quoteCommandWord(word);
+        expected += word + "|";
+    }
+    // Written by hand the Windows way: 2n+1 backslashes escape a quote, 2n
+    // before a quote are halved, others are plain.
+    command += " a\\\\\"b c\" d\\e \"f\"\"g\" x\\\\\\\"y";
+    expected += "a\\b c|d\\e|fg|x\\\"y|";
+    exec_obj launcher;
+    ASSERT_TRUE(launcher.SetCommandLine(command));
+    EXPECT_EQ(readFile(dir.file("args.txt")), expected);
+    EXPECT_EQ(quoteCommandWord("/home/me/chimeral.db"), "/home/me/chimeral.db");
 }
 
 TEST_F(ExecObj, InfiniteWaitEndsWithTheChild) {

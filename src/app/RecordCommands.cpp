@@ -1,0 +1,56 @@
+#include "app/RecordCommands.h"
+
+#include "projects/ProjectSql.h"
+#include "projects/RecordExport.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+int refuse(const char *message) {
+    std::fprintf(stderr, "chimeral: %s\n", message);
+    return 1;
+}
+
+} // namespace
+
+void addRecordOptions(QCommandLineParser &parser) {
+    parser.addOption({"export-csv",
+                      "Write the time records to <file> as CSV (- for standard output), then end.",
+                      "file"});
+    parser.addOption({"report", "Print the minutes worked per project, then end."});
+    parser.addOption({"since", "Only the records from <day> on, given as YYYY-MM-DD.", "day"});
+    parser.addOption({"project", "Only the records of project <name>.", "name"});
+}
+
+std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
+    const bool exporting = parser.isSet("export-csv");
+    const bool reporting = parser.isSet("report");
+    if (!exporting && !reporting) {
+        if (parser.isSet("since") || parser.isSet("project"))
+            return refuse("--since and --project go with --export-csv or --report");
+        return std::nullopt;
+    }
+    if (exporting && reporting)
+        return refuse("--export-csv and --report cannot be given together");
+    RecordFilter filter;
+    if (parser.isSet("since")) {
+        filter.since = parseRecordDay(parser.value("since").toStdString());
+        if (!filter.since)
+            return refuse("--since needs a calendar day written YYYY-MM-DD");
+    }
+    if (parser.isSet("project"))
+        filter.project = parser.value("project").toStdString();
+    std::error_code noPath;
+    std::string database = std::filesystem::absolute(ProjectDatabaseName, noPath).string();
+    if (noPath)
+        database = ProjectDatabaseName;
+    if (reporting)
+        return reportRecords(database, filter, stdout, stderr);
+    const std::string target = QFile::encodeName(parser.value("export-csv")).toStdString();
+    return exportRecordsCsv(database, filter, target, stdout, stderr);
+}

@@ -1,0 +1,261 @@
+#include "projects/RecordExport.h"
+
+#include "projects/ProjectSql.h"
+#include "projects/SQLite.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The rows a filter lets through. The filter values are numbers checked by
+// parseRecordDay and a name whose quotes are doubled, so no text of the user
+// can end the literal it stands in. The project is matched through a list of
+// IDs, which keeps `times` the outer loop: rows then come in the order of its
+// key with nothing to sort.
+std::string whereClause(const RecordFilter &filter) {
+    std::string where;
+    auto add = [&where](const std::string &condition) {
+        where += (where.empty() ? " where " : " and ") + condition;
+    };
+    if (filter.since)
+        add("(t.year, t.month, t.day) >= (" + std::to_string(filter.since->year) + ", " +
+            std::to_string(filter.since->month) + ", " + std::to_string(filter.since->day) + ")");
+    if (filter.project)
+        add("t.project in (select ID from projects where name = '" + sqlQuoteText(*filter.project) +
+            "')");
+    return where;
+}
+
+// Rows whose values are not what the program stores (edited by hand in an SQL
+// client) still give a line: SQLite's own conversions make them numbers.
+std::string exportSql(const RecordFilter &filter) {
+    return "select cast(coalesce(p.name, '') as text), "
+           "printf('%04d-%02d-%02d', t.year, t.month, t.day), "
+           "printf('%02d:%02d:%02d', t.hours, t.minutes, t.seconds), "
+           "printf('%d', t.minutes_worked) "
+           "from times t left join projects p on p.ID = t.project" +
+           whereClause(filter) + " order by t.year, t.month, t.day, t.hours, t.minutes, t.seconds";
+}
+
+std::string reportSql(const RecordFilter &filter) {
+    return "select cast(coalesce(p.name, '') as text) as name, "
+           "printf('%d', sum(cast(t.minutes_worked as integer))) "
+           "from times t left join projects p on p.ID = t.project" +
+           whereClause(filter) + " group by name order by name";
+}
+
+void fail(std::FILE *errors, const std::string &what) {
+    std::fprintf(errors, "chimeral: %s\n", what.c_str());
+}
+
+// An open read-only connection and its running query, or a message on
+// `errors` and none.
+struct Records {
+    std::unique_ptr<SQLite> database;
+    std::unique_ptr<SQLite_Cursor> rows;
+
+    bool open(const std::string &path, const std::string &sql, std::FILE *errors) {
+        database = std::make_unique<SQLite>();
+        if (database->Status() == 0 && database->OpenForReading(path))
+            rows.reset(database->Query(sql));
+        if (!rows) {
+            fail(errors, "cannot read the time records in " + path + ": " + database->ErrorText());
+            return false;
+        }
+        return true;
+    }
+
+    // The next row; false at the end or on an error, which `failed` tells.
+    bool next() { return rows->MoreRows() && rows->Next(); }
+    bool failed() const { return database->Status() != 0; }
+    void reportFailure(const std::string &path, std::FILE *errors) {
+        fail(errors, "reading the time records in " + path + " failed: " + database->ErrorText());
+    }
+};
+
+// Writes the rows to `out`; false when reading failed (and said so).
+bool writeCsv(Records &records, const std::string &databasePath, std::FILE *out,
+              std::FILE *errors) {
+    std::string line = "project,date,start,minutes\r\n";
+    std::fputs(line.c_str(), out);
+    while (records.next()) {
+        line = csvField(records.rows->ColumnText(0));
+        for (int column = 1; column < 4; ++column)
+            line += "," + records.rows->ColumnText(column);
+        line += "\r\n";
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
+    if (records.failed()) {
+        records.reportFailure(databasePath, errors);
+        return false;
+    }
+    return true;
+}
+
+// A name for the temporary file beside `target` that nothing else uses.
+int createTemporaryBeside(const std::string &target, std::string &name) {
+    const std::string base = target + ".part" + std::to_string(getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = base + std::to_string(attempt);
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+std::string twoDigits(int64_t value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+// A name shown on one line of the report.
+std::string oneLine(std::string name) {
+    for (char &c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    return name;
+}
+
+} // namespace
+
+std::optional<RecordDay> parseRecordDay(const std::string &text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    const size_t starts[3] = {0, 5, 8};
+    const size_t lengths[3] = {4, 2, 2};
+    for (int i = 0; i < 3; ++i) {
+        for (size_t at = starts[i]; at < starts[i] + lengths[i]; ++at) {
+            if (text[at] < '0' || text[at] > '9')
+                return std::nullopt;
+            parts[i] = parts[i] * 10 + (text[at] - '0');
+        }
+    }
+    const std::chrono::year_month_day day{std::chrono::year(parts[0]),
+                                          std::chrono::month(static_cast<unsigned>(parts[1])),
+                                          std::chrono::day(static_cast<unsigned>(parts[2]))};
+    if (!day.ok())
+        return std::nullopt;
+    return RecordDay{parts[0], parts[1], parts[2]};
+}
+
+std::string csvField(const std::string &text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+std::string hoursMinutesText(int64_t minutes) {
+    const std::string sign = minutes < 0 ? "-" : "";
+    const int64_t magnitude = minutes < 0 ? -minutes : minutes;
+    return sign + std::to_string(magnitude / 60) + ":" + twoDigits(magnitude % 60);
+}
+
+int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter,
+                     const std::string &target, std::FILE *out, std::FILE *errors) {
+    if (target.empty()) {
+        fail(errors, "--export-csv needs a file name, or - for standard output");
+        return 1;
+    }
+    Records records;
+    if (!records.open(databasePath, exportSql(filter), errors))
+        return 1;
+    if (target == "-") {
+        const bool read = writeCsv(records, databasePath, out, errors);
+        if (std::fflush(out) != 0 || std::ferror(out)) {
+            fail(errors, std::string("cannot write the records: ") + std::strerror(errno));
+            return 1;
+        }
+        return read ? 0 : 1;
+    }
+
+    std::string temporary;
+    const int fd = createTemporaryBeside(target, temporary);
+    std::FILE *file = fd >= 0 ? fdopen(fd, "w") : nullptr;
+    if (!file) {
+        const int error = errno;
+        if (fd >= 0) {
+            close(fd);
+            unlink(temporary.c_str());
+        }
+        fail(errors, "cannot write " + target + ": " + std::strerror(error));
+        return 1;
+    }
+    bool ok = writeCsv(records, databasePath, file, errors);
+    int error = 0;
+    if (ok) {
+        // Complete on disk before it takes the target's name.
+        ok = std::fflush(file) == 0 && !std::ferror(file) && fsync(fileno(file)) == 0;
+        error = errno;
+    }
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temporary.c_str());
+        if (error != 0)
+            fail(errors, "cannot write " + target + ": " + std::strerror(error));
+        return 1;
+    }
+    return 0;
+}
+
+int reportRecords(const std::string &databasePath, const RecordFilter &filter, std::FILE *out,
+                  std::FILE *errors) {
+    Records records;
+    if (!records.open(databasePath, reportSql(filter), errors))
+        return 1;
+    // One line per project: memory grows with the projects, not the rows.
+    struct Line {
+        std::string minutes;
+        std::string hours;
+        std::string name;
+    };
+    std::vector<Line> lines{{"minutes", "h:mm", "project"}};
+    int64_t total = 0;
+    while (records.next()) {
+        const int64_t minutes = std::strtoll(records.rows->ColumnText(1).c_str(), nullptr, 10);
+        total += minutes;
+        lines.push_back({std::to_string(minutes), hoursMinutesText(minutes),
+                         oneLine(records.rows->ColumnText(0))});
+    }
+    if (records.failed()) {
+        records.reportFailure(databasePath, errors);
+        return 1;
+    }
+    lines.push_back({std::to_string(total), hoursMinutesText(total), "Total"});
+    size_t minutesWidth = 0;
+    size_t hoursWidth = 0;
+    for (const Line &line : lines) {
+        minutesWidth = std::max(minutesWidth, line.minutes.size());
+        hoursWidth = std::max(hoursWidth, line.hours.size());
+    }
+    for (const Line &line : lines)
+        std::fprintf(out, "%*s  %*s  %s\n", static_cast<int>(minutesWidth), line.minutes.c_str(),
+                     static_cast<int>(hoursWidth), line.hours.c_str(), line.name.c_str());
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        fail(errors, std::string("cannot write the report: ") + std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// The time records read out of a project database for the command line: every
+// `times` row with its project name as CSV, or the minutes per project as a
+// report. The database is opened for reading only, so it is never created or
+// changed and another run may have it open meanwhile; rows are streamed, so
+// memory does not grow with them. Each entry point returns the process's exit
+// code (0 done, 1 failed) and says why it failed in one line on `errors`.
+
+// A calendar day, as the `times` rows store the start of a recording.
+struct RecordDay {
+    int year;
+    int month;
+    int day;
+};
+
+// "YYYY-MM-DD" of a real calendar day; none for anything else.
+std::optional<RecordDay> parseRecordDay(const std::string &text);
+
+// Which rows to read: those that started on or after `since` (any time of that
+// day), of the projects named exactly `project`. Unset means no limit.
+struct RecordFilter {
+    std::optional<RecordDay> since;
+    std::optional<std::string> project;
+};
+
+// One CSV field: as it is, or between double quotes with each quote doubled
+// when it holds a comma, a quote, a carriage return or a line feed.
+std::string csvField(const std::string &text);
+
+// Whole minutes as "h:mm": "0:05", "2:45", "100:00".
+std::string hoursMinutesText(int64_t minutes);
+
+// Writes the header "project,date,start,minutes" and one line per matching row
+// ("2026-12-07", "09:05:03"), oldest first, lines ending in CR LF. The file
+// `target` is written under a temporary name beside it and renamed into place
+// only when complete, so a failure leaves no partial file; "-" writes to `out`.
+int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter,
+                     const std::string &target, std::FILE *out, std::FILE *errors);
+
+// Prints the minutes and hours:minutes of each project with matching rows,
+// sorted by name, and a total line to `out`.
+int reportRecords(const std::string &databasePath, const RecordFilter &filter, std::FILE *out,
+                  std::FILE *errors);

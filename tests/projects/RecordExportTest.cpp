@@ -1,0 +1,257 @@
+#include "projects/RecordExport.h"
+#include "common/TimeDate.h"
+#include "projects/ProjectSql.h"
+#include "projects/SQLite.h"
+#include "support/ChildProcess.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(RecordExport, CsvFieldQuotesOnlyWhatNeedsIt) {
+    struct Case {
+        std::string text;
+        std::string field;
+    };
+    const Case cases[] = {
+        {"Plain name", "Plain name"},
+        {"", ""},
+        {"Comma, Inc.", "\"Comma, Inc.\""},
+        {"Say \"hi\"", "\"Say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"carriage\rreturn", "\"carriage\rreturn\""},
+        {"' or '1'='1", "' or '1'='1"},
+        {"Caf\u00e9 \u65e5\u672c", "Caf\u00e9 \u65e5\u672c"},
+        {"\"", "\"\"\"\""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(csvField(c.text), c.field) << c.text;
+}
+
+TEST(RecordExport, DaysAreRealCalendarDaysWrittenIso) {
+    struct Case {
+        const char *text;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"2026-12-07", true},  {"2024-02-29", true},  {"2023-02-29", false},  {"2026-13-01", false},
+        {"2026-00-10", false}, {"2026-04-31", false}, {"2026-1-01", false},   {"26-12-07", false},
+        {"2026/12/07", false}, {"", false},           {"2026-12-07x", false}, {"+026-12-07", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(parseRecordDay(c.text).has_value(), c.valid) << c.text;
+    const auto day = parseRecordDay("0987-06-05");
+    ASSERT_TRUE(day);
+    EXPECT_EQ(day->year * 10000 + day->month * 100 + day->day, 9870605);
+    EXPECT_EQ(hoursMinutesText(0), "0:00");
+    EXPECT_EQ(hoursMinutesText(165), "2:45");
+    EXPECT_EQ(hoursMinutesText(6000), "100:00");
+}
+
+// A database made with the program's own texts through the real library.
+class RecordFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        createDatabaseFileIfMissing(database);
+        SQLite db;
+        ASSERT_TRUE(db.Open(database, false)) << db.ErrorText();
+        std::vector<std::string> statements = {CreateProjectsTableSql, CreateTimesTableSql};
+        const char *names[] = {"Comma, Inc.", "Say \"hi\"", "two\nlines", "' or '1'='1",
+                               "Caf\u00e9 \u65e5\u672c"};
+        for (int id = 1; id <= 5; ++id)
+            statements.push_back(newProjectSql(id, names[id - 1]));
+        statements.push_back(recordTimeSql(1, 30, TimeDate(2024, 3, 14, 23, 59, 59, 0)));
+        statements.push_back(recordTimeSql(2, 45, TimeDate(2024, 3, 15, 0, 0, 0, 0)));
+        statements.push_back(recordTimeSql(3, 61, TimeDate(2024, 3, 15, 9, 5, 3, 0)));
+        statements.push_back(recordTimeSql(4, 5, TimeDate(2023, 12, 31, 8, 0, 0, 0)));
+        statements.push_back(recordTimeSql(5, 120, TimeDate(2025, 1, 1, 10, 0, 0, 0)));
+        statements.push_back(recordTimeSql(1, 15, TimeDate(2024, 4, 1, 7, 30, 0, 0)));
+        for (const auto &sql : statements)
+            ASSERT_TRUE(db.Execute(sql)) << sql << ": " << db.ErrorText();
+    }
+
+    struct Run {
+        int code;
+        std::string out;
+        std::string errors;
+    };
+
+    // Runs `body` with two temporary files standing for the standard streams.
+    template <typename Body> Run capture(Body body) {
+        std::FILE *out = std::tmpfile();
+        std::FILE *errors = std::tmpfile();
+        const int code = body(out, errors);
+        Run run{code, contents(out), contents(errors)};
+        std::fclose(out);
+        std::fclose(errors);
+        return run;
+    }
+
+    Run exportTo(const std::string &target, const RecordFilter &filter = {}) {
+        return capture([&](std::FILE *out, std::FILE *errors) {
+            return exportRecordsCsv(database, filter, target, out, errors);
+        });
+    }
+
+    Run report(const RecordFilter &filter = {}) {
+        return capture([&](std::FILE *out, std::FILE *errors) {
+            return reportRecords(database, filter, out, errors);
+        });
+    }
+
+    static std::string contents(std::FILE *file) {
+        std::fflush(file);
+        std::rewind(file);
+        std::string text;
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            text.append(buffer, got);
+        return text;
+    }
+
+    std::set<std::string> filesInFolder() const {
+        std::set<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    TempCurrentDir dir;
+    const std::string database = dir.file("chimeral.db");
+    const std::string header = "project,date,start,minutes\r\n";
+};
+
+TEST_F(RecordFile, EveryRowWithItsProjectInStartOrder) {
+    const std::string before = readFile(database);
+    const Run run = exportTo(dir.file("out.csv"));
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.errors, "");
+    EXPECT_EQ(readFile(dir.file("out.csv")),
+              header + "' or '1'='1,2023-12-31,08:00:00,5\r\n"
+                       "\"Comma, Inc.\",2024-03-14,23:59:59,30\r\n"
+                       "\"Say \"\"hi\"\"\",2024-03-15,00:00:00,45\r\n"
+                       "\"two\nlines\",2024-03-15,09:05:03,61\r\n"
+                       "\"Comma, Inc.\",2024-04-01,07:30:00,15\r\n"
+                       "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
+    EXPECT_EQ(readFile(database), before) << "the database must be left as it was";
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "out.csv"}));
+}
+
+TEST_F(RecordFile, FiltersBySinceDayAndExactProjectName) {
+    struct Case {
+        const char *since; // nullptr: no limit
+        const char *project;
+        std::string rows;
+    };
+    const Case cases[] = {
+        {"2024-03-15", nullptr,
+         "\"Say \"\"hi\"\"\",2024-03-15,00:00:00,45\r\n"
+         "\"two\nlines\",2024-03-15,09:05:03,61\r\n"
+         "\"Comma, Inc.\",2024-04-01,07:30:00,15\r\n"
+         "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n"},
+        {"2024-12-31", nullptr, "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n"},
+        {nullptr, "' or '1'='1", "' or '1'='1,2023-12-31,08:00:00,5\r\n"},
+        {"2024-03-01", "Comma, Inc.",
+         "\"Comma, Inc.\",2024-03-14,23:59:59,30\r\n"
+         "\"Comma, Inc.\",2024-04-01,07:30:00,15\r\n"},
+        {nullptr, "comma, inc.", ""},
+        {nullptr, "No such project", ""},
+    };
+    for (const Case &c : cases) {
+        RecordFilter filter;
+        if (c.since)
+            filter.since = parseRecordDay(c.since);
+        if (c.project)
+            filter.project = c.project;
+        const Run run = exportTo("-", filter);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.out, header + c.rows)
+            << (c.since ? c.since : "") << " " << (c.project ? c.project : "");
+    }
+}
+
+TEST_F(RecordFile, FailuresLeaveNoFileBehind) {
+    std::filesystem::create_directory(dir.file("taken"));
+    const std::string before = readFile(database);
+    const std::string targets[] = {dir.file("missing/out.csv"), dir.file("taken"), ""};
+    for (const std::string &target : targets) {
+        const Run run = exportTo(target);
+        EXPECT_EQ(run.code, 1) << target;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+        EXPECT_EQ(run.errors.rfind("chimeral: ", 0), 0u) << run.errors;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken")));
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "taken"}));
+    EXPECT_EQ(readFile(database), before);
+
+    // A missing database is not created, and a file that holds no records is
+    // not taken for an empty one.
+    std::ofstream(dir.file("empty.db")) << "";
+    for (const std::string &source : {dir.file("nothing.db"), dir.file("empty.db")}) {
+        const Run run = capture([&](std::FILE *out, std::FILE *errors) {
+            return exportRecordsCsv(source, {}, dir.file("out.csv"), out, errors);
+        });
+        EXPECT_EQ(run.code, 1) << source;
+        EXPECT_NE(run.errors.find(source), std::string::npos) << run.errors;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.csv")));
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nothing.db")));
+    EXPECT_EQ(readFile(dir.file("empty.db")), "");
+}
+
+TEST_F(RecordFile, AnyFileNameIsReadAsItStands) {
+    // URI characters in the name must not cut it short or become options.
+    const std::string odd = dir.file("my records?mode=rwc#%41.db");
+    std::filesystem::copy_file(database, odd);
+    const Run run = capture([&](std::FILE *out, std::FILE *errors) {
+        return exportRecordsCsv(odd, {std::nullopt, "' or '1'='1"}, "-", out, errors);
+    });
+    EXPECT_EQ(run.code, 0) << run.errors;
+    EXPECT_EQ(run.out, header + "' or '1'='1,2023-12-31,08:00:00,5\r\n");
+    EXPECT_EQ(filesInFolder(),
+              (std::set<std::string>{"chimeral.db", "my records?mode=rwc#%41.db"}));
+}
+
+TEST_F(RecordFile, ReadsWhileAnotherConnectionIsWriting) {
+    SQLite writer;
+    ASSERT_TRUE(writer.Open(database, false));
+    ASSERT_TRUE(writer.Execute("begin immediate"));
+    ASSERT_TRUE(writer.Execute(recordTimeSql(1, 99, TimeDate(2026, 1, 1, 0, 0, 0, 0))));
+    const Run run = exportTo("-", {parseRecordDay("2025-01-01"), std::nullopt});
+    EXPECT_EQ(run.code, 0) << run.errors;
+    EXPECT_EQ(run.out, header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n")
+        << "only what was committed";
+    EXPECT_TRUE(writer.Execute("commit"));
+}
+
+TEST_F(RecordFile, ReportSumsEachProjectSortedByName) {
+    const Run all = report();
+    EXPECT_EQ(all.code, 0);
+    EXPECT_EQ(all.out, "minutes  h:mm  project\n"
+                       "      5  0:05  ' or '1'='1\n"
+                       "    120  2:00  Caf\u00e9 \u65e5\u672c\n"
+                       "     45  0:45  Comma, Inc.\n"
+                       "     45  0:45  Say \"hi\"\n"
+                       "     61  1:01  two lines\n"
+                       "    276  4:36  Total\n");
+    const Run since = report({parseRecordDay("2024-03-15"), std::nullopt});
+    EXPECT_EQ(since.out, "minutes  h:mm  project\n"
+                         "    120  2:00  Caf\u00e9 \u65e5\u672c\n"
+                         "     15  0:15  Comma, Inc.\n"
+                         "     45  0:45  Say \"hi\"\n"
+                         "     61  1:01  two lines\n"
+                         "    241  4:01  Total\n");
+}
+
+} // namespace

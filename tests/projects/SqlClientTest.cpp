@@ -1,0 +1,110 @@
+#include "ProjectFormFixture.h"
+#include "projects/TimeRecordRules.h"
+#include "support/ChildProcess.h"
+#include "ui_TMainForm.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+// PATH holds only the programs a test puts into the folder bin/.
+class SqlClient : public ProjectFormTest {
+protected:
+    void SetUp() override {
+        ProjectFormTest::SetUp();
+        const char *path = std::getenv("PATH");
+        savedPath = path ? path : "";
+        std::filesystem::create_directory(bin);
+        setenv("PATH", bin.c_str(), 1);
+    }
+    void TearDown() override {
+        setenv("PATH", savedPath.c_str(), 1);
+        ProjectFormTest::TearDown();
+    }
+
+    void install(const std::string &program, const std::string &body = "exit 0") {
+        writeScript(bin + "/" + program, body);
+    }
+
+    std::string savedPath;
+    const std::string bin = cwd.file("bin");
+};
+
+TEST_F(SqlClient, TheFirstInstalledClientIsChosen) {
+    struct Case {
+        std::vector<std::string> installed;
+        std::string command;
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{"sqlitebrowser"}, "sqlitebrowser /data/chimeral.db"},
+        {{"sqlitebrowser", "x-terminal-emulator", "sqlite3"}, "sqlitebrowser /data/chimeral.db"},
+        {{"x-terminal-emulator", "sqlite3"}, "x-terminal-emulator -e sqlite3 /data/chimeral.db"},
+        {{"x-terminal-emulator"}, ""},
+        {{"sqlite3"}, ""},
+    };
+    for (const Case &c : cases) {
+        std::filesystem::remove_all(bin);
+        std::filesystem::create_directory(bin);
+        std::string names;
+        for (const std::string &program : c.installed) {
+            install(program);
+            names += program + " ";
+        }
+        EXPECT_EQ(sqlClientCommand("/data/chimeral.db"), c.command) << names;
+    }
+    // A file of the name that cannot be run is not a client.
+    std::filesystem::remove_all(bin);
+    std::filesystem::create_directory(bin);
+    std::ofstream(bin + "/sqlitebrowser") << "not a program\n";
+    EXPECT_EQ(sqlClientCommand("/data/chimeral.db"), "");
+    install("sqlitebrowser");
+    EXPECT_EQ(sqlClientCommand("/my data/chimeral.db"), "sqlitebrowser \"/my data/chimeral.db\"");
+}
+
+// The stand-in client notes its process and arguments, then runs until the
+// test releases it, or ends by itself after five seconds and says so: a
+// button that waited for it would return only then.
+TEST_F(SqlClient, ClientRunsBesideTheWindowWhileTheRecordingCounts) {
+    install("sqlitebrowser",
+            "echo $$ $(/usr/bin/nice) \"$@\" > started.tmp && /bin/mv started.tmp started\n"
+            "i=0\n"
+            "while [ ! -e release ] && [ $i -lt 100 ]; do /bin/sleep 0.05; "
+            "i=$((i + 1)); done\n"
+            "[ -e release ] || echo 'not released' > ended-alone");
+    auto &w = startWithDatabase();
+    w.ui->ProjectBox->setEditText("Writing");
+    w.ui->Button11->click();
+    w.TRTimer.fire();
+    w.TRTimer.fire();
+
+    w.ui->Button12->click();
+    EXPECT_FALSE(std::filesystem::exists(cwd.file("ended-alone")))
+        << "the button waited for the client to end";
+    ASSERT_TRUE(eventually([&] { return std::filesystem::exists(cwd.file("started")); }));
+    std::istringstream started(readFile(cwd.file("started")));
+    pid_t pid = 0;
+    int nice = 0;
+    std::string database;
+    started >> pid >> nice >> database;
+    EXPECT_EQ(database, (std::filesystem::current_path() / "chimeral.db").string());
+    EXPECT_EQ(nice, 19) << "the client runs at idle priority";
+    EXPECT_NE(processState(pid), 0);
+    EXPECT_NE(processState(pid), 'Z');
+
+    EXPECT_TRUE(w.TRTimer.isArmed());
+    for (int i = 0; i < 3; ++i)
+        w.TRTimer.fire();
+    EXPECT_EQ(w.ui->StopLabel2->text(), "00:05");
+
+    std::ofstream(cwd.file("release")) << "\n";
+    EXPECT_TRUE(eventually([&] { return processState(pid) == 0; }))
+        << "the ended client must be reaped, not left a zombie";
+    EXPECT_FALSE(std::filesystem::exists(cwd.file("ended-alone")));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+} // namespace

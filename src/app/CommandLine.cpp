@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 
 #include "app/AppWindows.h"
-#include "app/RecordCommands.h"
 #include "app/SingleInstance.h"
 #include "app/TMainForm.h"
 #include "ui_TMainForm.h"
@@ -12,6 +11,8 @@
 #include <cstdio>
 
 namespace {
+WindowlessCommands Windowless;
+
 const QString CountdownOption = QStringLiteral("countdown");
 const QString AlarmOption = QStringLiteral("alarm");
 const QString TabOption = QStringLiteral("tab");
@@ -88,6 +89,10 @@ std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QStri
 }
 } // namespace
 
+void setWindowlessCommands(WindowlessCommands commands) {
+    Windowless = commands;
+}
+
 void defineOptions(QCommandLineParser &parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
@@ -113,8 +118,8 @@ void defineOptions(QCommandLineParser &parser) {
                                      "or clock."),
                       QStringLiteral("NAME")});
 
-    // Commands on the records, answered without a window.
-    addRecordOptions(parser);
+    if (Windowless.define)
+        Windowless.define(parser);
 
     acceptQtOptions(parser);
 }
@@ -145,8 +150,9 @@ std::optional<int> readCommandLine(const QStringList &arguments, WindowRequest &
     }
 
     // Commands on the records run here, before any window exists.
-    if (const std::optional<int> code = runRecordCommands(parser))
-        return *code;
+    if (Windowless.run)
+        if (const std::optional<int> code = Windowless.run(parser))
+            return *code;
 
     QString error;
     const auto read = requestFrom(parser, &error);

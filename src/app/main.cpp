@@ -5,6 +5,7 @@
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramIcon.h"
+#include "projects/RecordCommands.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 
 int main(int argc, char **argv) {
     // Answered before the application object exists: no display is needed.
+    setWindowlessCommands({addRecordOptions, runRecordCommands});
     WindowRequest request;
     if (const std::optional<int> exitCode =
             readCommandLine(commandLineArguments(argc, argv), request))

@@ -1,4 +1,4 @@
-#include "app/RecordCommands.h"
+#include "projects/RecordCommands.h"
 
 #include "projects/ProjectSql.h"
 #include "projects/RecordExport.h"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop needs
-# from it: the program, the menu entry, the icon, the store description and
-# the two sounds, with the entry and the description passing the validators.
+# from it: the program, the menu entry, the icon, the store description, the
+# two sounds and the licence terms, with the entry and the description passing
+# the validators.
 # Usage: check-install.sh <build folder> <application id>
 set -eu
 build=$1
@@ -17,7 +18,8 @@ for f in bin/chimeral \
          "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$id.svg" \
          share/chimeral/sounds/chime.wav \
-         share/chimeral/sounds/tune.mid; do
+         share/chimeral/sounds/tune.mid \
+         share/doc/chimeral/copyright; do
     if [ ! -s "$prefix/$f" ]; then
         echo "missing or empty after install: $f"
         fail=1

@@ -150,7 +150,8 @@ void TMainForm::Creator() {
                                                 TimerSoundFile);
     }
 
-    if (AlarmSoundFile.size() < 4) {
+    NoAlarmSoundAtStart = AlarmSoundFile.size() < 4;
+    if (NoAlarmSoundAtStart) {
         showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
         return;
     }

@@ -99,6 +99,8 @@ public:
     void ShowSchema();
     void StartClient();
     std::unique_ptr<SQLite> Database;
+    // Start-up ended before the database step because no alarm sound was set.
+    bool NoAlarmSoundAtStart = false;
 
     // The folder of the options file: $XDG_CONFIG_HOME, else $HOME/.config.
     static std::string configFolder();

@@ -10,6 +10,8 @@ DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev libsdl2-mi
        fonts-liberation desktop-file-utils appstream dbus-daemon tzdata
 # What `make fuzz` needs on top: clang and its runtime libraries, libFuzzer included.
 FUZZ_DEPS = clang-14 libclang-rt-14-dev
+# What `make format-check` needs: the formatter the sources are kept in.
+FORMAT_DEPS = clang-format-14
 # What `make package` needs besides: dpkg-shlibdeps finds the linked libraries.
 PACKAGE_DEPS = dpkg-dev file
 # What `make screenshots` needs besides: a display, a window manager for the
@@ -35,7 +37,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps fuzz-deps package-deps screenshot-deps configure build run test test-sanitize fuzz package screenshots bench clean
+.PHONY: deps fuzz-deps package-deps screenshot-deps configure build run test test-sanitize fuzz package screenshots bench format-check clean
 
 deps:
 	$(call install-missing,$(DEPS))
@@ -60,7 +62,13 @@ build: configure
 run: build
 	./$(BUILD)/chimeral
 
-test: build
+# Warnings are errors in the test builds, and so in CI, though not in a user's
+# `make run`; a build folder configured earlier is switched over too.
+werror-on = grep -qs '^CHIMERAL_WERROR:BOOL=ON' $(1)/CMakeCache.txt || cmake -DCHIMERAL_WERROR=ON $(1)
+
+test: configure
+	$(call werror-on,$(BUILD))
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk ctest --output-on-failure -j $(JOBS)
 
 # The whole test suite under AddressSanitizer (leaks included) and UBSan: any
@@ -76,6 +84,7 @@ $(SANITIZE_BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCHIMERAL_SANITIZE=ON
 
 test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
+	$(call werror-on,$(SANITIZE_BUILD))
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
 	  ctest --output-on-failure -j $(JOBS)
@@ -120,6 +129,11 @@ bench:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 	cmake --build $(BUILD) -j $(JOBS) --target chimeral_bench
 	xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" ./$(BUILD)/chimeral_bench ./$(BUILD)/chimeral
+
+# Fails when any tracked C++ file differs from what clang-format makes of it.
+format-check:
+	$(call install-missing,$(FORMAT_DEPS))
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD)

@@ -152,7 +152,8 @@ void TMainForm::Creator() {
     }
     OptionsAsRead = optionValues(OptionList);
 
-    if (AlarmSoundFile.size() < 4) {
+    NoAlarmSoundAtStart = AlarmSoundFile.size() < 4;
+    if (NoAlarmSoundAtStart) {
         showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
         return;
     }

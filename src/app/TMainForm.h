@@ -108,6 +108,8 @@ public:
     std::unique_ptr<SQLite, CloseDatabase> Database;
     // The absolute path of the database file once it is open, for the SQL client.
     std::string databasePath;
+    // Start-up ended before the database step because no alarm sound was set.
+    bool NoAlarmSoundAtStart = false;
 
     // Keeping a recording safe: its journal, the store that moves past a
     // taken start second, the recovery at start-up and the quiet end of the

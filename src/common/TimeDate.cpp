@@ -11,10 +11,8 @@ TimeDate::ClockSource &clockSource() {
 }
 } // namespace
 
-TimeDate::TimeDate(int16_t year, int16_t month, int16_t day, int16_t hour, int16_t minute,
-                   int16_t second, int16_t millisecond)
-    : year(year), month(month), day(day), hour(hour), minute(minute), second(second),
-      millisecond(millisecond) {}
+TimeDate::TimeDate(int16_t y, int16_t mo, int16_t d, int16_t h, int16_t mi, int16_t s, int16_t ms)
+    : year(y), month(mo), day(d), hour(h), minute(mi), second(s), millisecond(ms) {}
 
 void TimeDate::setClockSource(ClockSource source) {
     clockSource() = std::move(source);

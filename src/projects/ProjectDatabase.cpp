@@ -94,8 +94,13 @@ bool TMainForm::projectDatabaseOpen() const {
     return Database && !Database->uri().empty();
 }
 
+// When start-up ended early for want of an alarm sound, the user is told how
+// to get the database.
 void TMainForm::reportNoDatabase() {
-    showMessage("No project database is open, so no time can be recorded or summed.", "Oops");
+    std::string text = "No project database is open, so no time can be recorded or summed.";
+    if (NoAlarmSoundAtStart)
+        text += " Set the alarm sound under Options > Sounds and start the program again.";
+    showMessage(text, "Oops");
 }
 
 bool TMainForm::ExecuteCommand(const std::string &sql) {

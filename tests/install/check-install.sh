@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop needs
-# from it: the program, the menu entry, the icon, the store description and
-# the two sounds, with the entry and the description passing the validators.
+# from it: the program, the menu entry, the icon, the store description, the
+# two sounds and the licence terms, with the entry and the description passing
+# the validators.
 # Usage: check-install.sh <build folder> <application id>
 set -eu
 build=$1
@@ -20,7 +21,8 @@ for f in bin/chimeral \
          "share/icons/hicolor/256x256/apps/$id.png" \
          share/chimeral/sounds/chime.wav \
          share/chimeral/sounds/tune.mid \
-         share/man/man1/chimeral.1; do
+         share/man/man1/chimeral.1 \
+         share/doc/chimeral/copyright; do
     if [ ! -s "$prefix/$f" ]; then
         echo "missing or empty after install: $f"
         fail=1

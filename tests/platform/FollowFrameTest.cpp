@@ -1,5 +1,6 @@
 #include "platform/SystemMetrics.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -27,7 +28,7 @@ TEST(FollowFrame, RelaysOutWhenTheFrameAppearsAndNotOnMoves) {
     EXPECT_EQ(seenFrame, frame);
 
     window.move(window.pos() + QPoint(30, 20));
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     window.hide();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

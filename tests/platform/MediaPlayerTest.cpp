@@ -37,6 +37,12 @@ protected:
     bool becomesAudible(size_t from = 0) const {
         return QTest::qWaitFor([&] { return audible(samples(), from); }, 4000);
     }
+    // Waits until the device has written `count` more samples after `from`.
+    bool writesOn(size_t from, size_t count) const {
+        return QTest::qWaitFor([&] { return samples().size() >= from + count; }, 4000);
+    }
+    // One buffer of the device: 2048 frames of two channels.
+    static constexpr size_t deviceBuffer = 2 * 2048;
 
     QTemporaryDir dir;
     std::string output;
@@ -135,11 +141,12 @@ TEST_F(MediaPlayerTest, OpeningAnotherFileStopsTheSoundStillPlaying) {
             player.Open();
         } catch (const MediaError &) {
         }
-        // Give the device a few buffers to drain, then expect silence although
-        // the long tone had seconds left.
-        QTest::qWait(300);
+        // Let the device write a few buffers to drain, then expect silence
+        // although the long tone had seconds left. The waits count samples
+        // written, not time, so a slow machine only makes them longer.
+        writesOn(samples().size(), 6 * deviceBuffer);
         const size_t cut = samples().size();
-        QTest::qWait(300);
+        writesOn(cut, 6 * deviceBuffer);
         const auto after = samples();
         ASSERT_GT(after.size(), cut + 2000) << "the device stopped writing";
         EXPECT_FALSE(audible(after, cut));

@@ -273,6 +273,7 @@ TEST_F(TimeRecordWithoutDatabase, NothingIsRecordedAndTheUserIsTold) {
     EXPECT_EQ(w.TRMinutes + w.TRSeconds, 0u);
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>(
-                  3, "No project database is open, so no time can be recorded or summed."));
+                  3, "No project database is open, so no time can be recorded or summed. Set the "
+                     "alarm sound under Options > Sounds and start the program again."));
     EXPECT_FALSE(std::filesystem::exists(cwd.file("chimeral.db")));
 }

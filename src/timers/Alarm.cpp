@@ -26,9 +26,9 @@ void TMainForm::SetAlarm() {
     AlarmTimer.setEnabled(false);
     AlarmTimer.setInterval(arming.intervalMs);
     AlarmTimer.setFirstPeriodEnd([alarmTime = AlarmTime] {
-        TimeDate now;
-        now.SetNow();
-        return alarmMsLeft(now, alarmTime);
+        TimeDate clock;
+        clock.SetNow();
+        return alarmMsLeft(clock, alarmTime);
     });
     AlarmTimer.setEnabled(true);
     ui->AlarmLabel->setText("Activated...");

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README: `make run` and `make test`; for hardening,
 # `make test-sanitize` and `make fuzz`.
 BUILD ?= build

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor the benchmark measures the program's start against: a Qt Widgets
 // main window of the same size with a menu bar and five empty tabs, and
 // nothing else. Its title is "Bare Window".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures the program and prints one line per figure: name, value, unit.
 //
 // The start-up, memory and idle figures come from the real program binary

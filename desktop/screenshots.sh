@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Takes the screenshots of the README and the store description: starts the
 # built program on a virtual display with a window manager, in a temporary
 # configuration folder and current directory, and photographs each tab of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The alarm's typed time of day and its arming. Any text either fails or
 // gives hours and minutes that arm at any moment of "now" (fields arbitrary,
 // as a hand-built value may hold them) with a consistent delay and interval.

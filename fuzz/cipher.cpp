@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The DES cipher of the options file: any key and text encipher to whole
 // blocks that decipher to the text completed with zero bytes; blocks are
 // enciphered independently (ECB); the byte and string interfaces agree; a

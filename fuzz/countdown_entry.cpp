@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The countdown's typed duration. Any text either fails or gives a duration
 // that the label and the timer interval accept; and a text assembled from
 // two numbers and a separator must read as minutes * 60 + seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options file in its enciphered form. The first byte picks what the
 // rest is: either the raw bytes of an enciphered file (header, block length
 // and key all arbitrary), or a plain text that is enciphered here, in which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options file in its plain form: any bytes on disk are read into the
 // store, every entry must come out as the store promises, and what the store
 // writes must read back as the same entries.

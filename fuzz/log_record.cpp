@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The log window's record writer with any comment text: every record is
 // appended whole after what the file held, carries the stamp, and holds each
 // comment line byte for byte followed by CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Project names typed into the Time Record tab, looked up and created through
 // the real main window against a real database. Whatever the name, a lookup
 // either fails with a message and leaves no project ID, or gives the ID of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The strict integer conversion against a model built another way: the text
 // is taken apart by hand and the digits converted by std::from_chars into 64
 // bits, then range-checked. Both must agree on every input, and StrToInt must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the two sounds installed with the program, so that a new user has
 // something to pick under Options > Sounds: a bell-like WAV chime and a short
 // MIDI tune. Usage: MakeSounds <folder>; the folder must exist. Leaves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the program's vector picture to square PNG files, so that the
 // program can show its icon without the SVG module: the build installs them
 // into the icon theme's fixed sizes and bakes them into the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/AppWindows.h"
 
 #include "app/TMainForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ExitSignals.h"
 
 #include "app/TMainForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sound playback and the speakers' mute switch: the main window's play
 // sequences and the two sound tests of the File menu.
 #include "app/TMainForm.h"

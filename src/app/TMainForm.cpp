@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/TMainForm.h"
 
 #include "app/Accessibility.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Clock tab: the time of day rewritten every second in the chosen style,
 // started by the first focus inside the window and stepped by a click.
 #include "app/TMainForm.h"

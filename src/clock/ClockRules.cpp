@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clock/ClockRules.h"
 
 #include "common/Text.h"

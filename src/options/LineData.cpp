@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "options/LineData.h"
 
 #include "options/Cipher.h"

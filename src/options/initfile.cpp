@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "options/initfile.h"
 
 #include "common/Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/AlsaLibrary.h"
 #include "platform/RuntimeLibrary.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/IntervalTimer.h"
 
 #include "platform/BootClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/MediaPlayer.h"
 #include "platform/QuietAlsa.h"
 #include "platform/SoundLibrary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Mixer.h"
 #include "platform/AlsaLibrary.h"
 #include "platform/QuietAlsa.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/QuietAlsa.h"
 #include "platform/AlsaLibrary.h"
 

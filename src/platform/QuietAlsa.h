@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Keeps ALSA's own error printing off stderr while it lives. The sound code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/RuntimeLibrary.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/SoundLibrary.h"
 #include "platform/RuntimeLibrary.h"
 

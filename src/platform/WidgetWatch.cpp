@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/WidgetWatch.h"
 
 #include "platform/Dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Widgets.h"
 
 #include <QWidget>

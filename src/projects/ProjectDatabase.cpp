@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The project database: the start-up step that creates, opens and lists it,
 // and the operations that look up projects and store recorded time.
 #include "app/TMainForm.h"

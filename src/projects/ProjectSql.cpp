@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/ProjectSql.h"
 
 #include "common/TimeDate.h"

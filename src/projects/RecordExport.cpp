@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/RecordExport.h"
 
 #include "projects/ProjectSql.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/RecordingJournal.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeping recorded time safe: the journal of a running recording, the store
 // that moves past a start second another recording took, the recovery of a
 // recording a previous run left unstored, and the quiet end of the process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/SQLite.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Time Record tab: Start and Stop of a recording against a named project,
 // Pause and Resume, the elapsed-time display, the minutes collected since a
 // date, and the external SQL client.

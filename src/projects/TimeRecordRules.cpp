@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/TimeRecordRules.h"
 
 #include "common/Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Alarm tab: arming one alarm for the next occurrence of a typed time of
 // day, and playing the alarm sound once when it comes.
 #include "app/TMainForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timers/AlarmRules.h"
 
 #include "common/Text.h"

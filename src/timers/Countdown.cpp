@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Timer tab: five preset countdowns and a typed one, the time left shown
 // every second, the timer sound at the end and the labels blanked after it.
 #include "app/TMainForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timers/CountdownRules.h"
 
 #include "common/Text.h"

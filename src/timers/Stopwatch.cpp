@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The StopWatch tab: start, stop and clear, and the tenths counted by the
 // stopwatch timer's ticks.
 #include "app/TMainForm.h"

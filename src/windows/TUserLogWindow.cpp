@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/TUserLogWindow.h"
 
 #include "common/TimeDate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Faults in the files the program depends on: each case breaks one of them and
 // checks that the program carries on and that nothing already stored is lost.
 #include "options/FileBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program itself, run as a child process in a temporary folder, ended in
 // the ways a desktop session ends programs: a running recording must reach
 // the database every time.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks what a desktop needs
 # from it: the program, the menu entry, the icon, the store description, the
 # two sounds and the licence terms, with the entry and the description passing

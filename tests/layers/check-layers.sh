@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks the layer order of src/ (docs/ARCHITECTURE.md): every quoted
 # #include of a source file names a header of its own folder or of a folder
 # listed for it below. A generated window layout (ui_Name.h) belongs to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "options/GeneralOption.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "options/TOptionsForm.h"
 #include "ui_TOptionsForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/MediaPlayer.h"
 #include "support/SoundFiles.h"
 

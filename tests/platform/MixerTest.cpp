@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Mixer.h"
 #include "support/FakeMixer.h"
 

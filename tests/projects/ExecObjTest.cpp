@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/exec_obj.h"
 
 #include "support/ChildProcess.h"

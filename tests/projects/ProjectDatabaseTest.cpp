@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProjectFormFixture.h"
 #include "ui_TMainForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/TimeDate.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projects/RecordCommands.h"
 #include "projects/ProjectSql.h"
 #include "projects/SQLite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProjectFormFixture.h"
 #include "projects/TimeRecordRules.h"
 #include "support/ChildProcess.h"

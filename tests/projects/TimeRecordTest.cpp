@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProjectFormFixture.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "SoundBytes.h" // in tools/, shared with the sound maker

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry: every test program runs inside a QApplication on the offscreen
 // platform, with SDL writing what would be heard to a file.
 #include "platform/Dialogs.h"

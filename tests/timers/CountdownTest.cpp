@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/BootClock.h"
 #include "platform/ClockWatch.h"
 #include "support/MainFormFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timers/StopwatchRules.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/MainFormFixture.h"
 #include "ui_TMainForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/TQuenAbout.h"
 
 #include "app/AppWindows.h"

@@ -31,10 +31,10 @@ ClockWatch::ClockWatch() {
 }
 
 void ClockWatch::arm() {
-    itimerspec spec{};
-    clock_gettime(CLOCK_REALTIME, &spec.it_value);
-    spec.it_value.tv_sec += farAhead;
-    timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec setting{};
+    clock_gettime(CLOCK_REALTIME, &setting.it_value);
+    setting.it_value.tv_sec += farAhead;
+    timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &setting, nullptr);
 }
 
 void ClockWatch::onReadable() {

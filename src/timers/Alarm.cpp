@@ -39,6 +39,12 @@ void TMainForm::SetAlarm() {
 // disarmed, so the timer's guard reports it and the alarm tries again after
 // the same interval.
 void TMainForm::AlarmFires() {
+    // An alarm armed for the minute it was set in has no delay to repeat a
+    // failed ring after: it repeats after a minute, so that the message of the
+    // failure leaves the user time to arm another alarm.
+    constexpr uint32_t retryWithoutDelayMs = 60000;
+    if (AlarmTimer.interval() < 1000)
+        AlarmTimer.setInterval(retryWithoutDelayMs);
     PlaySoundFileUnguarded(AlarmSoundFile);
     announceAlarm(this, AlarmTime);
     ui->AlarmLabel->setText(" ");

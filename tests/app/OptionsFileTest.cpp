@@ -6,7 +6,6 @@
 #include "app/AppWindows.h"
 #include "app/SoundsFolder.h"
 #include "options/FileBytes.h"
-#include "options/LineData.h"
 #include "options/TOptionsForm.h"
 #include "support/TempDir.h"
 
@@ -77,23 +76,6 @@ TEST_F(MainFormOptions, ExitWritesBothNamesAndKeepsTheOtherEntries) {
     startForm().AlarmSoundFile.clear();
     form.reset();
     EXPECT_EQ(readBytes(iniPath()), "BETA=2\r\nTIMERSOUND=/s/new.mid\r\nZETA=1\r\n");
-}
-
-TEST_F(MainFormOptions, MissingConfigurationFolderIsCreatedAtExit) {
-    const std::string folder = config.path().toStdString() + "/fresh/config";
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    startForm().TimerSoundFile = "/s/timer.wav";
-    form.reset();
-    EXPECT_EQ(readBytes(folder + "/chimeral.ini"), "TIMERSOUND=/s/timer.wav\r\n");
-}
-
-TEST_F(MainFormOptions, OldFileStaysWholeWhenTheNewOneCannotBeWritten) {
-    const std::string old = "ALARMSOUND=/s/alarm.wav\r\nTIMERSOUND=/s/timer.wav\r\n";
-    writeBytes(iniPath(), old);
-    ASSERT_TRUE(fs::create_directory(LineData::temporaryName(iniPath())));
-    startForm().TimerSoundFile = "/s/other.wav";
-    form.reset();
-    EXPECT_EQ(readBytes(iniPath()), old);
 }
 
 TEST_F(MainFormOptions, SoundsShowsTheSameEditorOnTheTwoSoundNames) {
@@ -175,9 +157,8 @@ TEST_F(MainFormOptions, EveryLineEndIsReadAndTheRewriteUsesCrLf) {
     }
 }
 
-// Other programs' entries fill the file; a choice that no longer fits leaves
-// the file whole and is reported once.
-TEST_F(MainFormOptions, LargeFilesSurviveTheRewriteAndOneThatCannotGrowIsKept) {
+// Other programs' entries fill the file.
+TEST_F(MainFormOptions, LargeFilesSurviveTheRewrite) {
     const auto otherEntries = [](size_t size) {
         std::string entries;
         for (int i = 0; entries.size() < size; ++i) {
@@ -198,17 +179,6 @@ TEST_F(MainFormOptions, LargeFilesSurviveTheRewriteAndOneThatCannotGrowIsKept) {
         form.reset();
         EXPECT_EQ(readBytes(iniPath()), sounds + others) << size;
     }
-
-    const std::string full = otherEntries(LineData::ReadLimit - 8);
-    writeBytes(iniPath(), full);
-    startForm();
-    messages.messages.clear();
-    form->AlarmSoundFile = "/s/a.wav";
-    form.reset();
-    EXPECT_EQ(readBytes(iniPath()), full);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Could not save the options to " + iniPath() + ".");
-    EXPECT_EQ(messages.messages[0].caption, "Warning");
 }
 
 TEST_F(MainFormOptions, RelativeConfigHomeIsIgnored) {

@@ -158,6 +158,9 @@ TEST_F(OptionsFileFaults, ReadOnlyFileOrFolderIsKeptAndTheLostChoiceIsTold) {
             EXPECT_EQ(messages.texts(), chosen == std::string("/s/timer.wav")
                                             ? std::vector<std::string>{}
                                             : std::vector<std::string>{CouldNotSave + path + "."});
+            if (!messages.messages.empty()) {
+                EXPECT_EQ(messages.messages[0].caption, "Warning");
+            }
         }
     }
     fs::permissions(folder, fs::perms::owner_all);

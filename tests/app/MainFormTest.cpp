@@ -156,11 +156,7 @@ TEST_F(MainFormMenus, SoundLibrariesAreLoadedByTheFirstSound) {
     QCoreApplication::processEvents();
     EXPECT_EQ(soundLibraries(), std::set<std::string>{});
 
-    const struct {
-        const char *name;
-        std::string content;
-    } sounds[] = {{"tone.wav", sineWave(0.5)}, {"chord.mid", midiChord()}};
-    for (const auto &sound : sounds) {
+    for (const NamedSound &sound : soundOfEachKind()) {
         SCOPED_TRACE(sound.name);
         w.TimerSoundFile = cwd.file(sound.name);
         writeFile(w.TimerSoundFile, sound.content);

@@ -2,6 +2,7 @@
 #include "options/LineData.h"
 
 #include "options/Cipher.h"
+#include "platform/WriteAll.h"
 
 #include <cerrno>
 #include <climits>
@@ -34,19 +35,6 @@ bool readAll(int fd, char *data, size_t size, size_t &done) {
             return false;
         if (n == 0)
             break;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
         done += static_cast<size_t>(n);
     }
     return true;

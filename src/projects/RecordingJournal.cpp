@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "projects/RecordingJournal.h"
 
+#include "platform/WriteAll.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,19 +19,6 @@ namespace {
 
 const char JournalInfix[] = "-recording-";
 const char NameKey[] = "name=";
-
-bool writeAll(int fd, const std::string &bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<size_t>(written);
-    }
-    return true;
-}
 
 // The rename itself reaches the disk only with its folder.
 void syncFolderOf(const std::string &path) {

@@ -156,20 +156,11 @@ TEST_F(MainFormMenus, SoundLibrariesAreLoadedByTheFirstSound) {
     QCoreApplication::processEvents();
     EXPECT_EQ(soundLibraries(), std::set<std::string>{});
 
-    const struct {
-        const char *name;
-        std::string content;
-    } sounds[] = {{"tone.wav", sineWave(0.5)}, {"chord.mid", midiChord()}};
-    for (const auto &sound : sounds) {
+    for (const NamedSound &sound : soundOfEachKind()) {
         SCOPED_TRACE(sound.name);
         w.TimerSoundFile = cwd.file(sound.name);
         writeFile(w.TimerSoundFile, sound.content);
-        messages.messages.clear();
-        const size_t heard = diskAudioSamples(cwd.file("audio.raw")).size();
-        w.ui->testTimersound1->trigger();
-        EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return audible(diskAudioSamples(cwd.file("audio.raw")), heard); }, 4000));
+        expectHeard([&] { w.ui->testTimersound1->trigger(); });
     }
     const std::set<std::string> mapped = soundLibraries();
     for (const std::string library : {"libSDL2-2.0.so", "libSDL2_mixer-2.0.so", "libfluidsynth.so"})

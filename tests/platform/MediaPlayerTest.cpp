@@ -50,11 +50,7 @@ protected:
 };
 
 TEST_F(MediaPlayerTest, WaveAndMidiFilesPlay) {
-    const struct {
-        const char *name;
-        std::string content;
-    } sounds[] = {{"tone.wav", sineWave(0.5)}, {"chord.mid", midiChord()}};
-    for (const auto &sound : sounds) {
+    for (const NamedSound &sound : soundOfEachKind()) {
         SCOPED_TRACE(sound.name);
         MediaPlayer player;
         player.setAutoSelect();

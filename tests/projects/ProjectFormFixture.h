@@ -11,6 +11,28 @@
 #include <string>
 #include <vector>
 
+// Every row of a query on the database file, through a connection of its own,
+// each of its columns read as text or as a number.
+inline std::vector<std::vector<std::string>> databaseRows(const std::string &database,
+                                                          const std::string &sql, int columns) {
+    std::vector<std::vector<std::string>> result;
+    SQLite db;
+    if (!db.Open(database, true))
+        return {{"open failed: " + db.ErrorText()}};
+    std::unique_ptr<SQLite_Cursor> cursor(db.Query(sql));
+    if (!cursor)
+        return {{"query failed: " + db.ErrorText()}};
+    while (cursor->Next()) {
+        std::vector<std::string> row;
+        for (int column = 0; column < columns; ++column)
+            row.push_back(cursor->ColumnType(column) == SQLite_Cursor::Text
+                              ? cursor->ColumnText(column)
+                              : std::to_string(cursor->ColumnInt(column, -1)));
+        result.push_back(row);
+    }
+    return result;
+}
+
 // A main window whose start-up reaches the project database step, in the
 // temporary current directory, with a set clock. Rows are read back through a
 // connection of its own.
@@ -48,24 +70,8 @@ protected:
             ASSERT_TRUE(db.Execute(sql)) << sql << ": " << db.ErrorText();
     }
 
-    // Every row of a query, each of its columns read as text or as a number.
     std::vector<std::vector<std::string>> rows(const std::string &sql, int columns) {
-        std::vector<std::vector<std::string>> result;
-        SQLite db;
-        if (!db.Open(cwd.file("chimeral.db"), true))
-            return {{"open failed: " + db.ErrorText()}};
-        std::unique_ptr<SQLite_Cursor> cursor(db.Query(sql));
-        if (!cursor)
-            return {{"query failed: " + db.ErrorText()}};
-        while (cursor->Next()) {
-            std::vector<std::string> row;
-            for (int column = 0; column < columns; ++column)
-                row.push_back(cursor->ColumnType(column) == SQLite_Cursor::Text
-                                  ? cursor->ColumnText(column)
-                                  : std::to_string(cursor->ColumnInt(column, -1)));
-            result.push_back(row);
-        }
-        return result;
+        return databaseRows(cwd.file("chimeral.db"), sql, columns);
     }
 
     std::vector<std::vector<std::string>> timesRows() {

@@ -2,6 +2,7 @@
 #include "projects/RecordCommands.h"
 #include "projects/ProjectSql.h"
 #include "projects/SQLite.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #include <QCommandLineParser>
@@ -9,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -56,9 +55,8 @@ TEST(RecordCommands, ExportReadsTheDatabaseOfTheCurrentDirectory) {
         ASSERT_TRUE(db.Execute("insert into times values (1, 7, 2024, 3, 15, 9, 30, 5)"));
     }
     EXPECT_EQ(run({"--export-csv", "out.csv", "--since", "2024-03-15"}), 0);
-    std::ifstream in(dir.file("out.csv"), std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "project,date,start,minutes\r\nAlpha,2024-03-15,09:30:05,7\r\n");
+    EXPECT_EQ(readFile(dir.file("out.csv")),
+              "project,date,start,minutes\r\nAlpha,2024-03-15,09:30:05,7\r\n");
 }
 
 } // namespace

@@ -26,6 +26,10 @@ protected:
         ProjectFormTest::TearDown();
     }
 
+    void emptyBin() {
+        std::filesystem::remove_all(bin);
+        std::filesystem::create_directory(bin);
+    }
     void install(const std::string &program, const std::string &body = "exit 0") {
         writeScript(bin + "/" + program, body);
     }
@@ -48,8 +52,7 @@ TEST_F(SqlClient, TheFirstInstalledClientIsChosen) {
         {{"sqlite3"}, ""},
     };
     for (const Case &c : cases) {
-        std::filesystem::remove_all(bin);
-        std::filesystem::create_directory(bin);
+        emptyBin();
         std::string names;
         for (const std::string &program : c.installed) {
             install(program);
@@ -58,8 +61,7 @@ TEST_F(SqlClient, TheFirstInstalledClientIsChosen) {
         EXPECT_EQ(sqlClientCommand("/data/chimeral.db"), c.command) << names;
     }
     // A file of the name that cannot be run is not a client.
-    std::filesystem::remove_all(bin);
-    std::filesystem::create_directory(bin);
+    emptyBin();
     std::ofstream(bin + "/sqlitebrowser") << "not a program\n";
     EXPECT_EQ(sqlClientCommand("/data/chimeral.db"), "");
     install("sqlitebrowser");

@@ -4,13 +4,16 @@
 #include "app/TMainForm.h"
 #include "support/FakeMixer.h"
 #include "support/MessageRecorder.h"
+#include "support/SoundFiles.h"
 #include "support/TempDir.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 // A main window started in a temporary configuration folder and current
@@ -30,6 +33,17 @@ protected:
     TMainForm &startForm() {
         form = std::make_unique<TMainForm>();
         return *form;
+    }
+
+    // Runs `play` and expects it to be heard on the disk audio device, after
+    // what the device held before, with no message on the way.
+    void expectHeard(const std::function<void()> &play) {
+        messages.messages.clear();
+        const size_t heard = diskAudioSamples(cwd.file("audio.raw")).size();
+        play();
+        EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return audible(diskAudioSamples(cwd.file("audio.raw")), heard); }, 4000));
     }
 
     template <typename T> T *widget(const char *name) { return form->findChild<T *>(name); }

@@ -41,6 +41,16 @@ inline std::string midiChord() {
     return midiFile(96, std::string(reinterpret_cast<const char *>(events), sizeof events));
 }
 
+struct NamedSound {
+    const char *name;
+    std::string content;
+};
+
+// A short sound of each kind the player plays: a wave and a MIDI file.
+inline std::vector<NamedSound> soundOfEachKind() {
+    return {{"tone.wav", sineWave(0.5)}, {"chord.mid", midiChord()}};
+}
+
 inline void writeFile(const std::string &path, const std::string &content) {
     std::ofstream(path, std::ios::binary) << content;
 }

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "platform/WriteAll.h"
+
+#include <cerrno>
+#include <cstddef>
+
+#include <unistd.h>
+
+bool writeAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}

@@ -6,16 +6,28 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 // Marks the hand-over message; a change of its form changes the number.
 constexpr quint32 HandOverMagic = 0x63686d31;
 constexpr char Taken = 1;
+// A request is a few short arguments; anything longer is not one of ours.
+constexpr qsizetype MaxMessage = 64 * 1024;
 
 // The same folder reached through a link is the same folder.
 QString folderKey(const QString &folder) {
@@ -23,11 +35,89 @@ QString folderKey(const QString &folder) {
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
+
+// The socket's address; false when the path does not fit one.
+bool addressOf(const QString &name, sockaddr_un &address) {
+    const QByteArray path = QFile::encodeName(name);
+    if (path.isEmpty() || static_cast<size_t>(path.size()) >= sizeof address.sun_path)
+        return false;
+    address = {};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    return true;
+}
+
+// Waits up to timeoutMs for the socket to become ready for `events`.
+bool ready(int fd, short events, int timeoutMs) {
+    pollfd entry{fd, events, 0};
+    int result;
+    do
+        result = ::poll(&entry, 1, timeoutMs);
+    while (result < 0 && errno == EINTR);
+    return result > 0;
+}
+
+bool sendAll(int fd, const QByteArray &bytes, int timeoutMs) {
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        if (!ready(fd, POLLOUT, timeoutMs))
+            return false;
+        const ssize_t n =
+            ::send(fd, bytes.constData() + sent, static_cast<size_t>(bytes.size() - sent),
+                   MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && errno != EINTR && errno != EAGAIN)
+            return false;
+        if (n > 0)
+            sent += n;
+    }
+    return true;
+}
+
+// The message: the magic number, the length of what follows, the arguments.
+QByteArray message(const QStringList &arguments) {
+    QByteArray body;
+    QDataStream bodyOut(&body, QIODevice::WriteOnly);
+    bodyOut << arguments;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << HandOverMagic << quint32(body.size());
+    return bytes + body;
+}
+
+// Reads a whole message from what has come so far: the arguments once all of
+// it is there, nothing while more is to come; `bad` when it is not ours.
+std::optional<QStringList> readMessage(const QByteArray &received, bool &bad) {
+    bad = false;
+    if (received.size() < 8)
+        return std::nullopt;
+    QDataStream in(received);
+    quint32 magic = 0, length = 0;
+    in >> magic >> length;
+    if (magic != HandOverMagic || length > MaxMessage) {
+        bad = true;
+        return std::nullopt;
+    }
+    if (received.size() < 8 + qsizetype(length))
+        return std::nullopt;
+    QStringList arguments;
+    in >> arguments;
+    bad = in.status() != QDataStream::Ok;
+    return bad ? std::nullopt : std::optional<QStringList>(arguments);
+}
 } // namespace
 
-SingleInstance::SingleInstance(const QString &serverName) : m_name(serverName) {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);
+SingleInstance::SingleInstance(const QString &serverName) : m_name(serverName) {}
+
+SingleInstance::~SingleInstance() {
+    for (auto &[fd, caller] : m_callers) {
+        caller.notifier.reset();
+        ::close(fd);
+    }
+    if (m_listener >= 0) {
+        m_listening.reset();
+        ::close(m_listener);
+        ::unlink(QFile::encodeName(m_name).constData());
+    }
 }
 
 QString SingleInstance::serverName(const QString &workFolder, const QString &configFolder) {
@@ -41,35 +131,54 @@ QString SingleInstance::serverName(const QString &workFolder, const QString &con
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         return runtime + QLatin1Char('/') + name;
-    return name;
+    return QDir::tempPath() + QLatin1Char('/') + name;
 }
 
 SingleInstance::HandOver SingleInstance::handOver(const QStringList &arguments, int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(timeoutMs))
+    sockaddr_un address;
+    if (!addressOf(m_name, address))
         return HandOver::NoneRunning;
-    QByteArray message;
-    QDataStream out(&message, QIODevice::WriteOnly);
-    out << HandOverMagic << arguments;
-    socket.write(message);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return HandOver::NoAnswer;
-    while (socket.bytesAvailable() < 1)
-        if (!socket.waitForReadyRead(timeoutMs))
-            return HandOver::NoAnswer;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return HandOver::NoneRunning;
+    // A local connect is answered at once: refused or missing means nobody
+    // listens here.
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return HandOver::NoneRunning;
+    }
     char answer = 0;
-    socket.getChar(&answer);
-    return answer == Taken ? HandOver::Taken : HandOver::NoAnswer;
+    const bool taken = sendAll(fd, message(arguments), timeoutMs) && ready(fd, POLLIN, timeoutMs) &&
+                       ::recv(fd, &answer, 1, 0) == 1 && answer == Taken;
+    ::close(fd);
+    return taken ? HandOver::Taken : HandOver::NoAnswer;
 }
 
 bool SingleInstance::listen() {
-    if (m_server.listen(m_name))
-        return true;
-    // Nobody answered on the socket (handOver came first), so what is left
-    // of it belongs to a run that ended without removing it.
-    QLocalServer::removeServer(m_name);
-    return m_server.listen(m_name);
+    sockaddr_un address;
+    if (m_listener >= 0 || !addressOf(m_name, address))
+        return m_listener >= 0;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    // The socket is the user's alone: nobody else may hand it a request.
+    const mode_t mask = ::umask(0077);
+    bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    if (!bound && errno == EADDRINUSE) {
+        // Nobody answered on it (handOver came first), so what is left of it
+        // belongs to a run that ended without removing it.
+        ::unlink(address.sun_path);
+        bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    }
+    ::umask(mask);
+    if (!bound || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_listener = fd;
+    m_listening = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(m_listening.get(), &QSocketNotifier::activated, this, &SingleInstance::accept);
+    return true;
 }
 
 void SingleInstance::setReceiver(std::function<void(const QStringList &)> receiver) {
@@ -81,32 +190,53 @@ void SingleInstance::setReceiver(std::function<void(const QStringList &)> receiv
 }
 
 void SingleInstance::accept() {
-    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            QDataStream in(socket);
-            in.startTransaction();
-            quint32 magic = 0;
-            QStringList arguments;
-            in >> magic >> arguments;
-            if (!in.commitTransaction())
-                return; // the rest is still on its way
-            if (magic != HandOverMagic) {
-                socket->abort();
-                return;
-            }
-            socket->putChar(Taken);
-            socket->flush();
-            // A request may open a message box; its loop must not run inside
-            // this socket's handler.
-            QTimer::singleShot(0, this, [this, arguments] {
-                if (m_receiver)
-                    deliver(arguments);
-                else
-                    m_waiting.push_back(arguments);
-            });
-        });
+    int fd;
+    while ((fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        Caller &caller = m_callers[fd];
+        caller.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        connect(caller.notifier.get(), &QSocketNotifier::activated, this,
+                [this, fd] { readFrom(fd); });
     }
+}
+
+void SingleInstance::readFrom(int fd) {
+    const auto found = m_callers.find(fd);
+    if (found == m_callers.end())
+        return;
+    Caller &caller = found->second;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::recv(fd, buffer, sizeof buffer, 0)) > 0)
+        caller.received.append(buffer, n);
+    bool bad = false;
+    const std::optional<QStringList> arguments = readMessage(caller.received, bad);
+    if (!arguments) {
+        // Gone before the whole message came, or not one of ours.
+        if (bad || n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+            hangUp(fd);
+        return;
+    }
+    ::send(fd, &Taken, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+    hangUp(fd);
+    // A request may open a message box; its loop must not run inside this
+    // socket's handler.
+    QTimer::singleShot(0, this, [this, arguments = *arguments] {
+        if (m_receiver)
+            deliver(arguments);
+        else
+            m_waiting.push_back(arguments);
+    });
+}
+
+void SingleInstance::hangUp(int fd) {
+    const auto caller = m_callers.find(fd);
+    if (caller == m_callers.end())
+        return;
+    // The notifier goes later: this may run from inside its own signal.
+    caller->second.notifier->setEnabled(false);
+    caller->second.notifier.release()->deleteLater();
+    m_callers.erase(caller);
+    ::close(fd);
 }
 
 void SingleInstance::deliver(const QStringList &arguments) {

@@ -4,6 +4,7 @@
 #include "platform/WriteAll.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -91,8 +92,17 @@ std::optional<RecordingJournalEntry> readRecordingJournal(const std::string &pat
 std::vector<std::string> orphanedRecordingJournals(const std::string &database) {
     const QFileInfo info(QString::fromStdString(database));
     const QString prefix = info.fileName() + JournalInfix;
+    // Names are compared as they stand: a name filter would read brackets or
+    // stars in the database's name as a pattern, and miss its journals.
+    QStringList names;
+    QDirIterator entries(info.dir().path(), QDir::Files);
+    while (entries.hasNext()) {
+        const QString name = entries.nextFileInfo().fileName();
+        if (name.startsWith(prefix))
+            names << name;
+    }
+    names.sort();
     std::vector<std::string> orphans;
-    const QStringList names = info.dir().entryList({prefix + "*"}, QDir::Files, QDir::Name);
     for (const QString &name : names) {
         bool isNumber = false;
         const long pid = name.mid(prefix.size()).toLong(&isNumber);

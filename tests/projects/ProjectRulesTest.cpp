@@ -10,6 +10,8 @@
 
 #include <fstream>
 
+#include <unistd.h>
+
 #include <cstdint>
 
 // The statements built from values. The fixed ones are checked where they act:
@@ -87,4 +89,15 @@ TEST(RecordingJournalRules, WhatIsWrittenIsReadBackWhole) {
     EXPECT_EQ(readRecordingJournal(path), std::nullopt);
     EXPECT_EQ(QDir(".").entryList(QDir::Files), QStringList({"chimeral.db-recording-42"}))
         << "no temporary file is left";
+}
+
+TEST(RecordingJournalRules, OrphansAreFoundByTheDatabaseNameAsItStands) {
+    TempCurrentDir dir;
+    // No process has the ID 0x7ffffff0; a name with brackets is no pattern.
+    const std::string dead = recordingJournalPath("[a]*.db", 0x7ffffff0);
+    for (const std::string &path :
+         {dead, recordingJournalPath("a.db", 0x7ffffff0),
+          recordingJournalPath("[a]*.db", ::getppid()), std::string("[a]*.db-recording-x")})
+        std::ofstream(path) << "project=1\n";
+    EXPECT_EQ(orphanedRecordingJournals("[a]*.db"), std::vector<std::string>{"./" + dead});
 }

@@ -22,7 +22,6 @@ TQuenAbout::TQuenAbout(QWidget *parent)
     move(192, 113);
     applyFonts();
     followFrame(this, [this] { runGuarded([this] { Sizing(); }); });
-    ui->Image1->setPixmap(programPixmap(ui->Image1->width()));
     connect(ui->Button1, &QPushButton::clicked, this, guarded([this] { AboutClose(); }));
 }
 
@@ -53,6 +52,9 @@ void TQuenAbout::SetDescription(const std::string &text, int size) {
 
 void TQuenAbout::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
+    // The picture is read when the box is first shown, not at every start.
+    if (ui->Image1->pixmap().isNull())
+        ui->Image1->setPixmap(programPixmap(ui->Image1->width()));
     // A box restored from the task bar was never hidden.
     if (!event->spontaneous())
         runGuarded([this] { ShowMe(); });

@@ -1,15 +1,42 @@
 // SPDX-License-Identifier: MIT
 #include "options/Cipher.h"
 
+#include "platform/RuntimeLibrary.h"
+
 #include <algorithm>
 #include <cstring>
 
-Cipher::Cipher(std::string_view key) {
+namespace {
+
+// Nettle is opened when the first key is set, not at every start: the program
+// itself reads and writes the plain form only.
+struct Des {
+    decltype(&nettle_des_set_key) setKey = nullptr;
+    decltype(&nettle_des_encrypt) encrypt = nullptr;
+    decltype(&nettle_des_decrypt) decrypt = nullptr;
+};
+
+const Des *des() {
+    static const Des *const loaded = [] {
+        static RuntimeLibrary library("libnettle.so.8");
+        static Des entries;
+        library.resolve(entries.setKey, "nettle_des_set_key");
+        library.resolve(entries.encrypt, "nettle_des_encrypt");
+        library.resolve(entries.decrypt, "nettle_des_decrypt");
+        return library.usable() ? &entries : nullptr;
+    }();
+    return loaded;
+}
+
+} // namespace
+
+Cipher::Cipher(std::string_view key) : m_usable(des() != nullptr) {
     unsigned char bytes[DES_KEY_SIZE] = {};
     std::memcpy(bytes, key.data(), std::min(key.size(), sizeof bytes));
     // Nettle reports weak keys but still derives their schedule, and DES with a
     // weak key is still DES; the file format has no reason to refuse them.
-    des_set_key(&m_schedule, bytes);
+    if (m_usable)
+        des()->setKey(&m_schedule, bytes);
 }
 
 Cipher::~Cipher() {
@@ -20,10 +47,12 @@ Cipher::~Cipher() {
 }
 
 void Cipher::cryptBlock(unsigned char *block, Direction direction) const {
+    if (!m_usable)
+        return;
     if (direction == Direction::Encipher)
-        des_encrypt(&m_schedule, BlockSize, block, block);
+        des()->encrypt(&m_schedule, BlockSize, block, block);
     else
-        des_decrypt(&m_schedule, BlockSize, block, block);
+        des()->decrypt(&m_schedule, BlockSize, block, block);
 }
 
 size_t Cipher::paddedLength(size_t count) {
@@ -46,7 +75,7 @@ size_t Cipher::encrypt(unsigned char *out, const unsigned char *in, size_t count
 }
 
 bool Cipher::decrypt(unsigned char *out, const unsigned char *in, size_t count) const {
-    if (count % BlockSize != 0)
+    if (!m_usable || count % BlockSize != 0)
         return false;
     for (size_t offset = 0; offset < count; offset += BlockSize) {
         unsigned char block[BlockSize];
@@ -65,7 +94,7 @@ std::string Cipher::encrypt(std::string_view plain) const {
 }
 
 bool Cipher::decrypt(std::string_view cipherText, std::string &plain) const {
-    if (cipherText.size() % BlockSize != 0)
+    if (!m_usable || cipherText.size() % BlockSize != 0)
         return false;
     plain.assign(cipherText.size(), '\0');
     return decrypt(reinterpret_cast<unsigned char *>(plain.data()),

@@ -19,6 +19,9 @@ public:
     // The key is the first 8 bytes of the text (missing bytes count as zero).
     // The lowest bit of each byte is DES parity and takes no part.
     explicit Cipher(std::string_view key);
+    // False when the DES library cannot be loaded: nothing is then enciphered
+    // or deciphered, and every decrypt refuses.
+    bool usable() const { return m_usable; }
     ~Cipher();
     Cipher(const Cipher &) = delete;
     Cipher &operator=(const Cipher &) = delete;
@@ -29,16 +32,19 @@ public:
     // with zero bytes, so only count bytes of in are read. out must hold
     // paddedLength(count) bytes; that length is returned.
     size_t encrypt(unsigned char *out, const unsigned char *in, size_t count) const;
-    // Refuses (false, nothing written) when count is not a whole number of blocks.
+    // Refuses (false, nothing written) when count is not a whole number of
+    // blocks or the cipher is not usable.
     bool decrypt(unsigned char *out, const unsigned char *in, size_t count) const;
 
     std::string encrypt(std::string_view plain) const;
-    // False when the length is not a whole number of blocks.
+    // False when the length is not a whole number of blocks or the cipher is
+    // not usable.
     bool decrypt(std::string_view cipherText, std::string &plain) const;
 
     // count raised to the next multiple of 8, and 8 for nothing at all.
     static size_t paddedLength(size_t count);
 
 private:
+    bool m_usable;
     des_ctx m_schedule{};
 };

@@ -251,13 +251,18 @@ bool LineData::close() {
     return written;
 }
 
-std::string LineData::fileBytes() const {
+std::optional<std::string> LineData::fileBytes() const {
     const std::string_view text(m_buffer.data(), m_position);
     if (!hasKey())
         return std::string(text);
+    // Without the DES library the file is left as it was rather than written
+    // in the clear or emptied.
+    const Cipher cipher(m_key);
+    if (!cipher.usable())
+        return std::nullopt;
     // The filler completing the last block is zero bytes: no "=", so a reader
     // takes it for a last line without an entry.
-    return std::string(EncryptedHeader) + Cipher(m_key).encrypt(text);
+    return std::string(EncryptedHeader) + cipher.encrypt(text);
 }
 
 bool LineData::flush() {
@@ -267,5 +272,6 @@ bool LineData::flush() {
         return false;
     if (m_position == 0)
         return true;
-    return replaceFile(m_fileName, fileBytes());
+    const std::optional<std::string> bytes = fileBytes();
+    return bytes && replaceFile(m_fileName, *bytes);
 }

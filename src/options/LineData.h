@@ -73,7 +73,7 @@ public:
 private:
     void load();
     void decipherLoaded();
-    std::string fileBytes() const;
+    std::optional<std::string> fileBytes() const;
 
     std::string m_fileName;
     std::string m_key;

@@ -85,7 +85,7 @@ TEST_F(AboutBox, PictureIsTheClockFace) {
     EXPECT_EQ(qAlpha(image.pixel(78, 78)), 255);
     // The window icon's sizes are the same face, baked in as ready pixels.
     const QIcon icon = programIcon();
-    EXPECT_EQ(icon.availableSizes().size(), 5);
+    ASSERT_FALSE(icon.availableSizes().isEmpty());
     for (const QSize &size : icon.availableSizes()) {
         const QImage small = icon.pixmap(size).toImage();
         EXPECT_EQ(small.size(), size);

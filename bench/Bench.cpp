@@ -357,21 +357,30 @@ StartFigures measureStarts(XWatch &x, const std::string &program, const std::str
     return medians(samples);
 }
 
+struct StartComparison {
+    StartFigures ours;
+    StartFigures floor;
+    // The median of each start's ratio to the bare window's start right after
+    // it: it moves less than the ratio of the two medians when the machine
+    // slows down or speeds up during the run.
+    double pairedRatio;
+};
+
 // The program and the bare window, started alternately so that both meet the
 // same load on the machine.
-std::pair<StartFigures, StartFigures> compareStarts(XWatch &x, const std::string &program,
-                                                    const std::string &bare,
-                                                    const std::string &folder,
-                                                    const std::string &config, int runs) {
+StartComparison compareStarts(XWatch &x, const std::string &program, const std::string &bare,
+                              const std::string &folder, const std::string &config, int runs) {
     stop(launch(x, program, folder, config)); // warms the file cache
     stop(launch(x, bare, folder, config, "Bare Window"));
     std::vector<Sample> ours;
     std::vector<Sample> floor;
+    std::vector<double> ratios;
     for (int i = 0; i < runs; ++i) {
         ours.push_back(startOnce(x, program, folder, config, MainWindowTitle));
         floor.push_back(startOnce(x, bare, folder, config, "Bare Window"));
+        ratios.push_back(ours.back().mappedMs / floor.back().mappedMs);
     }
-    return {medians(ours), medians(floor)};
+    return {medians(ours), medians(floor), median(ratios)};
 }
 
 double idleCpuPercent(XWatch &x, const std::string &program, const std::string &folder,
@@ -555,8 +564,8 @@ int main(int argc, char **argv) {
 
     {
         XWatch x;
-        const int runs = 11;
-        const auto [start, bare] =
+        const int runs = 21;
+        const auto [start, bare, pairedRatio] =
             compareStarts(x, program, CHIMERAL_BARE_WINDOW, small, config, runs);
         const std::string each = "median of " + std::to_string(runs) + ", alternating";
         figure("startup_to_window", start.mappedMs, "ms",
@@ -565,6 +574,8 @@ int main(int argc, char **argv) {
                each + ", a Qt window with a menu bar and five empty tabs");
         figure("startup_ratio_to_bare_window", start.mappedMs / bare.mappedMs, "x",
                "the two medians above");
+        figure("startup_ratio_paired", pairedRatio, "x",
+               "median of each start against the bare window's start after it");
         figure("peak_resident_after_start", start.peakMB, "MB",
                each + ", VmHWM 1 s after the window");
         figure("bare_window_peak_resident", bare.peakMB, "MB", each + ", the same");

@@ -88,6 +88,7 @@ public:
     void openProjectDatabase();
     bool fillProjectList();
     void appendProjectName(const std::string &name);
+    void appendProjectNames(const QStringList &names);
     bool projectDatabaseOpen() const;
     void reportNoDatabase();
     bool ExecuteCommand(const std::string &sql);

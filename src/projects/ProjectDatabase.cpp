@@ -68,21 +68,34 @@ bool TMainForm::fillProjectList() {
         showMessage("Error in query. " + Database->ErrorText(), "Oops");
         return true;
     }
+    // Added in one go: a box that takes its items one by one redoes its
+    // text and its list for each, which made a long list slow to start.
+    QStringList list;
+    bool allText = true;
     while (names->MoreRows() && names->Next()) {
-        if (names->ColumnType(0) != SQLite_Cursor::Text)
-            return false;
-        appendProjectName(names->ColumnText(0));
+        if (names->ColumnType(0) != SQLite_Cursor::Text) {
+            allText = false;
+            break;
+        }
+        list.append(QString::fromStdString(names->ColumnText(0)));
     }
-    return true;
+    appendProjectNames(list);
+    return allText;
+}
+
+void TMainForm::appendProjectName(const std::string &name) {
+    appendProjectNames({QString::fromStdString(name)});
 }
 
 // An editable box shows its first item as soon as it gets one; what the user
 // typed, or the empty text at start-up, must stay.
-void TMainForm::appendProjectName(const std::string &name) {
+void TMainForm::appendProjectNames(const QStringList &names) {
+    if (names.isEmpty())
+        return;
     QComboBox *box = ui->ProjectBox;
     const QString typed = box->currentText();
     const bool noneChosen = box->currentIndex() < 0;
-    box->addItem(QString::fromStdString(name));
+    box->addItems(names);
     if (noneChosen) {
         box->setCurrentIndex(-1);
         box->setEditText(typed);

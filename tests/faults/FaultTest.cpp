@@ -228,7 +228,7 @@ TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
         ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
         ASSERT_TRUE(other.Execute("begin exclusive"));
         std::thread release([&] {
-            std::this_thread::sleep_for(std::chrono::seconds(2));
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
             other.Execute("commit");
         });
         w.ui->Button11->click();

@@ -2,9 +2,12 @@
 #include "projects/RecordExport.h"
 #include "common/TimeDate.h"
 #include "projects/ProjectSql.h"
+#include "projects/RecordCommands.h"
 #include "projects/SQLite.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
+
+#include <QCommandLineParser>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,6 +47,37 @@ TEST(RecordExport, DaysAreRealCalendarDaysWrittenIso) {
     EXPECT_EQ(day->year * 10000 + day->month * 100 + day->day, 9870605);
     EXPECT_EQ(hoursMinutesText(0), "0:00");
     EXPECT_EQ(hoursMinutesText(6000), "100:00");
+}
+
+// The command line's answer to `options`: nothing when they ask for no record
+// command, else the exit code.
+std::optional<int> runCommand(const QStringList &options) {
+    QCommandLineParser parser;
+    addRecordOptions(parser);
+    EXPECT_TRUE(parser.parse(QStringList{"chimeral"} + options))
+        << parser.errorText().toStdString();
+    return runRecordCommands(parser);
+}
+
+TEST(RecordCommands, OptionsThatDoNotFitEndWithOne) {
+    TempCurrentDir dir;
+    struct Case {
+        QStringList options;
+        std::optional<int> code;
+    };
+    const Case cases[] = {
+        {{}, std::nullopt},
+        {{"--since", "2024-01-01"}, 1},
+        {{"--project", "Alpha"}, 1},
+        {{"--report", "--export-csv", "out.csv"}, 1},
+        {{"--report", "--since", "2024-02-30"}, 1},
+        {{"--export-csv", "out.csv", "--since", "yesterday"}, 1},
+        {{"--report"}, 1}, // no database here
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(runCommand(c.options), c.code) << c.options.join(' ').toStdString();
+    EXPECT_FALSE(std::filesystem::exists(dir.file(ProjectDatabaseName)));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.csv")));
 }
 
 // A database made with the program's own texts through the real library.
@@ -238,6 +273,12 @@ TEST_F(RecordFile, ReportSumsEachProjectSortedByName) {
                          "     45  0:45  Say \"hi\"\n"
                          "     61  1:01  two lines\n"
                          "    241  4:01  Total\n");
+}
+
+TEST_F(RecordFile, CommandLineExportReadsTheDatabaseOfTheCurrentDirectory) {
+    EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01"}), 0);
+    EXPECT_EQ(readFile(dir.file("out.csv")),
+              header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "app/AppWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMainForm.h"
-#include "ui_TMainForm.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -184,23 +183,17 @@ std::optional<WindowRequest> readRequest(const QStringList &arguments) {
 }
 
 void carryOut(TMainForm &form, const WindowRequest &request) {
-    Ui::TMainForm &ui = *form.ui;
     QString tab = request.tab.value_or(QString());
     if (tab.isEmpty() && request.countdown)
         tab = QStringLiteral("timer");
     else if (tab.isEmpty() && request.alarm)
         tab = QStringLiteral("alarm");
     if (const TabName *name = findTab(tab))
-        if (auto *page = ui.Page1->findChild<QWidget *>(QString::fromLatin1(name->page)))
-            ui.Page1->setCurrentWidget(page);
-    if (request.countdown) {
-        ui.Edit2->setText(*request.countdown);
-        ui.Button7->click();
-    }
-    if (request.alarm) {
-        ui.Edit1->setText(*request.alarm);
-        ui.Button5->click();
-    }
+        form.showTab(QString::fromLatin1(name->page));
+    if (request.countdown)
+        form.startCountdown(*request.countdown);
+    if (request.alarm)
+        form.setAlarm(*request.alarm);
 }
 
 void takeLaterStarts(SingleInstance &instance, TMainForm &form) {

@@ -3,17 +3,13 @@
 
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
-#include "ui_TMainForm.h"
 
 #include <QApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
-#include <fstream>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -27,11 +23,6 @@ void onExitSignal(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t ignored = ::write(signalPipe[0], &byte, 1);
     errno = saved;
-}
-
-const char *testSetting(const char *name) {
-    const char *value = std::getenv(name);
-    return value && *value ? value : nullptr;
 }
 
 } // namespace
@@ -62,35 +53,14 @@ void installExitHandling(QApplication &app, TMainForm &form) {
     }
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) {
         runGuarded([&form] {
-            if (form.Recording)
-                form.journalRecording();
+            form.saveSession();
         });
     });
     // Whatever else ends the event loop: the counters still hold time only
     // when no close stored it.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] {
         runGuarded([&form] {
-            form.QuietStore = true;
-            if (!form.StoreKept && (form.TRHours || form.TRMinutes || form.TRSeconds))
-                form.RecordTime();
+            form.storeQuietly();
         });
     });
-}
-
-void installTestMessageLog() {
-    if (const char *file = testSetting("CHIMERAL_TEST_MESSAGES")) {
-        const std::string path = file;
-        setMessageHandler([path](const std::string &text, const std::string &caption, MessageKind) {
-            std::ofstream(path, std::ios::app) << caption << "|" << text << "\n";
-        });
-    }
-}
-
-void applyTestHooks(TMainForm &form) {
-    if (const char *ms = testSetting("CHIMERAL_TEST_SECOND_MS"))
-        form.TRTimer.setInterval(static_cast<uint32_t>(std::max(1, std::atoi(ms))));
-    if (const char *name = testSetting("CHIMERAL_TEST_RECORD")) {
-        form.ui->ProjectBox->setEditText(QString::fromUtf8(name));
-        form.ui->Button11->click();
-    }
 }

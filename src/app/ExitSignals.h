@@ -14,13 +14,3 @@ class TMainForm;
 // installExitHandling, once the main window exists, acts on them.
 void installExitSignals();
 void installExitHandling(QApplication &app, TMainForm &form);
-
-// Hooks for the tests that run the program as a child process, each off
-// unless its environment variable is set:
-// CHIMERAL_TEST_MESSAGES=<file>  message boxes are appended to the file
-//                                ("caption|text" lines) instead of shown;
-// CHIMERAL_TEST_SECOND_MS=<ms>   the recorder's second lasts that long;
-// CHIMERAL_TEST_RECORD=<name>    a recording for the name starts at once.
-// installTestMessageLog must run before the windows are made.
-void installTestMessageLog();
-void applyTestHooks(TMainForm &form);

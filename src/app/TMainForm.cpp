@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "app/TMainForm.h"
 
-#include "app/Accessibility.h"
 #include "app/AppWindows.h"
 #include "app/SoundsFolder.h"
+#include "clock/ClockFace.h"
 #include "options/TOptionsForm.h"
 #include "options/initfile.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WidgetWatch.h"
 #include "platform/Widgets.h"
+#include "projects/TimeRecorder.h"
+#include "timers/AlarmClock.h"
+#include "timers/Countdown.h"
+#include "timers/Stopwatch.h"
 #include "ui_TMainForm.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QResizeEvent>
@@ -35,17 +40,13 @@ std::vector<std::string> optionValues(const std::vector<GeneralOption> &options)
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()), ShortTimer(this),
-      SecondsTimer(this, 1000), ClearTimer(this, 5000), AlarmTimer(this), ClockTimer(this, 1000),
-      SWTimer(this, 100), TRTimer(this, 1000) {
+    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
     move(187, 178);
-    setBlankCaptions();
     applyFonts();
-    bindHandlers();
+    createFeatures();
     bindMenus();
-    bindTimers();
-    makeAccessible(*ui);
+    buildShownPage();
     runGuarded([this] { Creator(); });
 }
 
@@ -53,43 +54,35 @@ TMainForm::~TMainForm() {
     runGuarded([this] { SaveIni(); });
 }
 
-// The layout file cannot hold a text made of blanks only: these labels start
-// with blanks so that they keep their height before anything is shown.
-void TMainForm::setBlankCaptions() {
-    ui->ShortLabel->setText("      ");
-    ui->SecondLabel->setText(" ");
-    ui->AlarmLabel->setText("  ");
-}
-
+// The pages' own larger texts are set as each page is built.
 void TMainForm::applyFonts() {
     setPixelSize(this, 13);
-    // Controls whose text is larger than the window's font.
-    for (QWidget *widget :
-         {static_cast<QWidget *>(ui->StopLabel), static_cast<QWidget *>(ui->Button8),
-          static_cast<QWidget *>(ui->Button9), static_cast<QWidget *>(ui->StopLabel2),
-          static_cast<QWidget *>(ui->Button11), static_cast<QWidget *>(ui->PauseButton)})
-        setPixelSize(widget, 19);
-    setPixelSize(ui->ProjectBox, 16);
 }
 
-void TMainForm::bindHandlers() {
-    const auto bind = [this](auto *button, auto handler) { bindHandler(this, button, handler); };
-    bind(ui->Button1, &TMainForm::Sec20);
-    bind(ui->Button2, &TMainForm::Sec90);
-    bind(ui->Button3, &TMainForm::Min3);
-    bind(ui->Button4, &TMainForm::Min4);
-    bind(ui->Button10, &TMainForm::tenMinutes);
-    bind(ui->Button7, &TMainForm::Specified);
-    bind(ui->Button5, &TMainForm::SetAlarm);
-    bind(ui->Button8, &TMainForm::Start_Or_Stop);
-    bind(ui->Button9, &TMainForm::StopTheWatch);
-    onFocusEntering(ui->Page1, [this] { ClockEnter(); });
-    onMousePress(ui->ClockEdit->viewport(), [this] { ClockMouse(); });
-    bind(ui->Button11, &TMainForm::ProjectClick);
-    bind(ui->PauseButton, &TMainForm::Pauser);
-    bind(ui->Button13, &TMainForm::GetMinutes);
-    bind(ui->Button14, &TMainForm::ShowSchema);
-    bind(ui->Button12, &TMainForm::StartClient);
+void TMainForm::createFeatures() {
+    m_countdown = new Countdown(ui->TabSheet1, m_sound, TimerSoundFile);
+    m_alarm = new AlarmClock(ui->TabSheet2, m_sound, AlarmSoundFile);
+    m_stopwatch = new Stopwatch(ui->TabSheet3);
+    m_recorder = new TimeRecorder(ui->TimeRecord);
+    m_clock = new ClockFace(ui->TabSheet4);
+    onFocusEntering(ui->Page1, [this] { m_clock->ClockEnter(); });
+    connect(ui->Page1, &QTabWidget::currentChanged, this,
+            guarded([this] { buildShownPage(); }));
+}
+
+// A page is built when its tab is first shown.
+void TMainForm::buildShownPage() {
+    QWidget *page = ui->Page1->currentWidget();
+    if (page == ui->TabSheet1)
+        m_countdown->buildPage();
+    else if (page == ui->TabSheet2)
+        m_alarm->buildPage();
+    else if (page == ui->TabSheet3)
+        m_stopwatch->buildPage();
+    else if (page == ui->TimeRecord)
+        m_recorder->buildPage();
+    else if (page == ui->TabSheet4)
+        m_clock->buildPage();
 }
 
 void TMainForm::bindMenus() {
@@ -110,15 +103,35 @@ void TMainForm::bindMenus() {
     bind(ui->About1, &TMainForm::AboutMe);
 }
 
-void TMainForm::bindTimers() {
-    ShortTimer.setHandler([this] { BuzzEm(); });
-    ShortTimer.setClock(TimerClock::Boot); // a countdown's time asleep counts
-    SecondsTimer.setHandler([this] { SecondsDisplay(); });
-    ClearTimer.setHandler([this] { Clearing(); });
-    AlarmTimer.setHandler([this] { AlarmFires(); });
-    SWTimer.setHandler([this] { SWSecond(); });
-    ClockTimer.setHandler([this] { ClockSecond(); });
-    TRTimer.setHandler([this] { RecordSecond(); });
+void TMainForm::showTab(const QString &page) {
+    if (auto *shown = ui->Page1->findChild<QWidget *>(page))
+        ui->Page1->setCurrentWidget(shown);
+}
+
+void TMainForm::startCountdown(const QString &entry) {
+    m_countdown->startTyped(entry);
+}
+
+void TMainForm::setAlarm(const QString &entry) {
+    m_alarm->setTyped(entry);
+}
+
+void TMainForm::endQuietly() {
+    m_recorder->beQuiet();
+    // A box already open would hold the window's close up until dismissed.
+    for (int open = 0; open < 8 && QApplication::activeModalWidget(); ++open)
+        QApplication::activeModalWidget()->close();
+    close();
+}
+
+void TMainForm::storeQuietly() {
+    m_recorder->beQuiet();
+    if (!m_recorder->storeKept() && m_recorder->hasCountedTime())
+        m_recorder->RecordTime();
+}
+
+void TMainForm::saveSession() {
+    m_recorder->saveSession();
 }
 
 std::string TMainForm::configFolder() {
@@ -130,19 +143,14 @@ std::string TMainForm::configFolder() {
 }
 
 void TMainForm::Creator() {
-    SWHours = SWMinutes = SWSeconds = SWTenths = 0;
-    TRSeconds = TRMinutes = TRHours = 0;
-    Paused = Recording = SWRunning = false;
+    m_configFolder = configFolder();
 
-    WindowsDir = configFolder();
-
-    MediaPlayer1.setAutoSelect();
-    if (MediaPlayer1.Error() != 0)
+    if (!m_sound.selectDevice())
         showMessage("Media Player does not seem to be functioning", "Error");
 
     OptionList.clear();
     {
-        initfile store(optionsFileName(WindowsDir));
+        initfile store(optionsFileName(m_configFolder));
         store.read();
         store.get("AlarmSound", AlarmSoundFile);
         OptionList.emplace_back().setFileOption("AlarmSound", "Alarm sound file name",
@@ -153,17 +161,17 @@ void TMainForm::Creator() {
     }
     OptionsAsRead = optionValues(OptionList);
 
-    NoAlarmSoundAtStart = AlarmSoundFile.size() < 4;
-    if (NoAlarmSoundAtStart) {
+    if (AlarmSoundFile.size() < 4) {
+        m_recorder->skipDatabaseForWantOfAlarmSound();
         showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
         return;
     }
     if (TimerSoundFile.size() < 4)
         showMessage("No file set for the timer sound. Please set with the Options menu", "Warning");
 
-    ClockStyle = 1;
+    m_clock->setStyle(ClockText12Hour);
 
-    openProjectDatabase();
+    m_recorder->openProjectDatabase();
 }
 
 // The file is read first so that entries this program does not use survive
@@ -173,9 +181,9 @@ void TMainForm::Creator() {
 // this run, and bring back the start-up warnings next time, so the user is
 // told; an unchanged choice lost nothing.
 void TMainForm::SaveIni() {
-    if (WindowsDir.empty())
+    if (m_configFolder.empty())
         return;
-    initfile store(optionsFileName(WindowsDir));
+    initfile store(optionsFileName(m_configFolder));
     store.read();
     store.set("AlarmSound", AlarmSoundFile);
     store.set("TimerSound", TimerSoundFile);
@@ -185,15 +193,15 @@ void TMainForm::SaveIni() {
 
 // A recording still counting, or paused, is stored as the window closes.
 void TMainForm::CloseQ() {
-    if (TRHours || TRMinutes || TRSeconds)
-        RecordTime();
+    if (m_recorder->hasCountedTime())
+        m_recorder->RecordTime();
 }
 
 // CloseQ has zeroed the counters, so this stores only what was counted since.
 // When CloseQ's store failed, its journal keeps the time for the next start.
 void TMainForm::Closer() {
-    if (!StoreKept && (TRHours || TRMinutes || TRSeconds))
-        RecordTime();
+    if (!m_recorder->storeKept() && m_recorder->hasCountedTime())
+        m_recorder->RecordTime();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
@@ -216,10 +224,7 @@ void TMainForm::Sizing() {
                      2 * systemMetric(SM_CXDLGFRAME, this),
                  height - page->y() - systemMetric(SM_CYMIN, this) -
                      (systemMetric(SM_CYMENU, this) + 1) - 2 * systemMetric(SM_CXDLGFRAME, this));
-    ui->ClockEdit->resize(page->width() - 5, page->height() - 5);
-    QFont font = ui->ClockEdit->font();
-    font.setPointSize(std::max(1, ui->ClockEdit->width() / 30));
-    ui->ClockEdit->setFont(font);
+    m_clock->fitTo(page->width(), page->height());
 }
 
 void TMainForm::AllDone() {
@@ -271,23 +276,44 @@ void TMainForm::UserLogger() {
 }
 
 void TMainForm::text24() {
-    ClockStyle = 0;
+    m_clock->setStyle(ClockText24Hour);
 }
 void TMainForm::Text12hour1Click() {
-    ClockStyle = 1;
+    m_clock->setStyle(ClockText12Hour);
 }
 void TMainForm::Roman24() {
-    ClockStyle = 2;
+    m_clock->setStyle(ClockRoman24Hour);
 }
 void TMainForm::Roman12() {
-    ClockStyle = 3;
+    m_clock->setStyle(ClockRoman12Hour);
 }
 void TMainForm::Binary1Click() {
-    ClockStyle = 4;
+    m_clock->setStyle(ClockBinary);
 }
 void TMainForm::Digits24hour1Click() {
-    ClockStyle = 5;
+    m_clock->setStyle(ClockDigits24Hour);
 }
 void TMainForm::Digits12hour1Click() {
-    ClockStyle = 6;
+    m_clock->setStyle(ClockDigits12Hour);
+}
+
+void TMainForm::TestTimerSound() {
+    if (TimerSoundFile.size() < 2) {
+        showMessage(
+            "There is no file name given for the timer. Use Options to choose the wave, midi "
+            "or other file to play for the timer.",
+            "No timer sound file!");
+        return;
+    }
+    m_sound.PlaySoundFile(TimerSoundFile);
+}
+
+void TMainForm::TestAlarmSound() {
+    if (AlarmSoundFile.size() < 2) {
+        showMessage("There is no file name given for the alarm. Use Options to choose the wav/mid "
+                    "file to play for the alarm.",
+                    "No alarm sound file!");
+        return;
+    }
+    m_sound.PlaySoundFile(AlarmSoundFile);
 }

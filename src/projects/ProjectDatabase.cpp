@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The project database: the start-up step that creates, opens and lists it,
 // and the operations that look up projects and store recorded time.
-#include "app/TMainForm.h"
+#include "projects/TimeRecorder.h"
 
 #include "common/Text.h"
 #include "platform/Dialogs.h"
@@ -9,18 +9,18 @@
 #include "projects/RecordingJournal.h"
 #include "projects/SQLite.h"
 #include "projects/TimeRecordRules.h"
-#include "ui_TMainForm.h"
+#include "ui_TimeRecordPage.h"
 
 #include <filesystem>
 #include <limits>
 
 #include <unistd.h>
 
-void TMainForm::CloseDatabase::operator()(SQLite *database) const {
+void TimeRecorder::CloseDatabase::operator()(SQLite *database) const {
     delete database;
 }
 
-void TMainForm::openProjectDatabase() {
+void TimeRecorder::openProjectDatabase() {
     const bool isNew = createDatabaseFileIfMissing(ProjectDatabaseName);
     Database.reset(new SQLite());
     if (Database->Status() != 0) {
@@ -54,15 +54,20 @@ void TMainForm::openProjectDatabase() {
     }
     // Get Minutes Since starts at today.
     TRStart.SetNow();
-    ui->YearEdit->setText(QString::number(TRStart.Year()));
-    ui->MonthEdit->setText(QString::number(TRStart.Month()));
-    ui->DayEdit->setText(QString::number(TRStart.Day()));
+    m_dateFields[0] = QString::number(TRStart.Year());
+    m_dateFields[1] = QString::number(TRStart.Month());
+    m_dateFields[2] = QString::number(TRStart.Day());
+    if (ui) {
+        ui->YearEdit->setText(m_dateFields[0]);
+        ui->MonthEdit->setText(m_dateFields[1]);
+        ui->DayEdit->setText(m_dateFields[2]);
+    }
     if (projectDatabaseOpen())
         recoverRecordings();
 }
 
 // False when a stored name is not text: start-up ends there.
-bool TMainForm::fillProjectList() {
+bool TimeRecorder::fillProjectList() {
     std::unique_ptr<SQLite_Cursor> names(Database->Query(ListProjectNamesSql));
     if (!names) {
         showMessage("Error in query. " + Database->ErrorText(), "Oops");
@@ -83,15 +88,25 @@ bool TMainForm::fillProjectList() {
     return allText;
 }
 
-void TMainForm::appendProjectName(const std::string &name) {
+void TimeRecorder::appendProjectName(const std::string &name) {
     appendProjectNames({QString::fromStdString(name)});
+}
+
+bool TimeRecorder::listsProject(const std::string &name) const {
+    const QString text = QString::fromStdString(name);
+    return ui ? ui->ProjectBox->findText(text, Qt::MatchExactly) >= 0
+              : m_projectNames.contains(text);
 }
 
 // An editable box shows its first item as soon as it gets one; what the user
 // typed, or the empty text at start-up, must stay.
-void TMainForm::appendProjectNames(const QStringList &names) {
+void TimeRecorder::appendProjectNames(const QStringList &names) {
     if (names.isEmpty())
         return;
+    if (!ui) {
+        m_projectNames.append(names);
+        return;
+    }
     QComboBox *box = ui->ProjectBox;
     const QString typed = box->currentText();
     const bool noneChosen = box->currentIndex() < 0;
@@ -104,20 +119,20 @@ void TMainForm::appendProjectNames(const QStringList &names) {
 
 // The object is kept after the library failed to load, but it was never
 // opened then: only an Open gives it a URI, and a failed Open drops it.
-bool TMainForm::projectDatabaseOpen() const {
+bool TimeRecorder::projectDatabaseOpen() const {
     return Database && !Database->uri().empty();
 }
 
 // When start-up ended early for want of an alarm sound, the user is told how
 // to get the database.
-void TMainForm::reportNoDatabase() {
+void TimeRecorder::reportNoDatabase() {
     std::string text = "No project database is open, so no time can be recorded or summed.";
     if (NoAlarmSoundAtStart)
         text += " Set the alarm sound under Options > Sounds and start the program again.";
     showMessage(text, "Oops");
 }
 
-bool TMainForm::ExecuteCommand(const std::string &sql) {
+bool TimeRecorder::ExecuteCommand(const std::string &sql) {
     if (!projectDatabaseOpen())
         return false;
     const bool ok = Database->Execute(sql);
@@ -126,7 +141,7 @@ bool TMainForm::ExecuteCommand(const std::string &sql) {
     return ok;
 }
 
-int TMainForm::QueryNumber(const std::string &sql) {
+int TimeRecorder::QueryNumber(const std::string &sql) {
     if (!projectDatabaseOpen())
         return -1;
     std::unique_ptr<SQLite_Cursor> cursor(Database->Query(sql));
@@ -169,10 +184,10 @@ private:
 // The largest ID is read and the new one written under one write lock, so
 // two windows adding a name at the same moment end with one project: the
 // second finds the first's row once it gets the lock.
-int32_t TMainForm::NewProject() {
+int32_t TimeRecorder::NewProject() {
     if (!projectDatabaseOpen())
         return -1;
-    const std::string name = projectNameOf(ui->ProjectBox->currentText().toStdString());
+    const std::string name = projectNameOf(projectText().toStdString());
     ImmediateTransaction transaction(*Database);
     if (!transaction.open()) {
         showMessage("Error in maximum ID query. " + Database->ErrorText(), "Oops");
@@ -180,7 +195,7 @@ int32_t TMainForm::NewProject() {
     }
     if (const std::optional<int32_t> added = findProject(name); added && *added > 0) {
         transaction.commit();
-        if (ui->ProjectBox->findText(QString::fromStdString(name), Qt::MatchExactly) < 0)
+        if (!listsProject(name))
             appendProjectName(name);
         return *added;
     }
@@ -210,7 +225,7 @@ int32_t TMainForm::NewProject() {
     return id;
 }
 
-void TMainForm::LookupProject() {
+void TimeRecorder::LookupProject() {
     // Whatever goes wrong below leaves no ID behind, so a recording can never
     // land on the project of an earlier lookup.
     ProjectId = 0;
@@ -218,7 +233,7 @@ void TMainForm::LookupProject() {
         reportNoDatabase();
         return;
     }
-    const std::string name = projectNameOf(ui->ProjectBox->currentText().toStdString());
+    const std::string name = projectNameOf(projectText().toStdString());
     std::unique_ptr<SQLite_Cursor> cursor(Database->Query(projectIdSql(name)));
     if (cursor) {
         const bool found = cursor->Next();
@@ -240,7 +255,7 @@ void TMainForm::LookupProject() {
 
 // A store that fails keeps the recording (counters, start, project and
 // journal) for the next Stop, close or start-up.
-void TMainForm::RecordTime() {
+void TimeRecorder::RecordTime() {
     const int64_t minutes = minutesWorked(TRHours, TRMinutes, TRSeconds);
     if (!projectDatabaseOpen()) {
         if (!QuietStore)

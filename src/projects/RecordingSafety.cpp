@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Keeping recorded time safe: the journal of a running recording, the store
-// that moves past a start second another recording took, the recovery of a
-// recording a previous run left unstored, and the quiet end of the process.
-#include "app/TMainForm.h"
+// that moves past a start second another recording took, and the recovery of a
+// recording a previous run left unstored.
+#include "projects/TimeRecorder.h"
 
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
 #include "projects/SQLite.h"
 #include "projects/TimeRecordRules.h"
-
-#include <QApplication>
 
 #include <cstdio>
 
@@ -26,14 +24,14 @@ std::string twoDigits(int value) {
 // Both the file and its folder: SQLite writes its rollback journal beside the
 // file, and the recording's journal lives there too. Checked with the
 // effective rights, as the writes themselves will be.
-bool TMainForm::databaseWritable() const {
+bool TimeRecorder::databaseWritable() const {
     return faccessat(AT_FDCWD, ProjectDatabaseName, W_OK, AT_EACCESS) == 0 &&
            faccessat(AT_FDCWD, ".", W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 // The ID stored for a name, without creating it: 0 when the name is not
 // there, nothing when the query fails.
-std::optional<int32_t> TMainForm::findProject(const std::string &name) {
+std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
     if (!projectDatabaseOpen())
         return std::nullopt;
     std::unique_ptr<SQLite_Cursor> cursor(Database->Query(projectIdSql(name)));
@@ -47,7 +45,7 @@ std::optional<int32_t> TMainForm::findProject(const std::string &name) {
 // The start second is the row's key. A second recording that started in the
 // same second (another window) takes the next free second: the minutes are
 // what matters. Shows the failure, with `note` after it, unless quiet.
-bool TMainForm::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
+bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
                               const std::string &note) {
     constexpr int Constraint = 19;
     TimeDate at = start;
@@ -66,7 +64,12 @@ bool TMainForm::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &
     return false;
 }
 
-void TMainForm::journalRecording() {
+void TimeRecorder::saveSession() {
+    if (Recording)
+        journalRecording();
+}
+
+void TimeRecorder::journalRecording() {
     if (RecordingJournal.empty() || ProjectId < 1)
         return;
     JournalTicks = 0;
@@ -74,7 +77,7 @@ void TMainForm::journalRecording() {
                           {ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds});
 }
 
-void TMainForm::dropRecordingJournal() {
+void TimeRecorder::dropRecordingJournal() {
     if (!RecordingJournal.empty())
         std::remove(RecordingJournal.c_str());
 }
@@ -82,7 +85,7 @@ void TMainForm::dropRecordingJournal() {
 // A journal whose row is already stored (the run ended between the insert
 // and the removal) is only removed. One that cannot be checked or stored now
 // stays for the next start.
-void TMainForm::recoverRecordings() {
+void TimeRecorder::recoverRecordings() {
     for (const std::string &path : orphanedRecordingJournals(ProjectDatabaseName)) {
         const std::optional<RecordingJournalEntry> entry = readRecordingJournal(path);
         const int64_t minutes =
@@ -103,12 +106,4 @@ void TMainForm::recoverRecordings() {
         }
         std::remove(path.c_str());
     }
-}
-
-void TMainForm::endQuietly() {
-    QuietStore = true;
-    // A box already open would hold the window's close up until dismissed.
-    for (int open = 0; open < 8 && QApplication::activeModalWidget(); ++open)
-        QApplication::activeModalWidget()->close();
-    close();
 }

@@ -1,43 +1,104 @@
 // SPDX-License-Identifier: MIT
-// The Timer tab: five preset countdowns and a typed one, the time left shown
-// every second, the timer sound at the end and the labels blanked after it.
-#include "app/TMainForm.h"
+#include "timers/Countdown.h"
 
-#include "app/Notifier.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
+#include "platform/Notifier.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Widgets.h"
 #include "timers/CountdownRules.h"
-#include "ui_TMainForm.h"
+#include "ui_CountdownPage.h"
 
 #include <limits>
 
-void TMainForm::Sec20() {
-    UnmuteSpeakers();
+// The layout file cannot hold a text made of blanks only: the labels start
+// with blanks so that they keep their height before anything is shown.
+Countdown::Countdown(QWidget *page, SoundPlayer &sound, const std::string &soundFile)
+    : QObject(page), m_page(page), m_sound(sound), TimerSoundFile(soundFile), ShortTimer(this),
+      SecondsTimer(this, 1000), ClearTimer(this, 5000), m_shortText("      "), m_secondText(" ") {
+    ShortTimer.setObjectName("ShortTimer");
+    SecondsTimer.setObjectName("SecondsTimer");
+    ClearTimer.setObjectName("ClearTimer");
+    ShortTimer.setHandler([this] { BuzzEm(); });
+    ShortTimer.setClock(TimerClock::Boot); // a countdown's time asleep counts
+    SecondsTimer.setHandler([this] { SecondsDisplay(); });
+    ClearTimer.setHandler([this] { Clearing(); });
+}
+
+Countdown::~Countdown() = default;
+
+void Countdown::buildPage() {
+    if (ui)
+        return;
+    ui = std::make_unique<Ui::CountdownPage>();
+    ui->setupUi(m_page);
+    ui->Edit2->setText(m_entry);
+    ui->ShortLabel->setText(m_shortText);
+    ui->SecondLabel->setText(m_secondText);
+
+    const auto bind = [this](QPushButton *button, void (Countdown::*handler)()) {
+        bindHandler(this, button, handler);
+    };
+    bind(ui->Button1, &Countdown::Sec20);
+    bind(ui->Button2, &Countdown::Sec90);
+    bind(ui->Button3, &Countdown::Min3);
+    bind(ui->Button4, &Countdown::Min4);
+    bind(ui->Button10, &Countdown::tenMinutes);
+    bind(ui->Button7, &Countdown::Specified);
+
+    describeInput(ui->Edit2, "Countdown duration",
+                  "Minutes and seconds, such as 0:30; Enter starts the countdown");
+    describeStatus(ui->ShortLabel, "Countdown status", "Whether a countdown runs or is done");
+    describeStatus(ui->SecondLabel, "Countdown time left", "Time left on the countdown");
+    pressOnEnter(ui->Edit2, ui->Button7);
+}
+
+void Countdown::startTyped(const QString &entry) {
+    if (ui)
+        ui->Edit2->setText(entry);
+    else
+        m_entry = entry;
+    runGuarded([this] { Specified(); });
+}
+
+void Countdown::showLabels(const QString &shortText, const QString &secondText) {
+    m_shortText = shortText;
+    m_secondText = secondText;
+    if (ui) {
+        ui->ShortLabel->setText(shortText);
+        ui->SecondLabel->setText(secondText);
+    }
+}
+
+void Countdown::Sec20() {
+    m_sound.UnmuteSpeakers();
     StartCountdown(20);
 }
 
-void TMainForm::Sec90() {
-    UnmuteSpeakers();
+void Countdown::Sec90() {
+    m_sound.UnmuteSpeakers();
     StartCountdown(90);
 }
 
-void TMainForm::Min3() {
-    UnmuteSpeakers();
+void Countdown::Min3() {
+    m_sound.UnmuteSpeakers();
     StartCountdown(180);
 }
 
-void TMainForm::Min4() {
-    UnmuteSpeakers();
+void Countdown::Min4() {
+    m_sound.UnmuteSpeakers();
     StartCountdown(240);
 }
 
-void TMainForm::tenMinutes() {
-    UnmuteSpeakers();
+void Countdown::tenMinutes() {
+    m_sound.UnmuteSpeakers();
     StartCountdown(600);
 }
 
-void TMainForm::Specified() {
-    UnmuteSpeakers();
-    const auto seconds = parseCountdownEntry(ui->Edit2->text().toStdString());
+void Countdown::Specified() {
+    m_sound.UnmuteSpeakers();
+    const QString typed = ui ? ui->Edit2->text() : m_entry;
+    const auto seconds = parseCountdownEntry(typed.toStdString());
     if (!seconds) {
         showMessage("Invalid time entered", "Invalid entry.");
         return;
@@ -45,43 +106,41 @@ void TMainForm::Specified() {
     StartCountdown(*seconds);
 }
 
-void TMainForm::StartCountdown(int64_t seconds) {
+void Countdown::StartCountdown(int64_t seconds) {
     // Typed totals can exceed the 32-bit count; the display then starts from
     // the nearest count it can hold.
     SecondsLeft = static_cast<int32_t>(std::clamp<int64_t>(
         seconds, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-    ui->SecondLabel->setText(QString::number(seconds));
+    showLabels(m_shortText, QString::number(seconds));
     ShortTimer.setEnabled(false);
     ShortTimer.setInterval(countdownInterval(seconds));
     ShortTimer.setEnabled(true);
-    ui->ShortLabel->setText("Counting...");
+    showLabels("Counting...", m_secondText);
     ClearTimer.setEnabled(false);
     SecondsTimer.setEnabled(false);
     SecondsTimer.setEnabled(true);
 }
 
-void TMainForm::SecondsDisplay() {
+void Countdown::SecondsDisplay() {
     // The end timer runs on the boot clock, so what it has left is the time
     // really left, a sleep included.
     std::optional<int64_t> msToEnd;
     if (ShortTimer.isArmed())
         msToEnd = ShortTimer.remaining();
     SecondsLeft = countdownNextCount(SecondsLeft, msToEnd);
-    ui->SecondLabel->setText(QString::fromStdString(countdownText(SecondsLeft)));
+    showLabels(m_shortText, QString::fromStdString(countdownText(SecondsLeft)));
 }
 
-void TMainForm::BuzzEm() {
+void Countdown::BuzzEm() {
     ShortTimer.setEnabled(false);
-    PlaySoundFile(TimerSoundFile);
-    announceCountdownEnd(this, ShortTimer.interval());
-    ui->ShortLabel->setText("Done");
-    ui->SecondLabel->setText("0");
+    m_sound.PlaySoundFile(TimerSoundFile);
+    announceCountdownEnd(m_page->window(), ShortTimer.interval());
+    showLabels("Done", "0");
     SecondsTimer.setEnabled(false);
     ClearTimer.setEnabled(true);
 }
 
-void TMainForm::Clearing() {
-    ui->ShortLabel->setText(" ");
-    ui->SecondLabel->setText(" ");
+void Countdown::Clearing() {
+    showLabels(" ", " ");
     ClearTimer.setEnabled(false);
 }

@@ -4,7 +4,8 @@
 #include "common/TimeDate.h"
 #include "projects/SQLite.h"
 #include "support/MainFormFixture.h"
-#include "ui_TMainForm.h"
+
+#include <QComboBox>
 
 #include <fstream>
 #include <memory>
@@ -49,16 +50,11 @@ protected:
         SQLite::setLibraryNames(savedNames);
     }
 
-    // Where the options file is not read at start-up, the sound names are
-    // set by hand and start-up runs again, now past the sound checks.
+    // Start-up reads both sound names, so it reaches the database step; the
+    // Time Record tab is shown.
     TMainForm &startWithDatabase() {
         auto &w = startForm();
-        if (w.ClockStyle == 0) {
-            messages.messages.clear();
-            w.AlarmSoundFile = "alarm.wav";
-            w.TimerSoundFile = "timer.wav";
-            w.Creator();
-        }
+        openTab("TimeRecord");
         return w;
     }
 
@@ -80,8 +76,9 @@ protected:
 
     QStringList projectList() const {
         QStringList names;
-        for (int i = 0; i < form->ui->ProjectBox->count(); ++i)
-            names << form->ui->ProjectBox->itemText(i);
+        auto *box = form->findChild<QComboBox *>("ProjectBox");
+        for (int i = 0; box && i < box->count(); ++i)
+            names << box->itemText(i);
         return names;
     }
 

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "platform/IntervalTimer.h"
 #include "support/FakeMixer.h"
 #include "support/MessageRecorder.h"
 #include "support/SoundFiles.h"
 #include "support/TempDir.h"
 
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +50,28 @@ protected:
     }
 
     template <typename T> T *widget(const char *name) { return form->findChild<T *>(name); }
+
+    // Shows a tab as a click on its title does; its page is built then.
+    // Pages: TabSheet1 (timer), TabSheet2 (alarm), TabSheet3 (stopwatch),
+    // TimeRecord, TabSheet4 (clock).
+    void openTab(const char *page) {
+        auto *tabs = widget<QTabWidget>("Page1");
+        const int index = tabs->indexOf(widget<QWidget>(page));
+        ASSERT_GE(index, 0) << page;
+        if (!form->isVisible())
+            form->show();
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                          tabs->tabBar()->tabRect(index).center());
+        ASSERT_EQ(tabs->currentIndex(), index) << page;
+    }
+
+    // A tab's interval timer, by its name (ShortTimer, SecondsTimer,
+    // ClearTimer, AlarmTimer, SWTimer, TRTimer, ClockTimer), to drive ticks.
+    IntervalTimer &timer(const char *name) {
+        auto *found = form->findChild<IntervalTimer *>(name);
+        EXPECT_TRUE(found) << name;
+        return *found;
+    }
 
     TempCurrentDir cwd;
     QTemporaryDir config;

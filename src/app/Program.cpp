@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "app/Program.h"
+
+#include "app/AppWindows.h"
+#include "app/CommandLine.h"
+#include "app/ExitSignals.h"
+#include "app/SingleInstance.h"
+#include "app/TMainForm.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramIcon.h"
+#include "projects/RecordCommands.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
+    // Answered before the application object exists: no display is needed.
+    setWindowlessCommands({addRecordOptions, runRecordCommands});
+    WindowRequest request;
+    if (const std::optional<int> exitCode =
+            readCommandLine(commandLineArguments(argc, argv), request))
+        return *exitCode;
+    installExitSignals();
+
+    QApplication app(argc, argv);
+    setApplicationTitle("Timer and Alarm Clock");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
+
+    // One window per folder: a window already running here takes the request.
+    SingleInstance instance(SingleInstance::serverName(
+        QDir::currentPath(), QString::fromStdString(TMainForm::configFolder())));
+    switch (instance.handOver(requestArguments(request))) {
+    case SingleInstance::HandOver::Taken:
+        return 0;
+    case SingleInstance::HandOver::NoAnswer:
+        std::fputs("chimeral: the window running in this folder does not answer\n", stderr);
+        return 1;
+    case SingleInstance::HandOver::NoneRunning:
+        instance.listen();
+        break;
+    }
+
+    QApplication::setWindowIcon(programIcon());
+    // The program ends when the main window closes, even while a secondary
+    // window is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (hooks.beforeWindows)
+        hooks.beforeWindows();
+    runGuarded([&] {
+        AppWindows windows;
+        TMainForm &form = *windows.mainForm;
+        QObject::connect(&form, &TMainForm::closed, &app, &QApplication::quit);
+        installExitHandling(app, form);
+        form.show();
+        if (hooks.windowShown)
+            hooks.windowShown(form);
+        carryOut(form, request);
+        takeLaterStarts(instance, form);
+        QApplication::exec();
+    });
+    return 0;
+}

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "common/TimeDate.h"
+#include "platform/IntervalTimer.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QWidget;
+class SQLite;
+
+namespace Ui {
+class TimeRecordPage;
+}
+
+// The Time Record tab: recordings of work time against named projects,
+// stored as minutes in the project database, paused and resumed, summed since
+// a date, and opened in an SQL client. It owns the database and keeps a
+// running recording safe: a journal beside the database while it counts, a
+// store that moves past a start second another recording took, and the
+// recovery at start-up of what a previous run left unstored. It counts
+// whether or not its page has been built: the project list, the entries and
+// the labels are kept here until it is.
+class TimeRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit TimeRecorder(QWidget *page);
+    ~TimeRecorder() override;
+
+    // Makes the page's widgets; the window calls it when the tab is first shown.
+    void buildPage();
+
+    // Start-up's database step: creates, opens and lists the database, sets
+    // the date to today and recovers left-over recordings.
+    void openProjectDatabase();
+    // Start-up ended before the database step because no alarm sound was set:
+    // the user is told how to get the database.
+    void skipDatabaseForWantOfAlarmSound() { NoAlarmSoundAtStart = true; }
+
+    // Counted time not stored yet, a paused recording's included.
+    bool hasCountedTime() const { return TRHours || TRMinutes || TRSeconds; }
+    // Set by a store that failed: the journal keeps that recording.
+    bool storeKept() const { return StoreKept; }
+    void RecordTime();
+
+    // The end of the process: stores, or journals, without any message box.
+    void beQuiet() { QuietStore = true; }
+    // The desktop session is saved: a running recording goes to its journal.
+    void saveSession();
+
+private:
+    void journalRecording();
+    void ProjectClick();
+    void RecordSecond();
+    void Pauser();
+    void GetMinutes();
+    void ShowSchema();
+    void StartClient();
+
+    void LookupProject();
+    int32_t NewProject();
+    bool ExecuteCommand(const std::string &sql);
+    int QueryNumber(const std::string &sql);
+    bool fillProjectList();
+    bool listsProject(const std::string &name) const;
+    void appendProjectName(const std::string &name);
+    void appendProjectNames(const QStringList &names);
+    bool projectDatabaseOpen() const;
+    void reportNoDatabase();
+    bool databaseWritable() const;
+    std::optional<int32_t> findProject(const std::string &name);
+    bool storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
+                       const std::string &note);
+    void dropRecordingJournal();
+    void recoverRecordings();
+
+    void makeAccessible();
+    // What the page shows, read from its widgets once it is built.
+    QString projectText() const;
+    int dateField(int index) const;
+    void showElapsed(const QString &text);
+    void showButtons();
+
+    QWidget *m_page;
+    std::unique_ptr<Ui::TimeRecordPage> ui;
+
+    struct CloseDatabase {
+        void operator()(SQLite *database) const;
+    };
+    std::unique_ptr<SQLite, CloseDatabase> Database;
+    // The absolute path of the database file once it is open, for the SQL client.
+    std::string databasePath;
+    bool NoAlarmSoundAtStart = false;
+
+    IntervalTimer TRTimer;
+    uint32_t TRSeconds = 0;
+    uint32_t TRMinutes = 0;
+    uint32_t TRHours = 0;
+    TimeDate TRStart;
+    bool Recording = false;
+    bool Paused = false;
+    int32_t ProjectId = 0;
+
+    std::string RecordingJournal;
+    std::string RecordingName;
+    uint32_t JournalTicks = 0;
+    // Counted seconds between two journal writes.
+    uint32_t JournalInterval = 60;
+    // Set by a store that failed: the counters, TRStart, ProjectId and the
+    // journal still hold that recording.
+    bool StoreKept = false;
+    // No message box may hold up the end of the process.
+    bool QuietStore = false;
+
+    // The page's contents while it is not built.
+    QStringList m_projectNames;
+    QString m_elapsed;
+    QString m_dateFields[3];
+    QString m_minutes;
+};

@@ -51,16 +51,10 @@ void installExitHandling(QApplication &app, TMainForm &form) {
             runGuarded([&form] { form.endQuietly(); });
         });
     }
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) {
-        runGuarded([&form] {
-            form.saveSession();
-        });
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager &) { runGuarded([&form] { form.saveSession(); }); });
     // Whatever else ends the event loop: the counters still hold time only
     // when no close stored it.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] {
-        runGuarded([&form] {
-            form.storeQuietly();
-        });
-    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
+                     [&form] { runGuarded([&form] { form.storeQuietly(); }); });
 }

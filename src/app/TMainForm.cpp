@@ -39,8 +39,7 @@ std::vector<std::string> optionValues(const std::vector<GeneralOption> &options)
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
     move(187, 178);
     applyFonts();
@@ -66,13 +65,16 @@ void TMainForm::createFeatures() {
     m_recorder = new TimeRecorder(ui->TimeRecord);
     m_clock = new ClockFace(ui->TabSheet4);
     onFocusEntering(ui->Page1, [this] { m_clock->ClockEnter(); });
-    connect(ui->Page1, &QTabWidget::currentChanged, this,
-            guarded([this] { buildShownPage(); }));
+    connect(ui->Page1, &QTabWidget::currentChanged, this, guarded([this] { buildShownPage(); }));
 }
 
-// A page is built when its tab is first shown.
+// A page is built when its tab is first shown. The tabs show a page before
+// they tell which one it is, and widgets made inside a page already shown
+// stay hidden until shown themselves.
 void TMainForm::buildShownPage() {
     QWidget *page = ui->Page1->currentWidget();
+    if (!page)
+        return;
     if (page == ui->TabSheet1)
         m_countdown->buildPage();
     else if (page == ui->TabSheet2)
@@ -83,6 +85,10 @@ void TMainForm::buildShownPage() {
         m_recorder->buildPage();
     else if (page == ui->TabSheet4)
         m_clock->buildPage();
+    if (page->isVisible())
+        for (QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                child->show();
 }
 
 void TMainForm::bindMenus() {

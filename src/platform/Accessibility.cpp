@@ -35,12 +35,40 @@ public:
     }
 };
 
+// Qt reads an editable combo box on Linux by the text it holds, which hides
+// what the box is for once something is typed; this one keeps its name and
+// gives the text as its value.
+class NamedComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboBoxAccessible(QComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto *box = static_cast<const QComboBox *>(widget());
+        if (kind == QAccessible::Name)
+            return box->accessibleName();
+        if (kind == QAccessible::Value)
+            return box->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface *statusLabelFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("QComboBox") && object->isWidgetType() &&
+        !static_cast<QWidget *>(object)->accessibleName().isEmpty())
+        return new NamedComboBoxAccessible(static_cast<QComboBox *>(object));
     if (className != QLatin1String("QLabel") || !object->property(BlankName).isValid())
         return nullptr;
     return new StatusLabelAccessible(static_cast<QLabel *>(object));
 }
 
+void installFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(statusLabelFactory);
+        return true;
+    }();
+    (void)installed;
+}
 
 // Enter in an entry clicks its button once. The key is taken here: an
 // editable combo box would otherwise see it a second time from its edit.
@@ -69,11 +97,7 @@ private:
 // Setting a label's text already made Qt's own interface for it; dropping
 // that one lets the next question get the status label's.
 void describeStatus(QLabel *label, const QString &blankName, const QString &description) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(statusLabelFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installFactory();
     label->setProperty(BlankName, blankName);
     label->setProperty(Description, description);
     if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(label);
@@ -82,10 +106,18 @@ void describeStatus(QLabel *label, const QString &blankName, const QString &desc
 }
 
 void describeInput(QWidget *input, const QString &name, const QString &description) {
+    installFactory();
     input->setAccessibleName(name);
     input->setAccessibleDescription(description);
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(input);
+        made && qobject_cast<QComboBox *>(input) && !dynamic_cast<NamedComboBoxAccessible *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void pressOnEnter(QWidget *entry, QPushButton *button) {
     new EnterClicks(entry, button);
+    // An editable combo box has the focus itself and hands keys to its edit
+    // directly, past the edit's filters.
+    if (auto *box = qobject_cast<QComboBox *>(entry); box && box->lineEdit())
+        new EnterClicks(box->lineEdit(), button);
 }

@@ -46,7 +46,7 @@ std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
 // same second (another window) takes the next free second: the minutes are
 // what matters. Shows the failure, with `note` after it, unless quiet.
 bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                              const std::string &note) {
+                                 const std::string &note) {
     constexpr int Constraint = 19;
     TimeDate at = start;
     std::string sql = recordTimeSql(project, minutes, at);

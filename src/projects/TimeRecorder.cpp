@@ -44,9 +44,11 @@ void TimeRecorder::buildPage() {
     }
     if (!m_elapsed.isNull())
         ui->StopLabel2->setText(m_elapsed);
-    ui->YearEdit->setText(m_dateFields[0]);
-    ui->MonthEdit->setText(m_dateFields[1]);
-    ui->DayEdit->setText(m_dateFields[2]);
+    if (!m_dateFields[0].isNull()) {
+        ui->YearEdit->setText(m_dateFields[0]);
+        ui->MonthEdit->setText(m_dateFields[1]);
+        ui->DayEdit->setText(m_dateFields[2]);
+    }
     if (!m_minutes.isNull())
         ui->QueryLabel->setText(m_minutes);
     showButtons();
@@ -75,7 +77,7 @@ void TimeRecorder::makeAccessible() {
     describeStatus(ui->StopLabel2, "Recorded time", "Time counted by the current recording");
     describeStatus(ui->QueryLabel, "Minutes since the date",
                    "Minutes recorded for the project since the date");
-    pressOnEnter(ui->ProjectBox->lineEdit(), ui->Button11);
+    pressOnEnter(ui->ProjectBox, ui->Button11);
 }
 
 QString TimeRecorder::projectText() const {
@@ -175,8 +177,7 @@ void TimeRecorder::GetMinutes() {
         reportNoDatabase();
         return;
     }
-    const std::optional<int32_t> project =
-        findProject(projectNameOf(projectText().toStdString()));
+    const std::optional<int32_t> project = findProject(projectNameOf(projectText().toStdString()));
     const int year = dateField(0);
     const int month = dateField(1);
     const int day = dateField(2);

@@ -32,7 +32,8 @@ void Countdown::buildPage() {
         return;
     ui = std::make_unique<Ui::CountdownPage>();
     ui->setupUi(m_page);
-    ui->Edit2->setText(m_entry);
+    if (!m_entry.isNull())
+        ui->Edit2->setText(m_entry);
     ui->ShortLabel->setText(m_shortText);
     ui->SecondLabel->setText(m_secondText);
 

@@ -19,8 +19,9 @@ void Stopwatch::buildPage() {
     ui = std::make_unique<Ui::StopwatchPage>();
     ui->setupUi(m_page);
     // Larger than the window's font.
-    for (QWidget *widget : {static_cast<QWidget *>(ui->StopLabel),
-                            static_cast<QWidget *>(ui->Button8), static_cast<QWidget *>(ui->Button9)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->StopLabel), static_cast<QWidget *>(ui->Button8),
+          static_cast<QWidget *>(ui->Button9)})
         setPixelSize(widget, 19);
     bindHandler(this, ui->Button8, &Stopwatch::Start_Or_Stop);
     bindHandler(this, ui->Button9, &Stopwatch::StopTheWatch);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "support/MainFormFixture.h"
 #include "support/SoundFiles.h"
-#include "ui_TMainForm.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 #include <poll.h>
@@ -91,14 +94,15 @@ TEST_F(Desktop, CountdownEndAndAlarmAreNotifiedAndTheNoticeRaisesTheWindow) {
     PrivateBus bus;
     ASSERT_TRUE(bus.service.isConnected()) << bus.address.toStdString();
     setenv("DBUS_SESSION_BUS_ADDRESS", bus.address.toUtf8().constData(), 1);
+    const std::string sound = cwd.file("alarm.wav");
+    writeFile(sound, sineWave(0.3));
+    writeOptions(sound, sound);
     auto &w = startForm();
-    w.AlarmSoundFile = cwd.file("alarm.wav");
-    writeFile(w.AlarmSoundFile, sineWave(0.3));
-    w.TimerSoundFile = w.AlarmSoundFile;
     auto &notices = bus.fake.notices;
 
-    w.ui->Button2->click();
-    w.ShortTimer.fire();
+    openTab("TabSheet1");
+    widget<QPushButton>("Button2")->click();
+    timer("ShortTimer").fire();
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 1; }, 10000));
     EXPECT_EQ(notices[0].summary, "Countdown finished");
     EXPECT_EQ(notices[0].body, "1 min 30 sec");
@@ -107,9 +111,8 @@ TEST_F(Desktop, CountdownEndAndAlarmAreNotifiedAndTheNoticeRaisesTheWindow) {
     EXPECT_EQ(notices[0].hints.value("desktop-entry").toString(), CHIMERAL_APP_ID);
     EXPECT_TRUE(notices[0].actions.contains("default"));
 
-    w.ui->Edit1->setText("7:05 PM");
-    w.ui->Button5->click();
-    w.AlarmTimer.fire();
+    w.setAlarm("7:05 PM");
+    timer("AlarmTimer").fire();
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 2; }, 10000));
     EXPECT_EQ(notices[1].summary, "Alarm");
     EXPECT_EQ(notices[1].body, "Set for 19:05");
@@ -134,13 +137,14 @@ TEST_F(Desktop, AHungBusDoesNotHoldUpTheEndOfTheCountdown) {
     ASSERT_EQ(::listen(listener, 4), 0);
     setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + path).c_str(), 1);
 
-    auto &w = startForm();
-    w.ui->Button1->click();
+    startForm();
+    openTab("TabSheet1");
+    widget<QPushButton>("Button1")->click();
     ::alarm(60); // a program that waits for this bus waits for ever: end the test then
-    w.ShortTimer.fire();
+    timer("ShortTimer").fire();
     ::alarm(0);
-    EXPECT_EQ(w.ui->ShortLabel->text(), "Done");
-    EXPECT_EQ(w.ui->SecondLabel->text(), "0");
+    EXPECT_EQ(widget<QLabel>("ShortLabel")->text(), "Done");
+    EXPECT_EQ(widget<QLabel>("SecondLabel")->text(), "0");
 
     pollfd waiting{listener, POLLIN, 0};
     ASSERT_EQ(::poll(&waiting, 1, 10000), 1) << "the program never tried the bus";
@@ -155,16 +159,18 @@ TEST_F(Desktop, AHungBusDoesNotHoldUpTheEndOfTheCountdown) {
 }
 
 TEST_F(Desktop, InputsAndStatusLabelsHaveNames) {
-    auto &w = startForm();
-    auto &ui = *w.ui;
+    startForm();
+    for (const char *page : {"TabSheet1", "TabSheet2", "TimeRecord", "TabSheet4"})
+        openTab(page);
+    const auto named = [this](const char *name) { return widget<QWidget>(name); };
     const std::pair<QWidget *, const char *> inputs[] = {
-        {ui.Edit2, "Countdown duration"},
-        {ui.Edit1, "Alarm time"},
-        {ui.ProjectBox, "Project"},
-        {ui.ProjectBox->lineEdit(), "Project name"},
-        {ui.YearEdit, "Year"},
-        {ui.MonthEdit, "Month"},
-        {ui.DayEdit, "Day"}};
+        {named("Edit2"), "Countdown duration"},
+        {named("Edit1"), "Alarm time"},
+        {named("ProjectBox"), "Project"},
+        {widget<QComboBox>("ProjectBox")->lineEdit(), "Project name"},
+        {named("YearEdit"), "Year"},
+        {named("MonthEdit"), "Month"},
+        {named("DayEdit"), "Day"}};
     for (const auto &[input, name] : inputs) {
         EXPECT_EQ(accessibleName(input), name);
         EXPECT_FALSE(
@@ -172,42 +178,61 @@ TEST_F(Desktop, InputsAndStatusLabelsHaveNames) {
             << name;
     }
     const auto labelled =
-        QAccessible::queryAccessibleInterface(ui.YearEdit)->relations(QAccessible::Label);
+        QAccessible::queryAccessibleInterface(named("YearEdit"))->relations(QAccessible::Label);
     ASSERT_EQ(labelled.size(), 1);
-    EXPECT_EQ(labelled[0].first->object(), ui.Label1);
+    EXPECT_EQ(labelled[0].first->object(), named("Label1"));
 
     // Blank labels are read by what they are for; shown ones by their text.
-    EXPECT_EQ(accessibleName(ui.ShortLabel), "Countdown status");
-    EXPECT_EQ(accessibleName(ui.SecondLabel), "Countdown time left");
-    EXPECT_EQ(accessibleName(ui.AlarmLabel), "Alarm status");
-    EXPECT_EQ(accessibleName(ui.QueryLabel), "Minutes since the date");
-    ui.Button3->click();
-    EXPECT_EQ(accessibleName(ui.ShortLabel), "Counting...");
-    EXPECT_EQ(accessibleName(ui.SecondLabel), "180");
-    w.Clearing();
-    EXPECT_EQ(accessibleName(ui.ShortLabel), "Countdown status");
+    EXPECT_EQ(accessibleName(named("ShortLabel")), "Countdown status");
+    EXPECT_EQ(accessibleName(named("SecondLabel")), "Countdown time left");
+    EXPECT_EQ(accessibleName(named("AlarmLabel")), "Alarm status");
+    EXPECT_EQ(accessibleName(named("QueryLabel")), "Minutes since the date");
+    widget<QPushButton>("Button3")->click();
+    EXPECT_EQ(accessibleName(named("ShortLabel")), "Counting...");
+    EXPECT_EQ(accessibleName(named("SecondLabel")), "180");
+    timer("ShortTimer").fire();
+    timer("ClearTimer").fire();
+    EXPECT_EQ(accessibleName(named("ShortLabel")), "Countdown status");
 }
 
+// Keys go where the user's keyboard sends them: to the widget that has the
+// focus after a click into the entry.
 TEST_F(Desktop, EnterPressesTheButtonBesideTheEntry) {
+    writeOptions("alarm.wav", "timer.wav");
     auto &w = startForm();
-    auto &ui = *w.ui;
     w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const auto typeInto = [](QWidget *entry, const QString &text, Qt::Key key) {
+        QTest::mouseClick(entry, Qt::LeftButton);
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_TRUE(focused);
+        QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused, text);
+        QTest::keyClick(QApplication::focusWidget(), key);
+    };
     messages.messages.clear();
 
-    ui.Edit2->setText("1:30");
-    QTest::keyClick(ui.Edit2, Qt::Key_Return);
-    EXPECT_EQ(ui.ShortLabel->text(), "Counting...");
-    EXPECT_EQ(ui.SecondLabel->text(), "90");
+    openTab("TabSheet1");
+    typeInto(widget<QWidget>("Edit2"), "1:30", Qt::Key_Return);
+    EXPECT_EQ(widget<QLabel>("ShortLabel")->text(), "Counting...");
+    EXPECT_EQ(widget<QLabel>("SecondLabel")->text(), "90");
 
-    ui.Edit1->setText("7:00 AM");
-    QTest::keyClick(ui.Edit1, Qt::Key_Enter);
-    EXPECT_EQ(ui.AlarmLabel->text(), "Activated...");
+    openTab("TabSheet2");
+    typeInto(widget<QWidget>("Edit1"), "7:00 AM", Qt::Key_Enter);
+    EXPECT_EQ(widget<QLabel>("AlarmLabel")->text(), "Activated...");
 
-    // Start/Stop runs once per Enter: here it stops at its first check.
-    ui.Page1->setCurrentWidget(ui.TimeRecord);
-    QTest::keyClick(ui.ProjectBox->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"You must have a project selected!"});
-    EXPECT_FALSE(w.Recording);
+    // Start/Stop runs once per Enter, Return or the keypad's.
+    openTab("TimeRecord");
+    auto *box = widget<QComboBox>("ProjectBox");
+    typeInto(box, "Thesis", Qt::Key_Return);
+    EXPECT_EQ(widget<QPushButton>("Button11")->text(), "Stop");
+    EXPECT_EQ(box->currentText(), "Thesis");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(widget<QPushButton>("Button11")->text(), "Start");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Not worth recording less than a minute"});
+    // The box keeps its name whatever it holds.
+    EXPECT_EQ(accessibleName(box), "Project");
 }
 
 #include "DesktopTest.moc"

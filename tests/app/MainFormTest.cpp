@@ -1,65 +1,93 @@
 // SPDX-License-Identifier: MIT
 #include "support/MainFormFixture.h"
-#include "ui_TMainForm.h"
 
 #include "app/AppWindows.h"
+#include "clock/ClockRules.h"
 #include "options/TOptionsForm.h"
 #include "platform/ProgramIcon.h"
 #include "support/SoundFiles.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <set>
 
-using MainFormStart = MainFormTest;
-using MainFormMenus = MainFormTest;
+using MainFormStart = SetClockMainFormTest;
+using MainFormMenus = SetClockMainFormTest;
 
+namespace {
+const char *const TimerNames[] = {"ShortTimer", "SecondsTimer", "ClearTimer", "AlarmTimer",
+                                  "ClockTimer", "SWTimer",      "TRTimer"};
+}
+
+// Start-up ends at the warning: the clock keeps its first style and the
+// database is not opened.
 TEST_F(MainFormStart, FirstRunWarnsAboutTheAlarmSoundOnly) {
+    now = {2024, 3, 15, 9, 30, 5, 0};
     auto &w = startForm();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               "No file set for the alarm sound. Please set with the Options menu");
     EXPECT_EQ(messages.messages[0].caption, "Warning");
-    EXPECT_EQ(w.ClockStyle, 0);
-    EXPECT_EQ(w.ui->Page1->currentWidget()->objectName(), "TabSheet4");
-    EXPECT_EQ(w.ui->YearEdit->text(), "2017");
-    EXPECT_EQ(w.ui->MonthEdit->text(), "1");
-    EXPECT_EQ(w.ui->DayEdit->text(), "1");
-    EXPECT_EQ(w.ui->ProjectBox->count(), 0);
-    for (IntervalTimer *timer : {&w.ShortTimer, &w.SecondsTimer, &w.ClearTimer, &w.AlarmTimer,
-                                 &w.ClockTimer, &w.SWTimer, &w.TRTimer})
-        EXPECT_FALSE(timer->enabled());
+    EXPECT_EQ(widget<QTabWidget>("Page1")->currentWidget()->objectName(), "TabSheet4");
+    for (const char *name : TimerNames)
+        EXPECT_FALSE(timer(name).enabled()) << name;
+    timer("ClockTimer").fire();
+    EXPECT_EQ(widget<QTextEdit>("ClockEdit")->toPlainText().toStdString(),
+              clockLine(ClockText24Hour, 9, 30, 5));
+    openTab("TimeRecord");
+    EXPECT_EQ(widget<QLineEdit>("YearEdit")->text(), "2017");
+    EXPECT_EQ(widget<QLineEdit>("MonthEdit")->text(), "1");
+    EXPECT_EQ(widget<QLineEdit>("DayEdit")->text(), "1");
+    EXPECT_EQ(widget<QComboBox>("ProjectBox")->count(), 0);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(cwd.file("chimeral.db"))));
+    (void)w;
 }
 
-TEST_F(MainFormStart, LayoutCaptionsAndTimers) {
+// Only the shown page is built at start; each other one when its tab is
+// first shown, with the texts of its layout.
+TEST_F(MainFormStart, PagesAreBuiltWhenFirstShown) {
     auto &w = startForm();
     EXPECT_EQ(w.windowTitle(), "Alarm Clock and Timer");
-    const QStringList tabs = {"Timer", "Alarm", "StopWatch", "Time Record", "Clock"};
-    ASSERT_EQ(w.ui->Page1->count(), tabs.size());
-    for (int i = 0; i < tabs.size(); ++i)
-        EXPECT_EQ(w.ui->Page1->tabText(i), tabs[i]);
-    EXPECT_EQ(w.ui->ClockEdit->toPlainText(), "Not yet started");
-    EXPECT_EQ(w.ui->Edit2->text(), "0:30");
-    EXPECT_EQ(w.ui->Edit1->text(), "7:00 AM");
-    EXPECT_EQ(w.ui->ShortLabel->text(), "      ");
-    EXPECT_EQ(w.ui->AlarmLabel->text(), "  ");
-    EXPECT_EQ(w.ui->StopLabel->text(), "00:00.0");
-    EXPECT_EQ(w.ui->StopLabel->font().pixelSize(), 19);
-    EXPECT_TRUE(w.ui->StopLabel->font().bold());
-    EXPECT_EQ(w.ui->Button8->geometry(), QRect(16, 40, 145, 81));
-    EXPECT_EQ(w.SecondsTimer.interval(), 1000u);
-    EXPECT_EQ(w.ClearTimer.interval(), 5000u);
-    EXPECT_EQ(w.SWTimer.interval(), 100u);
-    EXPECT_EQ(w.ClockTimer.interval(), 1000u);
-    EXPECT_EQ(w.TRTimer.interval(), 1000u);
+    auto *tabs = widget<QTabWidget>("Page1");
+    const QStringList titles = {"Timer", "Alarm", "StopWatch", "Time Record", "Clock"};
+    ASSERT_EQ(tabs->count(), titles.size());
+    for (int i = 0; i < titles.size(); ++i)
+        EXPECT_EQ(tabs->tabText(i), titles[i]);
+    EXPECT_EQ(widget<QTextEdit>("ClockEdit")->toPlainText(), "Not yet started");
+    for (const char *name : {"Edit2", "Edit1", "StopLabel", "ProjectBox"})
+        EXPECT_EQ(widget<QWidget>(name), nullptr) << name;
+
+    openTab("TabSheet1");
+    EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), "0:30");
+    EXPECT_EQ(widget<QLabel>("ShortLabel")->text(), "      ");
+    EXPECT_EQ(widget<QWidget>("Edit1"), nullptr);
+    openTab("TabSheet2");
+    EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "7:00 AM");
+    EXPECT_EQ(widget<QLabel>("AlarmLabel")->text(), "  ");
+    openTab("TabSheet3");
+    auto *stopLabel = widget<QLabel>("StopLabel");
+    EXPECT_EQ(stopLabel->text(), "00:00.0");
+    EXPECT_EQ(stopLabel->font().pixelSize(), 19);
+    EXPECT_TRUE(stopLabel->font().bold());
+    EXPECT_EQ(widget<QPushButton>("Button8")->geometry(), QRect(16, 40, 145, 81));
+    EXPECT_EQ(widget<QPushButton>("Button9")->font().pixelSize(), 19);
+    openTab("TimeRecord");
+    EXPECT_EQ(widget<QComboBox>("ProjectBox")->font().pixelSize(), 16);
+    EXPECT_EQ(widget<QPushButton>("Button11")->font().pixelSize(), 19);
+    EXPECT_EQ(widget<QPushButton>("Button12")->font().pixelSize(), 13);
 }
 
 TEST_F(MainFormStart, ClockTextGrowsWithTheWindow) {
@@ -67,34 +95,40 @@ TEST_F(MainFormStart, ClockTextGrowsWithTheWindow) {
     w.show();
     w.resize(400, 300);
     QCoreApplication::processEvents();
-    const int narrow = w.ui->ClockEdit->font().pointSize();
-    EXPECT_EQ(narrow, w.ui->ClockEdit->width() / 30);
-    EXPECT_EQ(w.ui->ClockEdit->width(), w.ui->Page1->width() - 5);
+    auto *clock = widget<QTextEdit>("ClockEdit");
+    const int narrow = clock->font().pointSize();
+    EXPECT_EQ(narrow, clock->width() / 30);
+    EXPECT_EQ(clock->width(), widget<QTabWidget>("Page1")->width() - 5);
     w.resize(700, 300);
     QCoreApplication::processEvents();
-    EXPECT_EQ(w.ui->ClockEdit->font().pointSize(), narrow + 10);
+    EXPECT_EQ(clock->font().pointSize(), narrow + 10);
 }
 
 TEST_F(MainFormMenus, MenuBarCommands) {
-    auto &w = startForm();
+    now = {2024, 3, 15, 21, 7, 45, 0};
+    startForm();
     QStringList titles;
-    for (QAction *menu : w.ui->MainMenu1->actions())
+    for (QAction *menu : widget<QMenuBar>("MainMenu1")->actions())
         titles << menu->text();
     EXPECT_EQ(titles, QStringList({"&File", "&Options", "&Help"}));
-    QStringList clockItems;
-    for (QAction *item : w.ui->Clock1->actions())
-        clockItems << item->text();
-    EXPECT_EQ(clockItems, QStringList({"Text 24 hour", "Text 12 hour", "Roman Numerals 24 hour",
+    const QList<QAction *> clockItems = widget<QMenu>("Clock1")->actions();
+    QStringList clockTexts;
+    for (QAction *item : clockItems)
+        clockTexts << item->text();
+    EXPECT_EQ(clockTexts, QStringList({"Text 24 hour", "Text 12 hour", "Roman Numerals 24 hour",
                                        "Roman Numerals 12 hour", "Binary", "Digits 24 hour",
                                        "Digits 12 hour"}));
-    // Each clock item only sets the style, in menu order.
+    // Each clock item sets the style, in menu order, shown at the next tick.
     for (int i = 0; i < clockItems.size(); ++i) {
-        w.ui->Clock1->actions()[i]->trigger();
-        EXPECT_EQ(w.ClockStyle, i);
+        clockItems[i]->trigger();
+        timer("ClockTimer").fire();
+        EXPECT_EQ(widget<QTextEdit>("ClockEdit")->toPlainText().toStdString(),
+                  clockLine(i, 21, 7, 45))
+            << i;
     }
 
     messages.messages.clear();
-    w.ui->Warranty1->trigger();
+    widget<QAction>("Warranty1")->trigger();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "You got to be kidding!");
     EXPECT_TRUE(
@@ -103,10 +137,10 @@ TEST_F(MainFormMenus, MenuBarCommands) {
 }
 
 TEST_F(MainFormMenus, SoundTestsNeedAFileName) {
-    auto &w = startForm();
+    startForm();
     messages.messages.clear();
-    w.ui->testTimersound1->trigger();
-    w.ui->testAlarmsound1->trigger();
+    widget<QAction>("testTimersound1")->trigger();
+    widget<QAction>("testAlarmsound1")->trigger();
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].caption, "No timer sound file!");
     EXPECT_EQ(messages.messages[0].text,
@@ -119,13 +153,15 @@ TEST_F(MainFormMenus, SoundTestsNeedAFileName) {
 
     // Two characters are enough to try: a missing file gives the player's
     // open failure.
+    form.reset();
+    writeOptions("alarm.wav", "ab");
+    startForm();
     messages.messages.clear();
-    w.TimerSoundFile = "ab";
-    w.ui->testTimersound1->trigger();
+    widget<QAction>("testTimersound1")->trigger();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Error");
-    EXPECT_EQ(messages.messages[0].text, w.MediaPlayer1.ErrorMessage());
-    EXPECT_NE(w.MediaPlayer1.Error(), 0);
+    EXPECT_EQ(messages.messages[0].text, "The specified file was not found. Make sure the path "
+                                         "and file name are correct.");
 }
 
 // The file names of the libraries for sound and unmuting that this process
@@ -158,9 +194,12 @@ TEST_F(MainFormMenus, SoundLibrariesAreLoadedByTheFirstSound) {
 
     for (const NamedSound &sound : soundOfEachKind()) {
         SCOPED_TRACE(sound.name);
-        w.TimerSoundFile = cwd.file(sound.name);
-        writeFile(w.TimerSoundFile, sound.content);
-        expectHeard([&] { w.ui->testTimersound1->trigger(); });
+        const std::string file = cwd.file(sound.name);
+        writeFile(file, sound.content);
+        form.reset();
+        writeOptions("alarm.wav", file);
+        startForm();
+        expectHeard([&] { widget<QAction>("testTimersound1")->trigger(); });
     }
     const std::set<std::string> mapped = soundLibraries();
     for (const std::string library : {"libSDL2-2.0.so", "libSDL2_mixer-2.0.so", "libfluidsynth.so"})
@@ -170,26 +209,27 @@ TEST_F(MainFormMenus, SoundLibrariesAreLoadedByTheFirstSound) {
 }
 
 TEST_F(MainFormMenus, UnmuteFailureIsReportedAndPlaybackGoesOn) {
-    auto &w = startForm();
+    startForm();
+    openTab("TabSheet1");
     FakeMixerSystem none;
     setSystemMixer(&none);
     messages.messages.clear();
-    w.ui->Button1->click();
+    widget<QPushButton>("Button1")->click();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Could not unmute speakers");
     EXPECT_EQ(messages.messages[0].caption, "Oops");
-    EXPECT_EQ(w.ui->ShortLabel->text(), "Counting...");
+    EXPECT_EQ(widget<QLabel>("ShortLabel")->text(), "Counting...");
 }
 
 TEST_F(MainFormMenus, SecondaryWindowsAreShownByTheirCommands) {
     AppWindows windows;
     TMainForm &w = *windows.mainForm;
-    w.ui->Sounds1->trigger();
+    w.findChild<QAction *>("Sounds1")->trigger();
     EXPECT_TRUE(windows.optionsForm->isVisible());
     EXPECT_EQ(windows.optionsForm->windowTitle(), "Options");
-    w.ui->About1->trigger();
+    w.findChild<QAction *>("About1")->trigger();
     EXPECT_TRUE(windows.quenAbout->isVisible());
-    w.ui->Loganerrororcomment1->trigger();
+    w.findChild<QAction *>("Loganerrororcomment1")->trigger();
     EXPECT_TRUE(windows.userLogWindow->isVisible());
     EXPECT_EQ(windows.userLogWindow->windowTitle(), "Log  Errors and User Comments");
     // Closing a secondary window only hides it.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "support/MainFormFixture.h"
-#include "ui_TMainForm.h"
 #include "ui_TOptionsForm.h"
 
 #include "app/AppWindows.h"
@@ -9,7 +8,10 @@
 #include "options/TOptionsForm.h"
 #include "support/TempDir.h"
 
+#include "clock/ClockRules.h"
+
 #include <QFileDialog>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <filesystem>
@@ -24,12 +26,29 @@ const std::string TimerWarning =
     "No file set for the timer sound. Please set with the Options menu";
 } // namespace
 
-class MainFormOptions : public MainFormTest {
+class MainFormOptions : public SetClockMainFormTest {
 protected:
     std::string iniPath() const { return config.path().toStdString() + "/chimeral.ini"; }
     QString cell(TOptionsForm &editor, int row, int column) {
         const QTableWidgetItem *item = editor.ui->StringGrid1->item(row, column);
         return item ? item->text() : QString();
+    }
+    // The two sound names as the options editor shows them.
+    std::pair<QString, QString> shownSounds(AppWindows &windows) {
+        windows.mainForm->findChild<QAction *>("Sounds1")->trigger();
+        TOptionsForm &editor = *windows.optionsForm;
+        const std::pair<QString, QString> shown{cell(editor, 0, 1), cell(editor, 1, 1)};
+        editor.ui->Cancel->click();
+        return shown;
+    }
+    // Chooses a file for a row of the editor and confirms it with OK.
+    void choose(AppWindows &windows, int row, const QString &file) {
+        TOptionsForm &editor = *windows.optionsForm;
+        editor.chooseFile = [file](QFileDialog &) { return file; };
+        windows.mainForm->findChild<QAction *>("Sounds1")->trigger();
+        editor.ui->StringGrid1->setCurrentCell(row, 1);
+        editor.ui->ChangeButton->click();
+        editor.ui->OK->click();
     }
 };
 
@@ -37,7 +56,7 @@ TEST_F(MainFormOptions, StartUpReadsBothNamesAndCountsShortOnesAsUnset) {
     struct Case {
         std::optional<std::string> file;
         std::vector<std::string> warnings;
-        int clockStyle;
+        int clockStyle; // the first style, or the one a full start-up sets
     };
     const Case cases[] = {
         {std::nullopt, {AlarmWarning}, 0},
@@ -50,9 +69,12 @@ TEST_F(MainFormOptions, StartUpReadsBothNamesAndCountsShortOnesAsUnset) {
         if (c.file)
             writeBytes(iniPath(), *c.file);
         messages.messages.clear();
-        auto &w = startForm();
+        startForm();
         EXPECT_EQ(messages.texts(), c.warnings) << c.file.value_or("no file");
-        EXPECT_EQ(w.ClockStyle, c.clockStyle) << c.file.value_or("no file");
+        timer("ClockTimer").fire();
+        EXPECT_EQ(widget<QTextEdit>("ClockEdit")->toPlainText().toStdString(),
+                  clockLine(c.clockStyle, now.Hour(), now.Minute(), now.Second()))
+            << c.file.value_or("no file");
         form.reset();
         // With neither name set the exit writes nothing.
         if (!c.file) {
@@ -64,16 +86,23 @@ TEST_F(MainFormOptions, StartUpReadsBothNamesAndCountsShortOnesAsUnset) {
 TEST_F(MainFormOptions, ExitWritesBothNamesAndKeepsTheOtherEntries) {
     writeBytes(iniPath(), "zeta=1\r\n[x]\r\nTimerSound=/s/old.wav\r\n Beta = 2\r\n"
                           "AlarmSound=/s/alarm.wav\r\n");
-    auto &w = startForm();
-    EXPECT_EQ(w.AlarmSoundFile, "/s/alarm.wav");
-    w.TimerSoundFile = "/s/new.mid";
-    form.reset();
+    {
+        AppWindows windows;
+        EXPECT_EQ(shownSounds(windows),
+                  std::make_pair(QString("/s/alarm.wav"), QString("/s/old.wav")));
+        choose(windows, 1, "/s/new.mid");
+    }
     EXPECT_EQ(readBytes(iniPath()),
               "ALARMSOUND=/s/alarm.wav\r\nBETA=2\r\nTIMERSOUND=/s/new.mid\r\nZETA=1\r\n");
 
     // An emptied name leaves the file.
-    startForm().AlarmSoundFile.clear();
-    form.reset();
+    {
+        AppWindows windows;
+        TOptionsForm &editor = *windows.optionsForm;
+        windows.mainForm->findChild<QAction *>("Sounds1")->trigger();
+        editor.ui->StringGrid1->item(0, 1)->setText("");
+        editor.ui->OK->click();
+    }
     EXPECT_EQ(readBytes(iniPath()), "BETA=2\r\nTIMERSOUND=/s/new.mid\r\nZETA=1\r\n");
 }
 
@@ -83,9 +112,10 @@ TEST_F(MainFormOptions, SoundsShowsTheSameEditorOnTheTwoSoundNames) {
     TMainForm &w = *windows.mainForm;
     TOptionsForm &editor = *windows.optionsForm;
     for (int shown = 0; shown < 2; ++shown) {
-        w.ui->Sounds1->trigger();
+        w.findChild<QAction *>("Sounds1")->trigger();
         EXPECT_TRUE(editor.isVisible());
-        EXPECT_EQ(editor.options, &w.OptionList);
+        ASSERT_TRUE(editor.options);
+        EXPECT_EQ(editor.options->size(), 2u);
         ASSERT_EQ(editor.ui->StringGrid1->rowCount(), 2);
         EXPECT_EQ(cell(editor, 0, 0), "Alarm sound file name");
         EXPECT_EQ(cell(editor, 0, 1), "/s/alarm.wav");
@@ -96,7 +126,8 @@ TEST_F(MainFormOptions, SoundsShowsTheSameEditorOnTheTwoSoundNames) {
         // An edit that was not confirmed is gone at the next showing.
         editor.ui->StringGrid1->item(0, 1)->setText("/s/unconfirmed.wav");
     }
-    EXPECT_EQ(w.AlarmSoundFile, "/s/alarm.wav");
+    editor.ui->Cancel->click();
+    EXPECT_EQ(shownSounds(windows).first, "/s/alarm.wav");
 }
 
 TEST_F(MainFormOptions, ChosenTimerSoundIsUsedAtOnceAndWrittenAtExit) {
@@ -107,7 +138,7 @@ TEST_F(MainFormOptions, ChosenTimerSoundIsUsedAtOnceAndWrittenAtExit) {
         TOptionsForm &editor = *windows.optionsForm;
         QString answer;
         editor.chooseFile = [&](QFileDialog &) { return answer; };
-        w.ui->Sounds1->trigger();
+        w.findChild<QAction *>("Sounds1")->trigger();
         editor.ui->StringGrid1->setCurrentCell(1, 1);
 
         editor.ui->ChangeButton->click(); // the dialog cancelled
@@ -115,22 +146,23 @@ TEST_F(MainFormOptions, ChosenTimerSoundIsUsedAtOnceAndWrittenAtExit) {
         answer = chosen;
         editor.ui->ChangeButton->click();
         EXPECT_EQ(cell(editor, 1, 1), chosen);
-        EXPECT_TRUE(w.TimerSoundFile.empty());
         editor.ui->Cancel->click();
         EXPECT_FALSE(editor.isVisible());
-        EXPECT_TRUE(w.TimerSoundFile.empty());
+        EXPECT_EQ(shownSounds(windows), std::make_pair(QString(), QString()));
 
-        w.ui->Sounds1->trigger();
+        w.findChild<QAction *>("Sounds1")->trigger();
         EXPECT_EQ(cell(editor, 1, 1), "");
         editor.ui->StringGrid1->setCurrentCell(1, 0);
         editor.ui->ChangeButton->click();
         editor.ui->OK->click();
         EXPECT_FALSE(editor.isVisible());
-        EXPECT_EQ(w.TimerSoundFile, chosen.toStdString());
-        EXPECT_TRUE(w.AlarmSoundFile.empty());
+        EXPECT_EQ(shownSounds(windows), std::make_pair(QString(), chosen));
 
-        w.ui->testTimersound1->trigger();
-        EXPECT_EQ(w.MediaPlayer1.FileName, chosen.toStdString());
+        // The sound test now tries the chosen file.
+        messages.messages.clear();
+        w.findChild<QAction *>("testTimersound1")->trigger();
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].caption, "Error");
     }
     EXPECT_EQ(readBytes(iniPath()), "TIMERSOUND=/s/chosen.wav\r\n");
 }
@@ -146,11 +178,12 @@ TEST_F(MainFormOptions, EveryLineEndIsReadAndTheRewriteUsesCrLf) {
         SCOPED_TRACE(ends);
         writeBytes(iniPath(), content);
         messages.messages.clear();
-        auto &w = startForm();
-        EXPECT_TRUE(messages.messages.empty());
-        EXPECT_EQ(w.AlarmSoundFile, "/s/a.wav");
-        EXPECT_EQ(w.TimerSoundFile, "/s/t.wav");
-        form.reset();
+        {
+            AppWindows windows;
+            EXPECT_TRUE(messages.messages.empty());
+            EXPECT_EQ(shownSounds(windows),
+                      std::make_pair(QString("/s/a.wav"), QString("/s/t.wav")));
+        }
         EXPECT_EQ(readBytes(iniPath()), "ALARMSOUND=/s/a.wav\r\nTIMERSOUND=/s/t.wav\r\nZETA=1\r\n");
     }
 }
@@ -198,13 +231,12 @@ TEST_F(MainFormOptions, RelativeConfigHomeIsIgnored) {
 // The editor must not need a click into the grid before Change works.
 TEST_F(MainFormOptions, FreshEditorChangesTheFirstRowAtOnce) {
     AppWindows windows;
-    TMainForm &w = *windows.mainForm;
     TOptionsForm &editor = *windows.optionsForm;
     editor.chooseFile = [](QFileDialog &) { return QString("/s/chosen.wav"); };
-    w.ui->Sounds1->trigger();
+    windows.mainForm->findChild<QAction *>("Sounds1")->trigger();
     editor.ui->ChangeButton->click();
     editor.ui->OK->click();
-    EXPECT_EQ(w.AlarmSoundFile, "/s/chosen.wav");
+    EXPECT_EQ(shownSounds(windows).first, "/s/chosen.wav");
 }
 
 TEST(SoundsFolder, InstalledBesideTheProgramOrInTheBuildTree) {

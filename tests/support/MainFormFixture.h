@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "common/TimeDate.h"
 #include "platform/IntervalTimer.h"
 #include "support/FakeMixer.h"
 #include "support/MessageRecorder.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -31,6 +33,12 @@ protected:
     void TearDown() override {
         form.reset();
         setSystemMixer(nullptr);
+    }
+
+    // The options file start-up reads: the two sound file names.
+    void writeOptions(const std::string &alarmSound, const std::string &timerSound) {
+        std::ofstream(config.filePath("chimeral.ini").toStdString(), std::ios::binary)
+            << "ALARMSOUND=" << alarmSound << "\r\nTIMERSOUND=" << timerSound << "\r\n";
     }
 
     TMainForm &startForm() {

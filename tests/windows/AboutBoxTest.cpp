@@ -5,7 +5,6 @@
 #include "app/TMainForm.h"
 #include "platform/ProgramIcon.h"
 #include "support/MainFormFixture.h"
-#include "ui_TMainForm.h"
 #include "ui_TQuenAbout.h"
 
 #include <QImage>
@@ -21,7 +20,7 @@ TEST_F(AboutBox, MenuCommandFillsTheLabels) {
     EXPECT_EQ(about.ui->VerLabel->text(), "Version");
     EXPECT_EQ(about.ui->DescrLabel->text(), "This program does something.");
 
-    windows.mainForm->ui->About1->trigger();
+    windows.mainForm->findChild<QAction *>("About1")->trigger();
     ASSERT_TRUE(about.isVisible());
     EXPECT_EQ(about.windowTitle(), "About this program ...");
     EXPECT_EQ(about.ui->DescrLabel->text(),

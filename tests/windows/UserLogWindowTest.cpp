@@ -9,7 +9,6 @@
 #include "support/MainFormFixture.h"
 #include "support/MessageRecorder.h"
 #include "support/TempDir.h"
-#include "ui_TMainForm.h"
 #include "ui_TUserLogWindow.h"
 
 #include <QDir>
@@ -222,7 +221,7 @@ using LogCommand = MainFormTest;
 TEST_F(LogCommand, MenuCommandLogsToChimeralLog) {
     TimeDate::setClockSource([] { return Stamp; });
     AppWindows windows;
-    windows.mainForm->ui->Loganerrororcomment1->trigger();
+    windows.mainForm->findChild<QAction *>("Loganerrororcomment1")->trigger();
     TUserLogWindow &log = *windows.userLogWindow;
     ASSERT_TRUE(log.isVisible());
     EXPECT_EQ(log.ui->OptionalLabel->text(),

@@ -3,8 +3,8 @@
 // day, and playing the alarm sound once when it comes.
 #include "app/TMainForm.h"
 
-#include "app/Notifier.h"
 #include "platform/Dialogs.h"
+#include "platform/Notifier.h"
 #include "timers/AlarmRules.h"
 #include "ui_TMainForm.h"
 

@@ -3,8 +3,8 @@
 // every second, the timer sound at the end and the labels blanked after it.
 #include "app/TMainForm.h"
 
-#include "app/Notifier.h"
 #include "platform/Dialogs.h"
+#include "platform/Notifier.h"
 #include "timers/CountdownRules.h"
 #include "ui_TMainForm.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Notifier.h"
+#include "platform/Notifier.h"
 
 #include "platform/Dialogs.h"
 

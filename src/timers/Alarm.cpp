@@ -46,7 +46,7 @@ void TMainForm::AlarmFires() {
     if (AlarmTimer.interval() < 1000)
         AlarmTimer.setInterval(retryWithoutDelayMs);
     PlaySoundFileUnguarded(AlarmSoundFile);
-    announceAlarm(this, AlarmTime);
+    announceAlarm(this, ui->Edit1->text());
     ui->AlarmLabel->setText(" ");
     AlarmTimer.setEnabled(false);
 }

@@ -106,13 +106,15 @@ TEST_F(Desktop, CountdownEndAndAlarmAreNotifiedAndTheNoticeRaisesTheWindow) {
     EXPECT_EQ(notices[0].icon, CHIMERAL_APP_ID);
     EXPECT_EQ(notices[0].hints.value("desktop-entry").toString(), CHIMERAL_APP_ID);
     EXPECT_TRUE(notices[0].actions.contains("default"));
+    EXPECT_FALSE(notices[0].hints.contains("urgency"));
 
     w.ui->Edit1->setText("7:05 PM");
     w.ui->Button5->click();
     w.AlarmTimer.fire();
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 2; }, 10000));
     EXPECT_EQ(notices[1].summary, "Alarm");
-    EXPECT_EQ(notices[1].body, "Set for 19:05");
+    EXPECT_EQ(notices[1].body, "Alarm: 7:05 PM");
+    EXPECT_EQ(notices[1].hints.value("urgency"), QVariant::fromValue(uchar(2)));
 
     w.showMinimized();
     QCoreApplication::processEvents();

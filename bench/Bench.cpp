@@ -36,6 +36,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <poll.h>
@@ -437,6 +438,52 @@ void countdownLateness(TMainForm &w, int runs) {
            "worst of the others, until the timer sound has started");
 }
 
+// Whether this process holds the file open: the disk audio driver holds its
+// output file exactly while the audio device is open.
+bool heldOpen(const std::string &path) {
+    for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        if (std::filesystem::read_symlink(fd.path(), error) == path)
+            return true;
+    }
+    return false;
+}
+
+// Two-second countdowns, each started once the audio device has been let go
+// after the sound before: how late the sound starts when the device must be
+// opened again, and how long after the end of a sound the device is closed.
+void soundAfterLetGo(TMainForm &w, const std::string &audioFile, double soundSeconds, int runs) {
+    std::vector<double> late;
+    std::vector<double> letGo;
+    Clock::time_point played;
+    w.ShortTimer.setHandler([&] {
+        w.BuzzEm();
+        played = Clock::now();
+    });
+    w.ui->Edit2->setText("0:02");
+    for (int i = 0; i < runs; ++i) {
+        while (heldOpen(audioFile))
+            runEventsFor(5);
+        const Clock::time_point pressed = Clock::now();
+        w.ui->Button7->click();
+        const Clock::time_point due = pressed + std::chrono::milliseconds(2000);
+        while (w.ui->ShortLabel->text() != "Done")
+            runEventsFor(1);
+        late.push_back(msSince(due, played));
+        const Clock::time_point ended =
+            played + std::chrono::milliseconds(static_cast<int>(soundSeconds * 1000));
+        while (heldOpen(audioFile))
+            runEventsFor(5);
+        letGo.push_back(msSince(ended));
+    }
+    w.ShortTimer.setHandler([&] { w.BuzzEm(); });
+    figure("countdown_sound_late_after_let_go", *std::max_element(late.begin(), late.end()), "ms",
+           "worst of " + std::to_string(runs) +
+               ", the audio device closed before each: it opens again");
+    figure("sound_device_let_go", *std::max_element(letGo.begin(), letGo.end()), "ms",
+           "worst of the same, the end of the sound to the device closed");
+}
+
 // The alarm for 7:00 armed at 06:59:58 and a fraction on a shifted clock: how
 // long after the wall clock reached 7:00 it rang.
 void alarmLateness(TMainForm &w) {
@@ -654,6 +701,7 @@ int main(int argc, char **argv) {
     QDir::setCurrent(QString::fromStdString(small));
     TMainForm w;
     countdownLateness(w, 5);
+    soundAfterLetGo(w, root + "/audio.raw", 0.3, 5);
     alarmLateness(w);
     const auto [drift, longestGap] = stopwatchDrift(w, idleSeconds);
     figure("stopwatch_drift", drift, "s",

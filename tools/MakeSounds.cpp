@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Writes the two sounds installed with the program, so that a new user has
-// something to pick under Options > Sounds: a bell-like WAV chime and a short
-// MIDI tune. Usage: MakeSounds <folder>; the folder must exist. Leaves
-// choosing and playing them to the program.
+// Writes the sounds installed with the program, so that a new user has
+// something to pick under Options > Sounds: a bell-like WAV chime, a short
+// MIDI tune, and a longer alarm that is hard to sleep through. Usage:
+// MakeSounds <folder>; the folder must exist. Leaves choosing and playing
+// them to the program.
 
 #include "SoundBytes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -38,6 +40,67 @@ std::string chimeWave() {
             value += p.level * std::exp(-p.decay * t) *
                      std::sin(2 * std::numbers::pi * base * p.ratio * t);
         const auto sample = static_cast<int16_t>(std::lround(14000 * attack * value));
+        putLE(data, static_cast<uint16_t>(sample), 2);
+    }
+    return monoWav(rate, data);
+}
+
+// One struck note of a small bell added into `out` from `start` seconds on:
+// a few partials dying away at their own rates, faded out after `length`.
+void addBellNote(std::vector<double> &out, uint32_t rate, double start, double frequency,
+                 double level, double length) {
+    struct Partial {
+        double ratio, level, decay;
+    };
+    const Partial partials[] = {
+        {1.0, 0.55, 2.2}, {2.0, 0.22, 3.5}, {3.0, 0.10, 5.0}, {4.2, 0.06, 7.0}};
+    const auto first = static_cast<size_t>(start * rate);
+    const auto count = static_cast<size_t>(length * rate);
+    for (size_t i = 0; i < count && first + i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / rate;
+        const double attack = std::min(1.0, t * 400.0);
+        const double release = std::min(1.0, (length - t) * 20.0); // no click at the cut
+        double value = 0;
+        for (const Partial &p : partials)
+            value += p.level * std::exp(-p.decay * t) *
+                     std::sin(2 * std::numbers::pi * frequency * p.ratio * t);
+        out[first + i] += level * attack * release * value;
+    }
+}
+
+// About 25 s of a soft four-note bell call, every two seconds, from quiet to
+// full strength over the first twenty seconds and climbing a third halfway,
+// closed by a struck chord that dies away: a sound that wakes without
+// startling and leaves no doubt that it is over. 22050 Hz mono 16-bit PCM.
+std::string alarmWave() {
+    const uint32_t rate = 22050;
+    const int calls = 11;
+    const double callLength = 2.0;
+    const double chordAt = calls * callLength;
+    const double chordLength = 3.2;
+    std::vector<double> mix(static_cast<size_t>((chordAt + chordLength) * rate), 0.0);
+    // The call is G5 C6 E6 G6; in the second half every other call lifts
+    // its outer notes to A5 and A6.
+    const double low[] = {783.99, 1046.50, 1318.51, 1567.98};
+    const double high[] = {880.00, 1046.50, 1318.51, 1760.00};
+    const double onsets[] = {0.0, 0.22, 0.44, 0.88};
+    for (int call = 0; call < calls; ++call) {
+        // From -20 dB up to full strength at the tenth call, then held.
+        const double level = std::pow(10.0, -1.0 + std::min(1.0, call / 9.0));
+        const double *notes = call >= calls / 2 && call % 2 == 1 ? high : low;
+        for (int n = 0; n < 4; ++n)
+            addBellNote(mix, rate, call * callLength + onsets[n], notes[n], level,
+                        n == 3 ? 1.1 : 0.9);
+    }
+    for (const double frequency : {523.25, 659.26, 783.99, 1046.50})
+        addBellNote(mix, rate, chordAt, frequency, 0.8, chordLength);
+
+    double peak = 0;
+    for (const double value : mix)
+        peak = std::max(peak, std::abs(value));
+    std::string data;
+    for (const double value : mix) {
+        const auto sample = static_cast<int16_t>(std::lround(26000 * value / peak));
         putLE(data, static_cast<uint16_t>(sample), 2);
     }
     return monoWav(rate, data);
@@ -102,6 +165,7 @@ int main(int argc, char **argv) {
     }
     const std::string folder = argv[1];
     const bool ok = writeFile(folder + "/chime.wav", chimeWave()) &&
-                    writeFile(folder + "/tune.mid", tuneMidi());
+                    writeFile(folder + "/tune.mid", tuneMidi()) &&
+                    writeFile(folder + "/alarm.wav", alarmWave());
     return ok ? 0 : 1;
 }

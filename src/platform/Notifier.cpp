@@ -21,20 +21,23 @@ const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 // The name of the menu entry and of the icon the package installs.
 const QString AppId = QStringLiteral(CHIMERAL_APP_ID);
 
-void announce(QWidget *window, const QString &summary, const QString &body) {
+void announce(QWidget *window, const QString &summary, const QString &body,
+              DesktopNotifier::Urgency urgency) {
     if (!window)
         return;
     QApplication::alert(window);
-    DesktopNotifier::of(window)->notify(summary, body);
+    DesktopNotifier::of(window)->notify(summary, body, urgency);
 }
 } // namespace
 
 void announceCountdownEnd(QWidget *window, uint32_t durationMs) {
-    announce(window, QStringLiteral("Countdown finished"), countdownNoticeBody(durationMs));
+    announce(window, QStringLiteral("Countdown finished"), countdownNoticeBody(durationMs),
+             DesktopNotifier::Urgency::Normal);
 }
 
-void announceAlarm(QWidget *window, const TimeDate &setTime) {
-    announce(window, QStringLiteral("Alarm"), alarmNoticeBody(setTime));
+void announceAlarm(QWidget *window, const QString &alarmEntry) {
+    announce(window, QStringLiteral("Alarm"), alarmNoticeBody(alarmEntry),
+             DesktopNotifier::Urgency::Critical);
 }
 
 QString countdownNoticeBody(uint32_t durationMs) {
@@ -48,13 +51,10 @@ QString countdownNoticeBody(uint32_t durationMs) {
     return QStringLiteral("%1 min %2 sec").arg(minutes).arg(seconds);
 }
 
-// Typed times have no range limits ("25:00", "0:90"); the notice names the
-// time of day at which the alarm rang.
-QString alarmNoticeBody(const TimeDate &setTime) {
-    const int minutesOfDay = ((setTime.Hour() * 60 + setTime.Minute()) % 1440 + 1440) % 1440;
-    return QStringLiteral("Set for %1:%2")
-        .arg(minutesOfDay / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutesOfDay % 60, 2, 10, QLatin1Char('0'));
+// A reformatted time ("07:00" for "7:00 AM") would read differently from
+// what the user set, so the entry is named as typed.
+QString alarmNoticeBody(const QString &alarmEntry) {
+    return QStringLiteral("Alarm: ") + alarmEntry.trimmed();
 }
 
 QString sessionBusAddress() {
@@ -87,12 +87,12 @@ DesktopNotifier *DesktopNotifier::of(QWidget *window) {
     return new DesktopNotifier(window);
 }
 
-void DesktopNotifier::notify(const QString &summary, const QString &body) {
+void DesktopNotifier::notify(const QString &summary, const QString &body, Urgency urgency) {
     if (m_connected && QDBusConnection(m_connectionName).isConnected()) {
-        send({summary, body});
+        send({summary, body, urgency});
         return;
     }
-    m_waiting.push_back({summary, body});
+    m_waiting.push_back({summary, body, urgency});
     if (!m_connecting)
         connectInBackground();
 }
@@ -141,7 +141,10 @@ void DesktopNotifier::connectionAttempted() {
 void DesktopNotifier::send(const Notice &notice) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), AppId}};
+    QVariantMap hints{{QStringLiteral("desktop-entry"), AppId}};
+    // The service reads the urgency as a byte: 2 is critical.
+    if (notice.urgency == Urgency::Critical)
+        hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2)));
     call << QString::fromStdString(applicationTitle()) << uint(0) << AppId << notice.summary
          << notice.body << QStringList{QStringLiteral("default"), QStringLiteral("Show")} << hints
          << int(-1);

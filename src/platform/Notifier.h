@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/TimeDate.h"
-
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -17,17 +15,20 @@ class QWidget;
 // Tells the desktop that a countdown has ended or the alarm rings, for a user
 // whose window is covered or minimised: the window asks for attention
 // (urgency hint, focus is not taken) and a notice goes to the desktop's
-// notification service on the session bus. Both are called after the sound
-// has started and return at once: the bus is reached from a thread of its
-// own on the first notice, calls are asynchronous, and without a bus or a
-// service nothing is shown and nothing waits.
+// notification service on the session bus. Both return at once and need no
+// sound: they are called at the end itself, before the sound and any box
+// that may come with it, so a box waiting for OK never holds the notice
+// back. The bus is reached from a thread of its own on the first notice,
+// calls are asynchronous, and without a bus or a service nothing is shown
+// and nothing waits. The alarm's notice is critical, which most desktops
+// keep on screen until it is dismissed.
 void announceCountdownEnd(QWidget *window, uint32_t durationMs);
-void announceAlarm(QWidget *window, const TimeDate &setTime);
+void announceAlarm(QWidget *window, const QString &alarmEntry);
 
-// The notices' texts: "1 min 30 sec", "20 sec", "3 min"; "Set for 07:00",
-// with the set time brought into one day.
+// The notices' texts: "1 min 30 sec", "20 sec", "3 min"; "Alarm: 7:00 AM"
+// for the alarm entry "7:00 AM", the time named as the user typed it.
 QString countdownNoticeBody(uint32_t durationMs);
-QString alarmNoticeBody(const TimeDate &setTime);
+QString alarmNoticeBody(const QString &alarmEntry);
 
 // The session bus's address: $DBUS_SESSION_BUS_ADDRESS, else the bus socket
 // in $XDG_RUNTIME_DIR when there is one; empty when there is no bus. The bus
@@ -45,7 +46,8 @@ public:
 
     static DesktopNotifier *of(QWidget *window);
 
-    void notify(const QString &summary, const QString &body);
+    enum class Urgency { Normal, Critical };
+    void notify(const QString &summary, const QString &body, Urgency urgency = Urgency::Normal);
 
 private slots:
     void actionInvoked(uint id, const QString &action);
@@ -55,6 +57,7 @@ private:
     struct Notice {
         QString summary;
         QString body;
+        Urgency urgency;
     };
     void connectInBackground();
     void connectionAttempted();

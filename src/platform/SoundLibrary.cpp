@@ -33,6 +33,7 @@ std::string load(const SoundLibraryNames &names, SoundLibrary &api) {
     mixer.resolve(api.loadMusic, "Mix_LoadMUS");
     mixer.resolve(api.freeMusic, "Mix_FreeMusic");
     mixer.resolve(api.playMusic, "Mix_PlayMusic");
+    mixer.resolve(api.playingMusic, "Mix_PlayingMusic");
     if (!mixer.usable())
         return failureText(mixer);
     return {};

@@ -24,6 +24,7 @@ struct SoundLibrary {
     decltype(&Mix_LoadMUS) loadMusic = nullptr;
     decltype(&Mix_FreeMusic) freeMusic = nullptr;
     decltype(&Mix_PlayMusic) playMusic = nullptr;
+    decltype(&Mix_PlayingMusic) playingMusic = nullptr;
 };
 
 // The names the libraries are loaded by.

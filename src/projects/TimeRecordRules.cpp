@@ -23,11 +23,39 @@ std::string elapsedText(uint32_t hours, uint32_t minutes, uint32_t seconds) {
 //                                                  desktop's terminal; both needed)
 // and the database is the absolute path of the file this run opened, quoted
 // for the launcher when it holds blanks or quotes.
+namespace {
+enum class SqlClient { Browser, TerminalShell, None };
+
+SqlClient installedSqlClient() {
+    if (!findProgram("sqlitebrowser").empty())
+        return SqlClient::Browser;
+    if (!findProgram("x-terminal-emulator").empty() && !findProgram("sqlite3").empty())
+        return SqlClient::TerminalShell;
+    return SqlClient::None;
+}
+} // namespace
+
 std::string sqlClientCommand(const std::string &databasePath) {
     const std::string database = quoteCommandWord(databasePath);
-    if (!findProgram("sqlitebrowser").empty())
+    switch (installedSqlClient()) {
+    case SqlClient::Browser:
         return "sqlitebrowser " + database;
-    if (!findProgram("x-terminal-emulator").empty() && !findProgram("sqlite3").empty())
+    case SqlClient::TerminalShell:
         return "x-terminal-emulator -e sqlite3 " + database;
+    case SqlClient::None:
+        break;
+    }
     return {};
+}
+
+std::string sqlClientToolTip() {
+    switch (installedSqlClient()) {
+    case SqlClient::Browser:
+        return "Opens the records in DB Browser for SQLite";
+    case SqlClient::TerminalShell:
+        return "Opens the records in sqlite3 in a terminal";
+    case SqlClient::None:
+        break;
+    }
+    return "Install sqlitebrowser to browse the records here";
 }

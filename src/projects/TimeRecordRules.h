@@ -19,3 +19,8 @@ std::string elapsedText(uint32_t hours, uint32_t minutes, uint32_t seconds);
 // database file at `databasePath` (absolute); empty when no client is
 // installed, and then nothing is started.
 std::string sqlClientCommand(const std::string &databasePath);
+
+// The SQL Client button's tooltip: what sqlClientCommand() would start now, or
+// what to install when nothing would. Looks at PATH on every call, so a client
+// installed while the program runs is named the next time the tip shows.
+std::string sqlClientToolTip();

@@ -15,6 +15,8 @@
 #include "projects/exec_obj.h"
 #include "ui_TimeRecordPage.h"
 
+#include <QEvent>
+
 TimeRecorder::TimeRecorder(QWidget *page) : QObject(page), m_page(page), TRTimer(this, 1000) {
     TRTimer.setObjectName("TRTimer");
     TRTimer.setHandler([this] { RecordSecond(); });
@@ -61,7 +63,16 @@ void TimeRecorder::buildPage() {
     bind(ui->Button13, &TimeRecorder::GetMinutes);
     bind(ui->Button14, &TimeRecorder::ShowSchema);
     bind(ui->Button12, &TimeRecorder::StartClient);
+    ui->Button12->installEventFilter(this);
     makeAccessible();
+}
+
+// The SQL Client's tip names what a click would start, worked out as it is
+// shown, so it follows a client installed or removed meanwhile.
+bool TimeRecorder::eventFilter(QObject *watched, QEvent *event) {
+    if (ui && watched == ui->Button12 && event->type() == QEvent::ToolTip)
+        ui->Button12->setToolTip(QString::fromStdString(sqlClientToolTip()));
+    return QObject::eventFilter(watched, event);
 }
 
 void TimeRecorder::makeAccessible() {

@@ -55,6 +55,9 @@ public:
     // The desktop session is saved: a running recording goes to its journal.
     void saveSession();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void journalRecording();
     void ProjectClick();

@@ -61,6 +61,7 @@ void AlarmClock::SetAlarm() {
     now.SetNow();
     const AlarmArming arming = alarmArming(now, entry->hours, entry->minutes);
     AlarmTime = arming.alarmTime;
+    m_armedEntry = typed.trimmed();
     // Disabling first makes the period count from now even when the new delay
     // equals the pending one. The interval is the delay; the alarm itself
     // rings when the wall clock reaches AlarmTime, which a sleep or a clock
@@ -74,6 +75,7 @@ void AlarmClock::SetAlarm() {
         return alarmMsLeft(clock, alarmTime);
     });
     AlarmTimer.setEnabled(true);
+    m_announced = false;
     showLabel("Activated...");
 }
 
@@ -87,8 +89,13 @@ void AlarmClock::AlarmFires() {
     constexpr uint32_t retryWithoutDelayMs = 60000;
     if (AlarmTimer.interval() < 1000)
         AlarmTimer.setInterval(retryWithoutDelayMs);
+    // The notice goes out first, once: a box the sound may open must not keep
+    // it from a user who is not looking, and a retry is the same alarm.
+    if (!m_announced) {
+        m_announced = true;
+        announceAlarm(m_page->window(), m_armedEntry);
+    }
     m_sound.PlaySoundFileUnguarded(AlarmSoundFile);
-    announceAlarm(m_page->window(), AlarmTime);
     showLabel(" ");
     AlarmTimer.setEnabled(false);
 }

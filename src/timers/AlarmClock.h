@@ -46,6 +46,9 @@ private:
 
     IntervalTimer AlarmTimer;
     TimeDate AlarmTime;
+    // The entry as typed when the alarm was set, for the notice.
+    QString m_armedEntry;
+    bool m_announced = false;
     // The page's texts while it is not built.
     QString m_entry;
     QString m_label;

@@ -132,10 +132,12 @@ void Countdown::SecondsDisplay() {
     showLabels(m_shortText, QString::fromStdString(countdownText(SecondsLeft)));
 }
 
+// The notice goes out first: a box the sound may open (no unmute, no file)
+// must not keep it from a user who is not looking.
 void Countdown::BuzzEm() {
     ShortTimer.setEnabled(false);
-    m_sound.PlaySoundFile(TimerSoundFile);
     announceCountdownEnd(m_page->window(), ShortTimer.interval());
+    m_sound.PlaySoundFile(TimerSoundFile);
     showLabels("Done", "0");
     SecondsTimer.setEnabled(false);
     ClearTimer.setEnabled(true);

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks what a desktop needs
 # from it: the program, the menu entry, the icon, the store description, the
-# two sounds and the licence terms, with the entry and the description passing
+# three sounds and the licence terms, with the entry and the description passing
 # the validators.
 # Usage: check-install.sh <build folder> <application id>
 set -eu
@@ -22,6 +22,7 @@ for f in bin/chimeral \
          "share/icons/hicolor/256x256/apps/$id.png" \
          share/chimeral/sounds/chime.wav \
          share/chimeral/sounds/tune.mid \
+         share/chimeral/sounds/alarm.wav \
          share/man/man1/chimeral.1 \
          share/doc/chimeral/copyright; do
     if [ ! -s "$prefix/$f" ]; then
@@ -42,6 +43,15 @@ sounds="$prefix/share/chimeral/sounds"
 [ "$(bytes "$sounds/chime.wav" 0 4)$(bytes "$sounds/chime.wav" 8 4)" = RIFFWAVE ] ||
     { echo "chime.wav is not a WAV file"; fail=1; }
 [ "$(bytes "$sounds/tune.mid" 0 4)" = MThd ] || { echo "tune.mid is not a MIDI file"; fail=1; }
+# The alarm lasts long enough to be heard from the next room: 20 to 40 s of
+# mono 16-bit samples at the rate its header gives.
+[ "$(bytes "$sounds/alarm.wav" 0 4)$(bytes "$sounds/alarm.wav" 8 4)" = RIFFWAVE ] ||
+    { echo "alarm.wav is not a WAV file"; fail=1; }
+rate=$(od -An -tu4 -j24 -N4 "$sounds/alarm.wav" | tr -d ' ')
+length=$(od -An -tu4 -j40 -N4 "$sounds/alarm.wav" | tr -d ' ')
+seconds=$((length / (2 * rate)))
+[ "$seconds" -ge 20 ] && [ "$seconds" -lt 40 ] ||
+    { echo "alarm.wav lasts $seconds s, not 20 to 40"; fail=1; }
 
 # Hints count too: a category the menus cannot place is a fault here.
 report=$(desktop-file-validate "$entry" 2>&1) || fail=1

@@ -2,15 +2,23 @@
 #include "platform/MediaPlayer.h"
 #include "support/SoundFiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <future>
 #include <string>
 #include <vector>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -44,6 +52,21 @@ protected:
     }
     // One buffer of the device: 2048 frames of two channels.
     static constexpr size_t deviceBuffer = 2 * 2048;
+
+    // Whether the disk driver holds its file open in this process, that is,
+    // whether the audio device is open: a closed file cannot grow.
+    bool deviceHeld() const {
+        for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            if (std::filesystem::read_symlink(fd.path(), error) == output)
+                return true;
+        }
+        return false;
+    }
+    bool deviceLetGo() const {
+        return QTest::qWaitFor([&] { return QFile::exists(out()) && !deviceHeld(); }, 3000);
+    }
+    QString out() const { return QString::fromStdString(output); }
 
     QTemporaryDir dir;
     std::string output;
@@ -108,7 +131,7 @@ TEST_F(MediaPlayerTest, SetAutoSelectKeepsTheLastResult) {
 
 TEST(MediaPlayerErrorText, EveryCodeHasItsOwnTextAndOthersAreUnknown) {
     std::vector<std::string> texts;
-    for (int code = MediaPlayer::Success; code <= MediaPlayer::NoSoundLibrary; ++code) {
+    for (int code = MediaPlayer::Success; code <= MediaPlayer::DeviceTimedOut; ++code) {
         const std::string text = MediaPlayer::errorText(code);
         EXPECT_NE(text, "Unknown error code") << code;
         for (const auto &other : texts)
@@ -116,7 +139,7 @@ TEST(MediaPlayerErrorText, EveryCodeHasItsOwnTextAndOthersAreUnknown) {
         texts.push_back(text);
     }
     EXPECT_EQ(MediaPlayer::errorText(-1), "Unknown error code");
-    EXPECT_EQ(MediaPlayer::errorText(MediaPlayer::NoSoundLibrary + 1), "Unknown error code");
+    EXPECT_EQ(MediaPlayer::errorText(MediaPlayer::DeviceTimedOut + 1), "Unknown error code");
     EXPECT_EQ(MediaPlayer::errorText(263), "Unknown error code");
 }
 
@@ -186,6 +209,73 @@ TEST_F(MediaPlayerTest, NoAudioDeviceIsAnOpenFailure) {
     player.Play();
     EXPECT_EQ(player.Error(), 0);
     EXPECT_TRUE(becomesAudible());
+}
+
+// After a sound the device is closed, and opened again for the next sound,
+// whether that is opened afresh or was opened before the device was let go.
+TEST_F(MediaPlayerTest, TheDeviceIsLetGoWhenIdleAndOpenedAgainForTheNextSound) {
+    MediaPlayer player;
+    player.FileName = write("tone.wav", sineWave(0.2));
+    player.Open();
+    player.Play();
+    ASSERT_TRUE(becomesAudible());
+    ASSERT_TRUE(deviceHeld());
+    EXPECT_TRUE(deviceLetGo());
+
+    QFile::remove(out());
+    player.Open();
+    player.Play();
+    EXPECT_EQ(player.Error(), 0);
+    EXPECT_TRUE(becomesAudible()) << "played after the device was let go";
+
+    ASSERT_TRUE(deviceLetGo());
+    player.Open();
+    ASSERT_TRUE(deviceLetGo()) << "an opened sound does not hold the device for ever";
+    QFile::remove(out());
+    player.Play();
+    EXPECT_EQ(player.Error(), 0);
+    EXPECT_TRUE(becomesAudible()) << "loaded again for the play";
+}
+
+// A sound service that does not answer: the window's events go on while the
+// sound waits, the play fails with its own text, and the device that opens
+// in the end is closed again, by the player or, if the player is gone, by
+// the opening itself. The next sound then plays.
+TEST_F(MediaPlayerTest, ADeviceThatOpensTooLateFailsThePlayAndIsClosed) {
+    const std::string tone = write("tone.wav", sineWave(0.2));
+    for (const bool playerStays : {true, false}) {
+        SCOPED_TRACE(playerStays ? "player stays" : "player gone");
+        QFile::remove(out());
+        std::promise<void> answer;
+        MediaPlayer::setBeforeDeviceOpen([late = answer.get_future().share()] { late.wait(); });
+        MediaPlayer::setDeviceOpenTimeout(300ms);
+        auto player = std::make_unique<MediaPlayer>();
+        QObject context;
+        bool ticked = false;
+        QTimer::singleShot(20ms, &context, [&ticked] { ticked = true; });
+        player->FileName = tone;
+        EXPECT_NO_THROW(player->Open());
+        EXPECT_TRUE(ticked) << "events stopped while the device was being opened";
+        player->Play();
+        EXPECT_EQ(player->Error(), MediaPlayer::DeviceTimedOut);
+        EXPECT_EQ(player->ErrorMessage(), "The sound device did not open in time. The desktop's "
+                                          "sound service may not be answering.");
+        if (!playerStays)
+            player.reset();
+        MediaPlayer::setBeforeDeviceOpen({});
+        MediaPlayer::setDeviceOpenTimeout(3000ms);
+        answer.set_value();
+        EXPECT_TRUE(deviceLetGo());
+
+        MediaPlayer next;
+        MediaPlayer &again = playerStays ? *player : next;
+        QFile::remove(out());
+        again.FileName = tone;
+        again.Open();
+        again.Play();
+        EXPECT_EQ(again.Error(), 0);
+        EXPECT_TRUE(becomesAudible());
+    }
 }
 
 } // namespace

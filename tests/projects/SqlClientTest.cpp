@@ -38,18 +38,26 @@ protected:
     const std::string bin = cwd.file("bin");
 };
 
-TEST_F(SqlClient, TheFirstInstalledClientIsChosen) {
+TEST_F(SqlClient, TheFirstInstalledClientIsChosenAndNamedInTheToolTip) {
     struct Case {
         std::vector<std::string> installed;
         std::string command;
+        std::string toolTip;
     };
+    const std::string browser = "Opens the records in DB Browser for SQLite";
+    const std::string shell = "Opens the records in sqlite3 in a terminal";
+    const std::string none = "Install sqlitebrowser to browse the records here";
     const Case cases[] = {
-        {{}, ""},
-        {{"sqlitebrowser"}, "sqlitebrowser /data/chimeral.db"},
-        {{"sqlitebrowser", "x-terminal-emulator", "sqlite3"}, "sqlitebrowser /data/chimeral.db"},
-        {{"x-terminal-emulator", "sqlite3"}, "x-terminal-emulator -e sqlite3 /data/chimeral.db"},
-        {{"x-terminal-emulator"}, ""},
-        {{"sqlite3"}, ""},
+        {{}, "", none},
+        {{"sqlitebrowser"}, "sqlitebrowser /data/chimeral.db", browser},
+        {{"sqlitebrowser", "x-terminal-emulator", "sqlite3"},
+         "sqlitebrowser /data/chimeral.db",
+         browser},
+        {{"x-terminal-emulator", "sqlite3"},
+         "x-terminal-emulator -e sqlite3 /data/chimeral.db",
+         shell},
+        {{"x-terminal-emulator"}, "", none},
+        {{"sqlite3"}, "", none},
     };
     for (const Case &c : cases) {
         emptyBin();
@@ -59,6 +67,7 @@ TEST_F(SqlClient, TheFirstInstalledClientIsChosen) {
             names += program + " ";
         }
         EXPECT_EQ(sqlClientCommand("/data/chimeral.db"), c.command) << names;
+        EXPECT_EQ(sqlClientToolTip(), c.toolTip) << names;
     }
     // A file of the name that cannot be run is not a client.
     emptyBin();

@@ -339,6 +339,12 @@ int SQLite_Cursor::ColumnInt(int column, int fallback) const {
     return library.columnInt(m_statement, column);
 }
 
+int64_t SQLite_Cursor::ColumnInt64(int column, int64_t fallback) const {
+    if (ColumnType(column) != Integer || !library.columnInt64)
+        return fallback;
+    return library.columnInt64(m_statement, column);
+}
+
 std::string SQLite_Cursor::ColumnText(int column) const {
     if (ColumnType(column) != Text || !library.columnText)
         return {};

@@ -15,13 +15,15 @@ namespace {
 
 using namespace std::chrono;
 
-// A sum of hand-edited values may leave the 64-bit range; it stops at its end.
+// A sum of hand-edited values may leave the 64-bit range; it stops at its
+// ends, which are kept symmetric so that every sum can be negated.
+constexpr int64_t LargestSum = std::numeric_limits<int64_t>::max();
+
 int64_t addMinutes(int64_t sum, int64_t minutes) {
     int64_t result = 0;
     if (__builtin_add_overflow(sum, minutes, &result))
-        return minutes > 0 ? std::numeric_limits<int64_t>::max()
-                           : std::numeric_limits<int64_t>::min();
-    return result;
+        return minutes > 0 ? LargestSum : -LargestSum;
+    return std::max(result, -LargestSum);
 }
 
 void addRow(ProjectTotal &total, unsigned periods, int64_t minutes) {
@@ -53,8 +55,9 @@ constexpr char ProjectNamesSql[] = "select ID, cast(name as text) from projects"
 
 PeriodCalendar::PeriodCalendar(RecordDay today, int firstDayOfWeek) : m_today(today) {
     m_day = calendarDay(today.year, today.month, today.day).value_or(sys_days{});
-    // Qt counts Sunday as 7, std::chrono as 0.
-    const weekday first{static_cast<unsigned>(firstDayOfWeek % 7)};
+    // Qt counts Sunday as 7, std::chrono as 0; a day out of range is Monday.
+    const bool known = firstDayOfWeek >= 1 && firstDayOfWeek <= 7;
+    const weekday first{known ? static_cast<unsigned>(firstDayOfWeek % 7) : 1u};
     m_weekStart = m_day - (weekday(m_day) - first);
 }
 

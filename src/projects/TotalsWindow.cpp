@@ -219,6 +219,7 @@ void TotalsWindow::setFirstDayOfWeek(int day) {
 }
 
 void TotalsWindow::showAndRaise() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

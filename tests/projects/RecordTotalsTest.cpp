@@ -77,8 +77,9 @@ TEST(RecordTotals, ExportStartsInTheDatabasesFolder) {
 }
 
 // A database as the program makes it, with the given statements run on it.
-std::string makeDatabase(const TempCurrentDir &dir, const std::vector<std::string> &sql) {
-    const std::string path = dir.file(ProjectDatabaseName);
+std::string makeDatabase(const TempCurrentDir &dir, const std::vector<std::string> &sql,
+                         const std::string &name = ProjectDatabaseName) {
+    const std::string path = dir.file(name);
     createDatabaseFileIfMissing(path);
     SQLite db;
     EXPECT_TRUE(db.Open(path, false)) << db.ErrorText();
@@ -129,6 +130,19 @@ TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
         EXPECT_EQ(totals.projects[i].minutes, expected[i].minutes) << expected[i].name;
     }
     EXPECT_EQ(totals.all.minutes, (std::array<int64_t, PeriodCount>{687, 717, 762, 8377}));
+
+    // Sums of hand-edited values stop at the ends of their range.
+    const std::string huge =
+        makeDatabase(dir,
+                     {"insert into times values (1, 9223372036854775807, 2026, 12, 9, 0, 0, 0)",
+                      "insert into times values (1, 9223372036854775807, 2026, 12, 9, 0, 0, 1)",
+                      "insert into times values (2, -9223372036854775808, 2026, 12, 9, 0, 0, 2)"},
+                     "huge.db");
+    const RecordTotals ends = readRecordTotals(huge, PeriodCalendar({2026, 12, 9}, Monday));
+    ASSERT_EQ(ends.projects.size(), 2u);
+    EXPECT_EQ(ends.projects[0].minutes[Today], INT64_MAX);
+    EXPECT_EQ(ends.projects[1].minutes[Today], -INT64_MAX);
+    EXPECT_EQ(ends.all.minutes[Today], 0);
 
     EXPECT_EQ(readRecordTotals(dir.file("missing.db"), PeriodCalendar({2026, 12, 9}, 1)).status,
               RecordTotals::NotOpen);

@@ -84,8 +84,8 @@ void AddTimeDialog::bindHandlers() {
         if (!m_settingStart)
             m_startChosen = true;
     };
-    connect(m_date, &QDateEdit::dateChanged, this, chosen);
-    connect(m_start, &QTimeEdit::timeChanged, this, chosen);
+    connect(m_date, &QDateEdit::dateChanged, this, guarded(chosen));
+    connect(m_start, &QTimeEdit::timeChanged, this, guarded(chosen));
 }
 
 // The day may be the one before: an hour worked at half past midnight started

@@ -108,6 +108,8 @@ public:
     int ColumnType(int column) const;
     // The value of an integer column, else the fallback: no conversion is tried.
     int ColumnInt(int column, int fallback) const;
+    // The same for the whole 64-bit range SQLite stores.
+    int64_t ColumnInt64(int column, int64_t fallback) const;
     // A copy of a text column, byte for byte; empty for any other class.
     std::string ColumnText(int column) const;
 

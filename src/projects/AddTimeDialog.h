@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "common/TimeDate.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QDateEdit;
+class QSpinBox;
+class QTimeEdit;
+
+// A recording typed in by hand: the project's name as typed (UTF-8), when it
+// started and how many whole minutes it lasted.
+struct AddedTime {
+    std::string project;
+    TimeDate start;
+    int64_t minutes = 0;
+};
+
+// Stores an added time as a recording of that project, start and length; true
+// when it is stored. On false it has told the user why.
+using StoreAddedTime = std::function<bool(const AddedTime &)>;
+
+// The Add Time dialog: a project, the day and time of day a recording started
+// and its minutes. OK hands them to the owner's store function and closes only
+// when that stored them; how a name is checked and the row written is the
+// recorder's business. Cancel stores nothing. Until the user changes the date
+// or the start, the start follows the minutes: it is the moment the dialog
+// opened less the minutes, so "60" means the hour just worked.
+class AddTimeDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultMinutes = 60;
+    static constexpr int MaximumMinutes = 1440;
+
+    // `projectNames` fill the project list; `currentProject` is preselected.
+    AddTimeDialog(const QStringList &projectNames, const QString &currentProject,
+                  StoreAddedTime store, QWidget *parent = nullptr);
+
+    // What OK would store now.
+    AddedTime addedTime() const;
+
+private:
+    void createWidgets(const QStringList &projectNames, const QString &currentProject);
+    void bindHandlers();
+    void startBeforeNow();
+    void storeAndClose();
+
+    StoreAddedTime m_store;
+    TimeDate m_opened;
+    // Set while the dialog itself moves the start, so only the user's changes
+    // stop it following the minutes.
+    bool m_settingStart = false;
+    bool m_startChosen = false;
+    QComboBox *m_project = nullptr;
+    QDateEdit *m_date = nullptr;
+    QTimeEdit *m_start = nullptr;
+    QSpinBox *m_minutes = nullptr;
+};

@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: MIT
+#include "projects/TotalsWindow.h"
+
+#include "common/TimeDate.h"
+#include "platform/Dialogs.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+#include <strings.h>
+
+namespace {
+
+const char *const ColumnTitles[] = {"Project", "Today", "This week", "This month", "All time"};
+constexpr int ColumnCount = 5;
+constexpr char AllProjectsName[] = "All projects";
+
+// A name on one line of the table and of the copied text.
+QString oneLine(const std::string &name) {
+    QString text = QString::fromStdString(name);
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    return text;
+}
+
+} // namespace
+
+// The projects' rows, kept in the order shown, and the All projects row, which
+// stays last whatever the order. Sorting orders the projects by the minutes,
+// not by their text.
+class TotalsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setTotals(std::vector<ProjectTotal> projects, ProjectTotal all) {
+        beginResetModel();
+        m_projects = std::move(projects);
+        m_all = std::move(all);
+        m_all.name = AllProjectsName;
+        endResetModel();
+    }
+
+    int projectCount() const { return static_cast<int>(m_projects.size()); }
+
+    int rowCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : projectCount() + 1;
+    }
+    int columnCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+
+    QString text(int row, int column) const {
+        const ProjectTotal &total = rowTotal(row);
+        return column == 0 ? oneLine(total.name)
+                           : QString::fromStdString(hoursMinutesText(total.minutes[column - 1]));
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (!index.isValid())
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+            return text(index.row(), index.column());
+        case Qt::TextAlignmentRole:
+            return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::FontRole:
+            if (index.row() == projectCount()) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            return {};
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < ColumnCount)
+            return QString::fromLatin1(ColumnTitles[section]);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    void sort(int column, Qt::SortOrder order) override {
+        if (column < 0 || column >= ColumnCount)
+            return;
+        std::vector<int> shown(m_projects.size());
+        std::iota(shown.begin(), shown.end(), 0);
+        auto less = [this, column](int a, int b) {
+            const ProjectTotal &left = m_projects[a];
+            const ProjectTotal &right = m_projects[b];
+            if (column > 0)
+                return left.minutes[column - 1] < right.minutes[column - 1];
+            const int folded = strcasecmp(left.name.c_str(), right.name.c_str());
+            return folded != 0 ? folded < 0 : left.name < right.name;
+        };
+        // Equal rows keep their order, so a second click on a column or a
+        // sort by another one leaves ties as they were.
+        if (order == Qt::AscendingOrder)
+            std::stable_sort(shown.begin(), shown.end(), less);
+        else
+            std::stable_sort(shown.begin(), shown.end(),
+                             [&less](int a, int b) { return less(b, a); });
+
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        std::vector<int> newRow(m_projects.size());
+        std::vector<ProjectTotal> sorted;
+        sorted.reserve(m_projects.size());
+        for (int row : shown) {
+            newRow[row] = static_cast<int>(sorted.size());
+            sorted.push_back(std::move(m_projects[row]));
+        }
+        m_projects = std::move(sorted);
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        for (const QModelIndex &index : before)
+            after << (index.row() < projectCount()
+                          ? createIndex(newRow[index.row()], index.column())
+                          : index);
+        changePersistentIndexList(before, after);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+private:
+    const ProjectTotal &rowTotal(int row) const {
+        return row < projectCount() ? m_projects[row] : m_all;
+    }
+
+    std::vector<ProjectTotal> m_projects;
+    ProjectTotal m_all;
+};
+
+TotalsWindow::TotalsWindow(QWidget *parent)
+    : QDialog(parent), m_firstDayOfWeek(QLocale().firstDayOfWeek()) {
+    createWidgets();
+    bindHandlers();
+}
+
+TotalsWindow::~TotalsWindow() = default;
+
+void TotalsWindow::createWidgets() {
+    setWindowTitle("Totals");
+    setModal(false);
+    resize(540, 420);
+
+    m_message = new QLabel(this);
+    m_message->setObjectName("TotalsMessage");
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+
+    m_model = new TotalsModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName("TotalsTable");
+    m_table->setAccessibleName("Totals per project");
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->setWordWrap(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->verticalHeader()->hide();
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Largest first at the start; the rows come read in that order.
+    header->setSortIndicator(AllTime + 1, Qt::DescendingOrder);
+    m_table->setSortingEnabled(true);
+
+    m_copy = new QPushButton("Copy", this);
+    m_copy->setObjectName("CopyButton");
+    m_copy->setAccessibleName("Copy");
+    m_copy->setAccessibleDescription("Copies the table as tab-separated text");
+    // Enter in the table must not copy.
+    m_copy->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_copy);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_message);
+    layout->addWidget(m_table);
+    layout->addLayout(buttons);
+
+    m_midnight.setSingleShot(true);
+    m_midnight.setTimerType(Qt::PreciseTimer);
+    showOnlyText("No project database is open");
+}
+
+void TotalsWindow::bindHandlers() {
+    connect(m_copy, &QPushButton::clicked, this, guarded([this] { copyTable(); }));
+    connect(&m_midnight, &QTimer::timeout, this, guarded([this] { refresh(); }));
+}
+
+void TotalsWindow::setDatabasePath(const std::string &path) {
+    m_databasePath = path;
+    refresh();
+}
+
+void TotalsWindow::setFirstDayOfWeek(int day) {
+    m_firstDayOfWeek = day;
+    refresh();
+}
+
+void TotalsWindow::showAndRaise() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TotalsWindow::refresh() {
+    if (!isVisible())
+        return;
+    TimeDate now;
+    now.SetNow();
+    const PeriodCalendar calendar({now.Year(), now.Month(), now.Day()}, m_firstDayOfWeek);
+    RecordTotals totals = readRecordTotals(m_databasePath, calendar);
+    switch (totals.status) {
+    case RecordTotals::NotOpen:
+        showOnlyText("No project database is open");
+        break;
+    case RecordTotals::Failed:
+        showOnlyText(QString::fromStdString("The time records cannot be read: " + totals.error));
+        break;
+    case RecordTotals::Read:
+        showTotals(totals);
+        break;
+    }
+    armMidnightTimer();
+}
+
+void TotalsWindow::showTotals(const RecordTotals &totals) {
+    m_model->setTotals(totals.projects, totals.all);
+    const QHeaderView *header = m_table->horizontalHeader();
+    // The rows come largest first; another order the user chose stays.
+    if (header->sortIndicatorSection() != AllTime + 1 ||
+        header->sortIndicatorOrder() != Qt::DescendingOrder)
+        m_model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    m_message->hide();
+    m_table->show();
+    m_copy->show();
+}
+
+void TotalsWindow::showOnlyText(const QString &text) {
+    m_model->setTotals({}, {});
+    m_message->setText(text);
+    m_message->setAccessibleName(text);
+    m_message->show();
+    m_table->hide();
+    m_copy->hide();
+}
+
+// A timer rather than a watch on the date: it costs nothing between midnights.
+// The next day is found again after each read, so a timer that fires early
+// only reads once more.
+void TotalsWindow::armMidnightTimer() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 untilMidnight = now.msecsTo(now.date().addDays(1).startOfDay());
+    m_midnight.start(static_cast<int>(std::clamp<qint64>(untilMidnight + 1, 1, 25 * 3600 * 1000)));
+}
+
+QString TotalsWindow::tableText() const {
+    if (m_table->isHidden())
+        return {};
+    QStringList lines;
+    QStringList titles;
+    for (const char *title : ColumnTitles)
+        titles << QString::fromLatin1(title);
+    lines << titles.join('\t');
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < ColumnCount; ++column)
+            fields << m_model->text(row, column).replace('\t', ' ');
+        lines << fields.join('\t');
+    }
+    return lines.join('\n') + '\n';
+}
+
+void TotalsWindow::copyTable() {
+    QApplication::clipboard()->setText(tableText());
+}
+
+void TotalsWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        refresh();
+}
+
+void TotalsWindow::hideEvent(QHideEvent *event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        m_midnight.stop();
+}

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#include "projects/AddTimeDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimeEdit>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class AddTimeDialogTest : public ::testing::Test {
+protected:
+    void TearDown() override { TimeDate::setClockSource({}); }
+
+    // The dialog opened at `now`, with a store that records and answers `storeAnswer`.
+    std::unique_ptr<AddTimeDialog> open(const TimeDate &now) {
+        TimeDate::setClockSource([now] { return now; });
+        return std::make_unique<AddTimeDialog>(QStringList{"Garden", "Thesis"}, "Thesis",
+                                               [this](const AddedTime &added) {
+                                                   stored.push_back(added);
+                                                   return storeAnswer;
+                                               });
+    }
+    // Shows it and clicks into the widget, as a user would before typing.
+    void showAndClick(AddTimeDialog &dialog, QWidget *widget) {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, widget->height() / 2));
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+    }
+
+    std::vector<AddedTime> stored;
+    bool storeAnswer = true;
+};
+
+TEST_F(AddTimeDialogTest, StartsAnHourBeforeNowOnTheCurrentProject) {
+    auto dialog = open(TimeDate(2026, 12, 9, 14, 37, 25, 500));
+    EXPECT_EQ(dialog->windowTitle(), "Add Time");
+    EXPECT_TRUE(dialog->isModal());
+    const auto *minutes = dialog->findChild<QSpinBox *>("AddTimeMinutes");
+    EXPECT_EQ(minutes->minimum(), 1);
+    EXPECT_EQ(minutes->maximum(), 1440);
+    const auto *project = dialog->findChild<QComboBox *>("AddTimeProject");
+    EXPECT_TRUE(project->isEditable());
+    EXPECT_EQ(project->count(), 2);
+    for (const QWidget *input : std::initializer_list<const QWidget *>{
+             project, minutes, dialog->findChild<QDateEdit *>("AddTimeDate"),
+             dialog->findChild<QTimeEdit *>("AddTimeStart")})
+        EXPECT_FALSE(input->accessibleName().isEmpty()) << input->objectName().toStdString();
+    const AddedTime added = dialog->addedTime();
+    EXPECT_EQ(added.project, "Thesis");
+    EXPECT_EQ(added.start, TimeDate(2026, 12, 9, 13, 37, 25, 0));
+    EXPECT_EQ(added.minutes, 60);
+}
+
+TEST_F(AddTimeDialogTest, TheStartFollowsTheMinutesUntilChosen) {
+    // Half an hour after midnight, an hour's work started yesterday.
+    auto dialog = open(TimeDate(2026, 12, 1, 0, 30, 0, 0));
+    EXPECT_EQ(dialog->addedTime().start, TimeDate(2026, 11, 30, 23, 30, 0, 0));
+    auto *minutes = dialog->findChild<QSpinBox *>("AddTimeMinutes");
+    minutes->setValue(20);
+    EXPECT_EQ(dialog->addedTime().start, TimeDate(2026, 12, 1, 0, 10, 0, 0));
+    dialog->findChild<QTimeEdit *>("AddTimeStart")->setTime(QTime(9, 0, 0));
+    minutes->setValue(90);
+    EXPECT_EQ(dialog->addedTime().start, TimeDate(2026, 12, 1, 9, 0, 0, 0));
+    EXPECT_EQ(dialog->addedTime().minutes, 90);
+}
+
+TEST_F(AddTimeDialogTest, EnterInTheProjectBoxStoresAndClosesOnlyWhenStored) {
+    auto dialog = open(TimeDate(2026, 12, 9, 14, 0, 0, 0));
+    dialog->findChild<QDateEdit *>("AddTimeDate")->setDate(QDate(2026, 12, 7));
+    dialog->findChild<QTimeEdit *>("AddTimeStart")->setTime(QTime(8, 15, 30));
+    dialog->findChild<QSpinBox *>("AddTimeMinutes")->setValue(125);
+    auto *project = dialog->findChild<QComboBox *>("AddTimeProject");
+    showAndClick(*dialog, project->lineEdit());
+    QWidget *edit = QApplication::focusWidget();
+    ASSERT_TRUE(edit == project || project->isAncestorOf(edit)); // the box gives its edit the keys
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, "New one");
+
+    storeAnswer = false; // the store has said why
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(project->count(), 2); // Enter added no name to the list
+
+    storeAnswer = true;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[1].project, "New one");
+    EXPECT_EQ(stored[1].start, TimeDate(2026, 12, 7, 8, 15, 30, 0));
+    EXPECT_EQ(stored[1].minutes, 125);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(AddTimeDialogTest, EscapeCancelsAndStoresNothing) {
+    auto dialog = open(TimeDate(2026, 12, 9, 14, 0, 0, 0));
+    showAndClick(*dialog, dialog->findChild<QSpinBox *>("AddTimeMinutes"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(stored.empty());
+}
+
+} // namespace

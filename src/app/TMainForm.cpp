@@ -10,7 +10,12 @@
 #include "platform/SystemMetrics.h"
 #include "platform/WidgetWatch.h"
 #include "platform/Widgets.h"
+#include "projects/AddTimeDialog.h"
+#include "projects/ProjectSql.h"
+#include "projects/RecordExport.h"
+#include "projects/RecordTotals.h"
 #include "projects/TimeRecorder.h"
+#include "projects/TotalsWindow.h"
 #include "timers/AlarmClock.h"
 #include "timers/Countdown.h"
 #include "timers/Stopwatch.h"
@@ -23,7 +28,9 @@
 #include <QCoreApplication>
 #include <QResizeEvent>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 std::string optionsFileName(const std::string &folder) {
@@ -107,6 +114,9 @@ void TMainForm::bindMenus() {
     bind(ui->Warranty1, &TMainForm::Warrant);
     bind(ui->Loganerrororcomment1, &TMainForm::UserLogger);
     bind(ui->About1, &TMainForm::AboutMe);
+    bind(ui->Totals1, &TMainForm::ShowTotals);
+    bind(ui->AddTime1, &TMainForm::AddTime);
+    bind(ui->ExportCSV1, &TMainForm::ExportCsv);
 }
 
 void TMainForm::showTab(const QString &page) {
@@ -322,4 +332,52 @@ void TMainForm::TestAlarmSound() {
         return;
     }
     m_sound.PlaySoundFile(AlarmSoundFile);
+}
+
+// One Totals window, kept up to date with every stored time.
+void TMainForm::ShowTotals() {
+    if (!m_totals) {
+        m_totals = new TotalsWindow(this);
+        connect(m_recorder, &TimeRecorder::timeStored, m_totals, &TotalsWindow::refresh);
+    }
+    m_totals->setDatabasePath(m_recorder->databaseFile());
+    m_totals->showAndRaise();
+}
+
+void TMainForm::AddTime() {
+    AddTimeDialog dialog(
+        m_recorder->projectNames(), m_recorder->currentProject(),
+        [this](const AddedTime &added) {
+            return m_recorder->storeAddedTime(added.project, added.start, added.minutes);
+        },
+        this);
+    dialog.exec();
+}
+
+// The same file as the command line's --export-csv, through the same code.
+void TMainForm::ExportCsv() {
+    std::string database = m_recorder->databaseFile();
+    if (database.empty()) {
+        std::error_code noPath;
+        database = std::filesystem::absolute(ProjectDatabaseName, noPath).string();
+    }
+    const std::string target = chooseSaveFile(this, "Export CSV", exportCsvStartPath(database),
+                                              "CSV files (*.csv);;All files (*)");
+    if (target.empty())
+        return;
+    char *errorText = nullptr;
+    size_t errorSize = 0;
+    std::FILE *errors = open_memstream(&errorText, &errorSize);
+    const int code = exportRecordsCsv(database, {}, target, stdout, errors ? errors : stderr);
+    if (errors)
+        std::fclose(errors);
+    std::string message = errorText ? errorText : "";
+    std::free(errorText);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    if (message.starts_with("chimeral: "))
+        message.erase(0, 10);
+    if (code != 0)
+        showMessage(message.empty() ? "Could not export to " + target + "." : message,
+                    "Export CSV");
 }

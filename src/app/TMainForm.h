@@ -16,6 +16,7 @@ class ClockFace;
 class Countdown;
 class Stopwatch;
 class TimeRecorder;
+class TotalsWindow;
 
 namespace Ui {
 class TMainForm;
@@ -88,6 +89,9 @@ private:
     void Binary1Click();
     void Digits24hour1Click();
     void Digits12hour1Click();
+    void ShowTotals();
+    void AddTime();
+    void ExportCsv();
 
     std::unique_ptr<Ui::TMainForm> ui;
 
@@ -107,4 +111,6 @@ private:
     Stopwatch *m_stopwatch = nullptr;
     TimeRecorder *m_recorder = nullptr;
     ClockFace *m_clock = nullptr;
+    // The records' totals, made when first asked for.
+    TotalsWindow *m_totals = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <utility>
@@ -58,4 +59,25 @@ void runGuarded(const std::function<void()> &action) {
     } catch (...) {
         showException("Unknown error");
     }
+}
+
+namespace {
+SaveFileChooser &saveFileChooser() {
+    static SaveFileChooser chooser;
+    return chooser;
+}
+} // namespace
+
+std::string chooseSaveFile(QWidget *parent, const std::string &caption,
+                           const std::string &startPath, const std::string &filter) {
+    if (saveFileChooser())
+        return saveFileChooser()(startPath);
+    return QFileDialog::getSaveFileName(parent, QString::fromStdString(caption),
+                                        QString::fromStdString(startPath),
+                                        QString::fromStdString(filter))
+        .toStdString();
+}
+
+void setSaveFileChooser(SaveFileChooser chooser) {
+    saveFileChooser() = std::move(chooser);
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 // The application's two ways of telling the user something, and the guard
 // through which every handler runs so that no error ever reaches Qt's event
 // loop. Texts are UTF-8.
@@ -42,3 +44,13 @@ void runGuarded(const std::function<void()> &action);
 template <typename F> auto guarded(F action) {
     return [action = std::move(action)]() { runGuarded(action); };
 }
+
+// The save-file dialog: the chosen path, or empty when the user cancelled.
+// `filter` is in Qt's form ("CSV files (*.csv)").
+std::string chooseSaveFile(QWidget *parent, const std::string &caption,
+                           const std::string &startPath, const std::string &filter);
+
+// Replaces the real save dialog, for tests: the function gets the start path
+// and gives the answer. An empty function restores the real dialog.
+using SaveFileChooser = std::function<std::string(const std::string &startPath)>;
+void setSaveFileChooser(SaveFileChooser chooser);

@@ -184,10 +184,9 @@ private:
 // The largest ID is read and the new one written under one write lock, so
 // two windows adding a name at the same moment end with one project: the
 // second finds the first's row once it gets the lock.
-int32_t TimeRecorder::NewProject() {
+int32_t TimeRecorder::NewProject(const std::string &name) {
     if (!projectDatabaseOpen())
         return -1;
-    const std::string name = projectNameOf(projectText().toStdString());
     ImmediateTransaction transaction(*Database);
     if (!transaction.open()) {
         showMessage("Error in maximum ID query. " + Database->ErrorText(), "Oops");
@@ -226,14 +225,18 @@ int32_t TimeRecorder::NewProject() {
 }
 
 void TimeRecorder::LookupProject() {
-    // Whatever goes wrong below leaves no ID behind, so a recording can never
-    // land on the project of an earlier lookup.
-    ProjectId = 0;
+    ProjectId = projectIdFor(projectNameOf(projectText().toStdString()));
+}
+
+// The ID of a stored name, made as a new project when it is not stored yet.
+// Whatever goes wrong leaves no ID (0 or less) and says so, so time can never
+// land on the project of an earlier lookup.
+int32_t TimeRecorder::projectIdFor(const std::string &name) {
     if (!projectDatabaseOpen()) {
         reportNoDatabase();
-        return;
+        return 0;
     }
-    const std::string name = projectNameOf(projectText().toStdString());
+    int32_t project = 0;
     std::unique_ptr<SQLite_Cursor> cursor(Database->Query(projectIdSql(name)));
     if (cursor) {
         const bool found = cursor->Next();
@@ -241,16 +244,46 @@ void TimeRecorder::LookupProject() {
         const int id = found ? cursor->ColumnInt(0, 0) : 0;
         cursor.reset();
         if (type == SQLite_Cursor::Integer) {
-            ProjectId = id;
+            project = id;
         } else if (type == SQLite_Cursor::Null) {
-            ProjectId = NewProject();
+            project = NewProject(name);
         } else {
             showMessage("Unexpected result from query", "Houston we have a problem");
-            return;
+            return 0;
         }
     }
-    if (ProjectId < 1)
+    if (project < 1)
         showMessage("Invalid project number", "Houston we have a problem");
+    return project;
+}
+
+// Time added by hand is stored as a recording of that project, start and
+// length would be by Stop; nothing is kept when it cannot be.
+bool TimeRecorder::storeAddedTime(const std::string &typedName, const TimeDate &start,
+                                  int64_t minutes) {
+    const std::string name = projectNameOf(typedName);
+    if (name.empty()) {
+        showMessage("You must have a project selected!", "Oops");
+        return false;
+    }
+    if (!projectDatabaseOpen()) {
+        reportNoDatabase();
+        return false;
+    }
+    const int32_t project = projectIdFor(name);
+    if (project < 1 || !storeTimesRow(project, minutes, start, ""))
+        return false;
+    emit timeStored();
+    return true;
+}
+
+QStringList TimeRecorder::projectNames() const {
+    if (!ui)
+        return m_projectNames;
+    QStringList names;
+    for (int i = 0; i < ui->ProjectBox->count(); ++i)
+        names << ui->ProjectBox->itemText(i);
+    return names;
 }
 
 // A store that fails keeps the recording (counters, start, project and
@@ -269,7 +302,10 @@ void TimeRecorder::RecordTime() {
         journalRecording();
         return;
     }
+    const bool stored = StoreKept || minutes > 0;
     StoreKept = false;
     dropRecordingJournal();
     TRSeconds = TRMinutes = TRHours = 0;
+    if (stored && projectDatabaseOpen())
+        emit timeStored();
 }

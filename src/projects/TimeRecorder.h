@@ -55,6 +55,19 @@ public:
     // The desktop session is saved: a running recording goes to its journal.
     void saveSession();
 
+    // For the records' windows: the database file once it is open (empty
+    // before), the known project names, the project box's text, and time
+    // added by hand, stored as Stop stores a recording (false, after a
+    // message, when it is not stored).
+    const std::string &databaseFile() const { return databasePath; }
+    QStringList projectNames() const;
+    QString currentProject() const { return projectText(); }
+    bool storeAddedTime(const std::string &typedName, const TimeDate &start, int64_t minutes);
+
+signals:
+    // A recording or an added time has been stored.
+    void timeStored();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -68,7 +81,8 @@ private:
     void StartClient();
 
     void LookupProject();
-    int32_t NewProject();
+    int32_t projectIdFor(const std::string &name);
+    int32_t NewProject(const std::string &name);
     bool ExecuteCommand(const std::string &sql);
     int QueryNumber(const std::string &sql);
     bool fillProjectList();

@@ -109,7 +109,7 @@ TEST_F(Desktop, CountdownEndAndAlarmAreNotifiedAndTheNoticeRaisesTheWindow) {
     messages.messages.clear();
     size_t noticesWhileBoxOpen = 0;
     messages.whileOpen = [&](const RecordedMessage &) {
-        QTest::qWaitFor([&] { return !notices.empty(); }, 10000);
+        (void)QTest::qWaitFor([&] { return !notices.empty(); }, 10000);
         noticesWhileBoxOpen = notices.size();
     };
     timer("ShortTimer").fire();

@@ -4,20 +4,26 @@
 #include "app/AppWindows.h"
 #include "clock/ClockRules.h"
 #include "options/TOptionsForm.h"
+#include "platform/Dialogs.h"
 #include "platform/ProgramIcon.h"
+#include "projects/TotalsWindow.h"
+#include "support/ChildProcess.h"
 #include "support/SoundFiles.h"
 #include "windows/TQuenAbout.h"
 #include "windows/TUserLogWindow.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
@@ -110,7 +116,7 @@ TEST_F(MainFormMenus, MenuBarCommands) {
     QStringList titles;
     for (QAction *menu : widget<QMenuBar>("MainMenu1")->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Options", "&Help"}));
+    EXPECT_EQ(titles, QStringList({"&File", "&Options", "&Records", "&Help"}));
     const QList<QAction *> clockItems = widget<QMenu>("Clock1")->actions();
     QStringList clockTexts;
     for (QAction *item : clockItems)
@@ -236,4 +242,39 @@ TEST_F(MainFormMenus, SecondaryWindowsAreShownByTheirCommands) {
     windows.userLogWindow->close();
     EXPECT_FALSE(windows.userLogWindow->isVisible());
     EXPECT_EQ(UserLogWindow, windows.userLogWindow.get());
+}
+
+// Time added by hand is stored as a recording, shows in the totals, and the
+// export writes it as the command line would.
+TEST_F(MainFormMenus, RecordsAddTimeTotalsAndExport) {
+    now = {2024, 3, 15, 9, 30, 5, 0};
+    writeOptions("alarm.wav", "timer.wav");
+    auto &w = startForm();
+    w.show();
+    QTimer::singleShot(0, [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), "Add Time");
+        dialog->findChild<QComboBox *>("AddTimeProject")->setEditText("Thesis");
+        dialog->findChild<QSpinBox *>("AddTimeMinutes")->setValue(90);
+        QTest::keyClick(dialog->findChild<QSpinBox *>("AddTimeMinutes"), Qt::Key_Return);
+    });
+    widget<QAction>("AddTime1")->trigger();
+    EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+
+    widget<QAction>("Totals1")->trigger();
+    auto *totals = w.findChild<TotalsWindow *>();
+    ASSERT_TRUE(totals);
+    EXPECT_TRUE(totals->isVisible());
+    EXPECT_TRUE(totals->tableText().contains("Thesis\t1:30\t1:30\t1:30\t1:30"))
+        << totals->tableText().toStdString();
+
+    setSaveFileChooser([this](const std::string &start) {
+        EXPECT_EQ(start, cwd.file("chimeral-records.csv"));
+        return cwd.file("out.csv");
+    });
+    widget<QAction>("ExportCSV1")->trigger();
+    setSaveFileChooser({});
+    EXPECT_EQ(readFile(cwd.file("out.csv")),
+              "project,date,start,minutes\r\nThesis,2024-03-15,08:00:05,90\r\n");
 }

@@ -39,8 +39,7 @@ std::vector<std::string> optionValues(const std::vector<GeneralOption> &options)
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
     move(187, 178);
     applyFonts();
@@ -66,13 +65,17 @@ void TMainForm::createFeatures() {
     m_recorder = new TimeRecorder(ui->TimeRecord);
     m_clock = new ClockFace(ui->TabSheet4);
     onFocusEntering(ui->Page1, [this] { m_clock->ClockEnter(); });
-    connect(ui->Page1, &QTabWidget::currentChanged, this,
-            guarded([this] { buildShownPage(); }));
+    connect(ui->Page1, &QTabWidget::currentChanged, this, guarded([this] { buildShownPage(); }));
 }
 
-// A page is built when its tab is first shown.
+// A page is built when its tab is first shown. Widgets made inside a page
+// that is already on screen would stay hidden: a page still empty is hidden
+// while it is built, and showing it again shows them.
 void TMainForm::buildShownPage() {
     QWidget *page = ui->Page1->currentWidget();
+    const bool emptyOnScreen = page && page->isVisible() && !page->findChild<QWidget *>();
+    if (emptyOnScreen)
+        page->hide();
     if (page == ui->TabSheet1)
         m_countdown->buildPage();
     else if (page == ui->TabSheet2)
@@ -83,6 +86,8 @@ void TMainForm::buildShownPage() {
         m_recorder->buildPage();
     else if (page == ui->TabSheet4)
         m_clock->buildPage();
+    if (emptyOnScreen)
+        page->show();
 }
 
 void TMainForm::bindMenus() {

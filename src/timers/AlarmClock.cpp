@@ -25,7 +25,9 @@ void AlarmClock::buildPage() {
         return;
     ui = std::make_unique<Ui::AlarmPage>();
     ui->setupUi(m_page);
-    ui->Edit1->setText(m_entry);
+    // The page's own entry stays until one is typed through setTyped.
+    if (!m_entry.isNull())
+        ui->Edit1->setText(m_entry);
     ui->AlarmLabel->setText(m_label);
     bindHandler(this, ui->Button5, &AlarmClock::SetAlarm);
     describeInput(ui->Edit1, "Alarm time",

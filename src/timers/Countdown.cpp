@@ -32,7 +32,9 @@ void Countdown::buildPage() {
         return;
     ui = std::make_unique<Ui::CountdownPage>();
     ui->setupUi(m_page);
-    ui->Edit2->setText(m_entry);
+    // The page's own entry stays until one is typed through startTyped.
+    if (!m_entry.isNull())
+        ui->Edit2->setText(m_entry);
     ui->ShortLabel->setText(m_shortText);
     ui->SecondLabel->setText(m_secondText);
 

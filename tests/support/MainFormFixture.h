@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "common/TimeDate.h"
 #include "platform/IntervalTimer.h"
 #include "support/FakeMixer.h"
 #include "support/MessageRecorder.h"

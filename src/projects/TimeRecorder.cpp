@@ -44,9 +44,12 @@ void TimeRecorder::buildPage() {
     }
     if (!m_elapsed.isNull())
         ui->StopLabel2->setText(m_elapsed);
-    ui->YearEdit->setText(m_dateFields[0]);
-    ui->MonthEdit->setText(m_dateFields[1]);
-    ui->DayEdit->setText(m_dateFields[2]);
+    // A start-up that ended before the database step leaves the page's own date.
+    if (!m_dateFields[0].isNull()) {
+        ui->YearEdit->setText(m_dateFields[0]);
+        ui->MonthEdit->setText(m_dateFields[1]);
+        ui->DayEdit->setText(m_dateFields[2]);
+    }
     if (!m_minutes.isNull())
         ui->QueryLabel->setText(m_minutes);
     showButtons();
@@ -175,8 +178,7 @@ void TimeRecorder::GetMinutes() {
         reportNoDatabase();
         return;
     }
-    const std::optional<int32_t> project =
-        findProject(projectNameOf(projectText().toStdString()));
+    const std::optional<int32_t> project = findProject(projectNameOf(projectText().toStdString()));
     const int year = dateField(0);
     const int month = dateField(1);
     const int day = dateField(2);

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Faults in the files the program depends on: each case breaks one of them and
 // checks that the program carries on and that nothing already stored is lost.
+#include "app/AppWindows.h"
 #include "options/FileBytes.h"
+#include "options/TOptionsForm.h"
+#include "platform/MediaPlayer.h"
 #include "platform/SoundLibrary.h"
 #include "projects/ProjectFormFixture.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
 #include "support/SoundFiles.h"
-#include "ui_TMainForm.h"
 
+#include <QAction>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <filesystem>
@@ -71,9 +77,46 @@ const std::string CouldNotSave = "Could not save the options to ";
 
 } // namespace
 
-using OptionsFileFaults = MainFormTest;
+class OptionsFileFaults : public MainFormTest {
+protected:
+    // A whole run of the windows, file modes applied, in which the user
+    // chooses a sound file in the options editor: row 0 is the alarm's, row 1
+    // the timer's. Only the messages of the run's end are kept.
+    void runChoosing(int row, const QString &chosen) {
+        FileModesApply modes;
+        AppWindows windows;
+        TOptionsForm &editor = *windows.optionsForm;
+        editor.chooseFile = [&](QFileDialog &) { return chosen; };
+        windows.mainForm->findChild<QAction *>("Sounds1")->trigger();
+        editor.findChild<QTableWidget *>("StringGrid1")->setCurrentCell(row, 1);
+        editor.findChild<QPushButton *>("ChangeButton")->click();
+        editor.findChild<QPushButton *>("OK")->click();
+        messages.messages.clear();
+    }
+};
 using DatabaseFaults = ProjectFormTest;
-using SoundFileFaults = MainFormTest;
+
+// The timer sound is the file timer.wav of the current folder.
+class SoundFileFaults : public ProjectFormTest {
+protected:
+    void SetUp() override {
+        ProjectFormTest::SetUp();
+        startForm();
+        openTab("TabSheet1");
+        messages.messages.clear();
+    }
+
+    // A 20-second countdown run to its end.
+    void countDown() {
+        click("Button1");
+        timer("ShortTimer").fire();
+        EXPECT_EQ(shown("ShortLabel"), "Done");
+        EXPECT_TRUE(timer("ClearTimer").isArmed());
+        EXPECT_FALSE(timer("ShortTimer").enabled());
+    }
+
+    const std::string sound = cwd.file("timer.wav");
+};
 
 // A file the program cannot read starts it as if it had no options; a sound
 // chosen during the run must not then replace what the file holds.
@@ -107,26 +150,21 @@ TEST_F(OptionsFileFaults, StartGoesOnAndTheFileOutlivesTheRun) {
         {
             FileModesApply modes;
             messages.messages.clear();
-            auto &w = startForm();
+            startForm();
             EXPECT_EQ(messages.texts(), std::vector<std::string>{AlarmWarning});
-            EXPECT_EQ(w.ClockStyle, 0);
+            EXPECT_FALSE(fs::exists(cwd.file(ProjectDatabaseName)))
+                << "start-up ended before the database";
             form.reset();
         }
         if (!c.rewritten) {
             EXPECT_TRUE(snapshot(path) == before) << "nothing chosen, nothing written";
         }
-        {
-            FileModesApply modes;
-            startForm().AlarmSoundFile = "/s/chosen.wav";
-            messages.messages.clear();
-            form.reset();
-        }
+        runChoosing(0, "/s/chosen.wav");
         EXPECT_EQ(messages.texts(), c.rewritten
                                         ? std::vector<std::string>{}
                                         : std::vector<std::string>{CouldNotSave + path + "."});
         if (c.rewritten) {
-            EXPECT_EQ(startForm().AlarmSoundFile, "/s/chosen.wav");
-            form.reset();
+            EXPECT_NE(readBytes(path).find("ALARMSOUND=/s/chosen.wav\r\n"), std::string::npos);
         } else {
             EXPECT_TRUE(snapshot(path) == before);
         }
@@ -149,10 +187,7 @@ TEST_F(OptionsFileFaults, ReadOnlyFileOrFolderIsKeptAndTheLostChoiceIsTold) {
                             (readOnly == folder ? fs::perms::owner_exec : fs::perms::none));
         const std::string before = snapshot(path);
         for (const char *chosen : {"/s/timer.wav", "/s/chosen.wav"}) {
-            FileModesApply modes;
-            startForm().TimerSoundFile = chosen;
-            messages.messages.clear();
-            form.reset();
+            runChoosing(1, chosen);
             EXPECT_EQ(snapshot(path), before);
             // Nothing said when nothing changed.
             EXPECT_EQ(messages.texts(), chosen == std::string("/s/timer.wav")
@@ -190,14 +225,13 @@ TEST_F(DatabaseFaults, StartIsRefusedWhereNothingCanBeWritten) {
         const std::string bytes = readBytes(cwd.file(ProjectDatabaseName));
         {
             FileModesApply modes;
-            auto &w = startWithDatabase();
-            w.ui->ProjectBox->setEditText("Beta");
-            w.ui->Button11->click();
+            startWithDatabase();
+            typeProject("Beta");
+            click("Button11");
             EXPECT_EQ(messages.texts(),
                       std::vector<std::string>{"Attempt to write a readonly database"});
-            EXPECT_EQ(w.ui->Button11->text(), "Start");
-            EXPECT_FALSE(w.Recording);
-            EXPECT_FALSE(w.TRTimer.enabled());
+            EXPECT_EQ(shown("Button11"), "Start");
+            EXPECT_FALSE(timer("TRTimer").enabled());
             form.reset();
         }
         fs::permissions(c.path, c.readWrite);
@@ -211,19 +245,15 @@ TEST_F(DatabaseFaults, StartIsRefusedWhereNothingCanBeWritten) {
 // Stop waits for it, and when it waits in vain the time is kept for the next
 // Stop instead of being thrown away.
 TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
-    createDatabaseFileIfMissing(ProjectDatabaseName);
-    execute(
-        {CreateProjectsTableSql, CreateTimesTableSql, "insert into projects values (1, 'Alpha')"});
-    const auto recordAlpha = [&](int seconds) -> TMainForm & {
-        auto &w = startWithDatabase();
-        w.ui->ProjectBox->setEditText("Alpha");
-        w.ui->Button11->click();
-        for (int i = 0; i < seconds; ++i)
-            w.TRTimer.fire();
-        return w;
+    storeProjects({"Alpha"});
+    const auto recordAlpha = [&](int seconds) {
+        startWithDatabase();
+        typeProject("Alpha");
+        click("Button11");
+        tick(seconds);
     };
     {
-        auto &w = recordAlpha(120);
+        recordAlpha(120);
         SQLite other;
         ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
         ASSERT_TRUE(other.Execute("begin exclusive"));
@@ -231,7 +261,7 @@ TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
             std::this_thread::sleep_for(std::chrono::milliseconds(500));
             other.Execute("commit");
         });
-        w.ui->Button11->click();
+        click("Button11");
         release.join();
         EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
         EXPECT_EQ(timesRows(), Rows({{"1", "2", "2024", "3", "15", "9", "30", "5"}}));
@@ -243,26 +273,26 @@ TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
         ~BusyTimeout() { SQLite::setBusyTimeout(SQLite::DefaultBusyTimeoutMs); }
     } shortWait;
     now.minute = 40;
-    auto &w = recordAlpha(180);
+    recordAlpha(180);
     SQLite other;
     ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
     ASSERT_TRUE(other.Execute("begin exclusive"));
-    w.ui->Button11->click();
+    click("Button11");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               "Error in SQL command: insert into times values (1, 3, 2024, 3, 15, 9, 40, 5) The "
               "database file is locked The time is kept and will be stored at the next Stop.");
     EXPECT_EQ(messages.messages[0].caption, "SQL error");
-    EXPECT_EQ(w.ui->Button11->text(), "Stop");
-    EXPECT_EQ(w.ui->StopLabel2->text(), "03:00");
-    EXPECT_FALSE(w.TRTimer.enabled());
-    EXPECT_EQ(readRecordingJournal(w.RecordingJournal)->minutes, 3u);
+    EXPECT_EQ(shown("Button11"), "Stop");
+    EXPECT_EQ(shown("StopLabel2"), "03:00");
+    EXPECT_FALSE(timer("TRTimer").enabled());
+    EXPECT_EQ(readRecordingJournal(journal())->minutes, 3u);
 
     ASSERT_TRUE(other.Execute("commit"));
-    w.ui->Button11->click();
+    click("Button11");
     EXPECT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(w.ui->Button11->text(), "Start");
-    EXPECT_FALSE(fs::exists(w.RecordingJournal));
+    EXPECT_EQ(shown("Button11"), "Start");
+    EXPECT_FALSE(fs::exists(journal()));
     EXPECT_EQ(timesRows(), Rows({{"1", "2", "2024", "3", "15", "9", "30", "5"},
                                  {"1", "3", "2024", "3", "15", "9", "40", "5"}}));
 }
@@ -270,22 +300,25 @@ TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
 TEST_F(DatabaseFaults, CorruptFileIsReportedAndNeverWritten) {
     const std::string bytes = noise(8192, 11);
     writeBytes(cwd.file(ProjectDatabaseName), bytes);
-    auto &w = startWithDatabase();
+    startWithDatabase();
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>{"Error in query. File opened that is not a database file"});
-    EXPECT_EQ(w.ui->YearEdit->text(), "2024");
+    EXPECT_EQ(dateShown(), "2024-3-15");
 
-    w.ui->ProjectBox->setEditText("Alpha");
-    w.ui->Button11->click();
-    EXPECT_FALSE(w.Recording);
-    w.TRMinutes = 2;
-    w.ui->Button11->click();
-    w.ui->Button13->click();
-    EXPECT_EQ(w.ui->QueryLabel->text(), "-1");
-    form.reset();
+    typeProject("Alpha");
+    click("Button11");
+    EXPECT_EQ(shown("Button11"), "Start");
+    click("PauseButton");
+    click("PauseButton");
+    tick(120);
+    click("Button11");
+    click("Button13");
+    EXPECT_EQ(shown("QueryLabel"), "-1");
+    form->close();
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>({"Error in query. File opened that is not a database file",
-                                        "Invalid project number", "Invalid project number"}));
+                                        "Invalid project number", "Invalid project number",
+                                        "Not worth recording less than a minute"}));
     EXPECT_EQ(readBytes(cwd.file(ProjectDatabaseName)), bytes);
 }
 
@@ -296,37 +329,32 @@ TEST_F(SoundFileFaults, CountdownEndsWhateverTheSoundFileHolds) {
     struct Case {
         const char *what;
         std::optional<std::string> content;
-        bool plays;
+        int fault;
     };
     const Case cases[] = {
-        {"missing", std::nullopt, false},
-        {"empty", "", false},
-        {"cut inside the header", wave.substr(0, 30), false},
-        {"cut inside the samples", wave.substr(0, wave.size() / 2), true},
-        {"binary noise", noise(2000, 3), false},
-        {"a good sound", wave, true},
+        {"missing", std::nullopt, MediaPlayer::FileNotFound},
+        {"empty", "", MediaPlayer::InvalidFile},
+        {"cut inside the header", wave.substr(0, 30), MediaPlayer::InvalidFile},
+        {"cut inside the samples", wave.substr(0, wave.size() / 2), MediaPlayer::Success},
+        {"binary noise", noise(2000, 3), MediaPlayer::InvalidFile},
+        {"a good sound", wave, MediaPlayer::Success},
     };
-    auto &w = startForm();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        w.TimerSoundFile = cwd.file(std::string(c.what) + ".wav");
+        fs::remove(sound);
         if (c.content)
-            writeFile(w.TimerSoundFile, *c.content);
+            writeFile(sound, *c.content);
         messages.messages.clear();
         const size_t heard = diskAudioSamples(cwd.file("audio.raw")).size();
-        w.ui->Button1->click();
-        w.ShortTimer.fire();
-        EXPECT_EQ(w.ui->ShortLabel->text(), "Done");
-        EXPECT_TRUE(w.ClearTimer.isArmed());
-        EXPECT_FALSE(w.ShortTimer.enabled());
-        if (c.plays) {
+        countDown();
+        if (c.fault == MediaPlayer::Success) {
             EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] { return audible(diskAudioSamples(cwd.file("audio.raw")), heard); }, 4000));
         } else {
             ASSERT_EQ(messages.messages.size(), 1u);
             EXPECT_EQ(messages.messages[0].caption, "Error");
-            EXPECT_EQ(messages.messages[0].text, w.MediaPlayer1.ErrorMessage());
+            EXPECT_EQ(messages.messages[0].text, MediaPlayer::errorText(c.fault));
         }
     }
 }
@@ -348,16 +376,12 @@ TEST_F(SoundFileFaults, UnusableMixerLibraryIsAnOpenFailure) {
         {"not a library", notALibrary, "invalid ELF header"},
         {"without the mixer's entry points", installed.sdl, "it has no Mix_OpenAudio"},
     };
-    auto &w = startForm();
-    w.TimerSoundFile = cwd.file("tone.wav");
-    writeFile(w.TimerSoundFile, sineWave(1.0));
+    writeFile(sound, sineWave(1.0));
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         setSoundLibraryNames({installed.sdl, c.mixer});
         messages.messages.clear();
-        w.ui->Button1->click();
-        w.ShortTimer.fire();
-        EXPECT_EQ(w.ui->ShortLabel->text(), "Done");
+        countDown();
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].caption, "Error");
         const std::string expected =
@@ -365,5 +389,5 @@ TEST_F(SoundFileFaults, UnusableMixerLibraryIsAnOpenFailure) {
         EXPECT_EQ(messages.messages[0].text.rfind(expected, 0), 0u) << messages.texts()[0];
     }
     setSoundLibraryNames(installed);
-    expectHeard([&] { w.ui->testTimersound1->trigger(); });
+    expectHeard([&] { form->findChild<QAction *>("testTimersound1")->trigger(); });
 }

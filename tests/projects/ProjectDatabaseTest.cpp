@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ProjectFormFixture.h"
-#include "ui_TMainForm.h"
-
-#include "projects/ProjectSql.h"
 
 #include <filesystem>
+#include <functional>
+
+namespace fs = std::filesystem;
 
 using ProjectDatabaseStart = ProjectFormTest;
 using ProjectDatabaseOps = ProjectFormTest;
@@ -12,183 +12,170 @@ using ProjectDatabaseOps = ProjectFormTest;
 using Rows = std::vector<std::vector<std::string>>;
 
 namespace {
-void expectDates(TMainForm &w, const char *year, const char *month, const char *day) {
-    EXPECT_EQ(w.ui->YearEdit->text(), year);
-    EXPECT_EQ(w.ui->MonthEdit->text(), month);
-    EXPECT_EQ(w.ui->DayEdit->text(), day);
-}
+const std::string NoDatabase = "No project database is open, so no time can be recorded or summed.";
 } // namespace
 
-TEST_F(ProjectDatabaseStart, NewFileGetsExactlyTheTwoTables) {
-    auto &w = startWithDatabase();
-    EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
-    ASSERT_TRUE(w.projectDatabaseOpen());
-    // SQLite keeps the statements with their first two words in capitals.
-    EXPECT_EQ(rows("select sql from sqlite_master where type = 'table' order by name", 1),
-              Rows({{"CREATE TABLE projects (ID int primary key,name varchar(20))"},
-                    {"CREATE TABLE times (project int,minutes_worked int,year int, month int,day "
-                     "int,hours int,minutes int,seconds int, primary key (year, month, day, "
-                     "hours, minutes, seconds), foreign key (project) references projects(ID))"}}));
-    EXPECT_EQ(w.ui->ProjectBox->count(), 0);
-    expectDates(w, "2024", "3", "15");
-}
-
-// What a start without the SQLite library leaves behind.
-TEST_F(ProjectDatabaseStart, EmptyExistingFileIsMadeANewDatabase) {
-    std::ofstream(cwd.file("chimeral.db"), std::ios::binary);
-    auto &w = startWithDatabase();
-    EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
-    EXPECT_EQ(rows("select name from sqlite_master where type = 'table' order by name", 1),
-              Rows({{"projects"}, {"times"}}));
-    expectDates(w, "2024", "3", "15");
+// A start without the SQLite library leaves an empty file behind.
+TEST_F(ProjectDatabaseStart, NewOrEmptyFileGetsExactlyTheTwoTables) {
+    for (const bool emptyFile : {false, true}) {
+        SCOPED_TRACE(emptyFile ? "empty file" : "no file");
+        fs::remove(cwd.file(ProjectDatabaseName));
+        if (emptyFile)
+            std::ofstream(cwd.file(ProjectDatabaseName), std::ios::binary);
+        startWithDatabase();
+        EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+        // SQLite keeps the statements with their first two words in capitals.
+        EXPECT_EQ(
+            rows("select sql from sqlite_master where type = 'table' order by name", 1),
+            Rows({{"CREATE TABLE projects (ID int primary key,name varchar(20))"},
+                  {"CREATE TABLE times (project int,minutes_worked int,year int, month int,day "
+                   "int,hours int,minutes int,seconds int, primary key (year, month, day, "
+                   "hours, minutes, seconds), foreign key (project) references projects(ID))"}}));
+        EXPECT_EQ(projectList(), QStringList());
+        EXPECT_EQ(dateShown(), "2024-3-15");
+        form.reset();
+    }
 }
 
 TEST_F(ProjectDatabaseStart, ProjectListComesFromTheStoredNames) {
-    createDatabaseFileIfMissing(ProjectDatabaseName);
-    execute({CreateProjectsTableSql, CreateTimesTableSql,
-             "insert into projects values (1, 'Alpha')", "insert into projects values (2, 'Beta')",
-             "insert into projects values (3, null)", "insert into projects values (4, 'Gamma')"});
-    auto &w = startWithDatabase();
+    storeProjects({"Alpha", "Beta"});
+    execute({"insert into projects values (3, null)", "insert into projects values (4, 'Gamma')"});
+    startWithDatabase();
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(projectList(), QStringList({"Alpha", "Beta"})) << "a name that is not text ends it";
-    EXPECT_EQ(w.ui->ProjectBox->currentText(), "") << "the list fills without choosing";
-    expectDates(w, "2017", "1", "1");
+    EXPECT_EQ(shown("ProjectBox"), "") << "the list fills without choosing";
+    EXPECT_EQ(dateShown(), "2017-1-1") << "start-up ended before the date";
 }
 
-TEST_F(ProjectDatabaseStart, MissingLibraryLeavesAnEmptyFileAndNothingToRecordIn) {
-    SQLite::setLibraryNames({cwd.file("nowhere/libsqlite3.so.0"), "./nowhere.so"});
-    auto &w = startWithDatabase();
-    ASSERT_EQ(messages.texts(),
-              std::vector<std::string>({"Could not attach to SQLite DLL. DLL file could not be "
-                                        "loaded."}));
-    EXPECT_EQ(messages.messages[0].caption, "Oops");
-    EXPECT_TRUE(w.Database) << "the unloaded object is kept";
-    EXPECT_FALSE(w.projectDatabaseOpen());
-    expectDates(w, "2017", "1", "1");
-    EXPECT_EQ(std::filesystem::file_size(cwd.file("chimeral.db")), 0u);
+// Without an open database no recording starts, no total is summed and time
+// counted by a resumed Pause is dropped at the close with a word; each
+// attempt tells the user once.
+TEST_F(ProjectDatabaseStart, WithoutAnOpenDatabaseNothingIsRecordedAndTheUserIsTold) {
+    struct Case {
+        const char *what;
+        std::function<void()> make;
+        std::string atStart, told;
+        const char *date;
+        std::string fileLeft;
+    };
+    // The last case takes the options file away.
+    const Case cases[] = {
+        {"no SQLite library",
+         [&] {
+             SQLite::setLibraryNames({cwd.file("nowhere/libsqlite3.so.0"), "./nowhere.so"});
+         },
+         "Could not attach to SQLite DLL. DLL file could not be loaded.", NoDatabase, "2017-1-1",
+         "0 bytes"},
+        {"a folder in the file's place",
+         [&] { fs::create_directory(cwd.file(ProjectDatabaseName)); },
+         "Could not open database file. Unable to open the database file", NoDatabase, "2024-3-15",
+         "a folder"},
+        {"no alarm sound, so start-up ends before the database",
+         [&] { fs::remove(config.filePath("chimeral.ini").toStdString()); },
+         "No file set for the alarm sound. Please set with the Options menu",
+         NoDatabase + " Set the alarm sound under Options > Sounds and start the program again.",
+         "2017-1-1", "missing"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        messages.messages.clear();
+        startWithDatabase();
+        ASSERT_EQ(messages.texts(), std::vector<std::string>{c.atStart});
+        EXPECT_EQ(dateShown(), c.date);
 
-    messages.messages.clear();
-    w.ProjectId = 7;
-    w.ui->ProjectBox->setEditText("Work");
-    w.LookupProject();
-    EXPECT_EQ(w.ProjectId, 0);
-    w.TRMinutes = 5;
-    w.RecordTime();
-    EXPECT_EQ(w.TRMinutes, 0u);
-    EXPECT_EQ(w.QueryNumber("select 1"), -1);
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>(2, "No project database is open, so no time can be recorded "
-                                          "or summed."));
-    EXPECT_EQ(std::filesystem::file_size(cwd.file("chimeral.db")), 0u);
+        messages.messages.clear();
+        typeProject("Work");
+        click("Button11");
+        EXPECT_EQ(shown("Button11"), "Start");
+        EXPECT_FALSE(timer("TRTimer").enabled());
+        click("Button13");
+        EXPECT_EQ(shown("QueryLabel"), "");
+        click("PauseButton");
+        click("PauseButton");
+        tick(70);
+        form->close();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>(3, c.told));
+        EXPECT_EQ(messages.messages[0].caption, "Oops");
+        const std::string file = cwd.file(ProjectDatabaseName);
+        EXPECT_EQ(!fs::exists(file)        ? "missing"
+                  : fs::is_directory(file) ? "a folder"
+                                           : std::to_string(fs::file_size(file)) + " bytes",
+                  c.fileLeft);
+        form.reset();
+        SQLite::setLibraryNames(savedNames);
+        fs::remove_all(file);
+    }
 }
 
-TEST_F(ProjectDatabaseStart, FileThatWillNotOpenLeavesNoDatabaseButFillsTheDates) {
-    std::filesystem::create_directory(cwd.file("chimeral.db"));
-    auto &w = startWithDatabase();
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              "Could not open database file. Unable to open the database file");
-    EXPECT_EQ(messages.messages[0].caption, "Oops");
-    EXPECT_FALSE(w.Database);
-    expectDates(w, "2024", "3", "15");
-}
-
+// A name is looked up exactly as typed, blanks around it and what follows a
+// NUL character aside, and created when it is not there: the recording's
+// row names the project's ID.
 TEST_F(ProjectDatabaseOps, LookupCreatesFindsAndKeepsEveryNameApart) {
-    auto &w = startWithDatabase();
+    startWithDatabase();
     struct Case {
         const char *typed;
-        int id;
+        const char *id;
     };
     const Case cases[] = {
-        {"Alpha", 1},       {"  Alpha \t", 1}, {"alpha", 2},     {"O'Brien's", 3},
-        {"' or '1'='1", 4}, {"Alpha", 1},      {"O'Brien's", 3}, {"' or '1'='1", 4},
-        {"''", 5},          {"alpha", 2},      {"Al\x01pha", 6}, {" Al|pha|", 1},
-        {"Al|pha", 1},
+        {"Alpha", "1"},       {"  Alpha \t", "1"}, {"alpha", "2"},     {"O'Brien's", "3"},
+        {"' or '1'='1", "4"}, {"Alpha", "1"},      {"O'Brien's", "3"}, {"' or '1'='1", "4"},
+        {"''", "5"},          {"alpha", "2"},      {"Al\x01pha", "6"}, {" Al|pha|", "1"},
+        {"Al|pha", "1"},
     };
+    Rows recorded;
     for (const auto &c : cases) {
         // '|' stands for a NUL character, which a C string cannot hold.
-        w.ui->ProjectBox->setEditText(QString(c.typed).replace('|', QChar(0)));
-        w.LookupProject();
-        EXPECT_EQ(w.ProjectId, c.id) << c.typed;
-        EXPECT_EQ(w.ui->ProjectBox->currentText(), QString(c.typed).replace('|', QChar(0)))
-            << "the typed text stays";
-    }
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(projectList(),
-              QStringList({"Alpha", "alpha", "O'Brien's", "' or '1'='1", "''", "Al\x01pha"}));
-    EXPECT_EQ(rows("select id, name from projects order by id", 2), Rows({{"1", "Alpha"},
-                                                                          {"2", "alpha"},
-                                                                          {"3", "O'Brien's"},
-                                                                          {"4", "' or '1'='1"},
-                                                                          {"5", "''"},
-                                                                          {"6", "Al\x01pha"}}));
-}
-
-TEST_F(ProjectDatabaseOps, RecordRoundsToWholeMinutesAndResetsTheCounters) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Alpha");
-    w.LookupProject();
-    struct Case {
-        uint32_t hours, minutes, seconds;
-    };
-    const Case cases[] = {{0, 0, 31}, {0, 0, 30}, {1, 2, 40}, {1, 0, 0}};
-    int16_t second = 0;
-    for (const auto &c : cases) {
-        now.second = ++second;
-        w.TRStart.SetNow();
-        w.TRHours = c.hours;
-        w.TRMinutes = c.minutes;
-        w.TRSeconds = c.seconds;
-        w.RecordTime();
-        EXPECT_EQ(w.TRHours + w.TRMinutes + w.TRSeconds, 0u);
-    }
-    EXPECT_EQ(timesRows(), Rows({{"1", "1", "2024", "3", "15", "9", "30", "1"},
-                                 {"1", "63", "2024", "3", "15", "9", "30", "3"},
-                                 {"1", "60", "2024", "3", "15", "9", "30", "4"}}));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Not worth recording less than a minute");
-    EXPECT_EQ(messages.messages[0].caption, "Seriously?");
-}
-
-// Another window may have stored a recording that started in the same second.
-TEST_F(ProjectDatabaseOps, RecordingsStartedInOneSecondAreAllStored) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Alpha");
-    w.LookupProject();
-    w.TRStart.SetNow();
-    for (uint32_t minutes : {1, 2, 3}) {
-        w.TRMinutes = minutes;
-        w.RecordTime();
+        const QString typed = QString(c.typed).replace('|', QChar(0));
+        typeProject(typed);
+        click("Button11");
+        tick(60);
+        click("Button11");
+        EXPECT_EQ(shown("ProjectBox"), typed) << "the typed text stays";
+        recorded.push_back({c.id});
     }
     EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
-    EXPECT_EQ(timesRows(), Rows({{"1", "1", "2024", "3", "15", "9", "30", "5"},
-                                 {"1", "2", "2024", "3", "15", "9", "30", "6"},
-                                 {"1", "3", "2024", "3", "15", "9", "30", "7"}}));
+    EXPECT_EQ(rows("select project from times order by seconds", 1), recorded);
+    EXPECT_EQ(projectList(),
+              QStringList({"Alpha", "alpha", "O'Brien's", "' or '1'='1", "''", "Al\x01pha"}));
+    Rows names;
+    for (const QString &name : projectList())
+        names.push_back({name.toStdString()});
+    EXPECT_EQ(rows("select name from projects order by id", 1), names) << "IDs in list order";
 }
 
-// A lookup that cannot give an ID must not leave the previous project's ID
-// for the next recording.
+// A lookup that cannot give an ID refuses the recording and must not leave
+// the previous project's ID for the time counted next.
 TEST_F(ProjectDatabaseOps, FailedLookupLeavesNoProjectToRecordOn) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Alpha");
-    w.LookupProject();
-    ASSERT_EQ(w.ProjectId, 1);
-    ASSERT_TRUE(w.Database->Execute("insert into projects values ('x', 'Odd')"));
-    w.ui->ProjectBox->setEditText("Odd");
-    w.LookupProject();
-    EXPECT_EQ(w.ProjectId, 0);
+    startWithDatabase();
+    typeProject("Alpha");
+    click("Button11");
+    tick(60);
+    click("Button11");
+    const Rows stored = timesRows();
+    ASSERT_EQ(stored.size(), 1u);
 
-    w.ui->ProjectBox->setEditText("Alpha");
-    w.LookupProject();
-    ASSERT_EQ(w.ProjectId, 1);
-    ASSERT_TRUE(w.Database->Execute("drop table projects"));
-    w.LookupProject();
-    EXPECT_EQ(w.ProjectId, 0);
-    w.TRStart.SetNow();
-    w.TRMinutes = 5;
-    w.RecordTime();
+    execute({"insert into projects values ('x', 'Odd')"});
+    typeProject("Odd");
+    click("Button11");
+    EXPECT_EQ(shown("Button11"), "Start");
+    // Dropped by another connection, as a shell would.
+    execute({"drop table projects"});
+    typeProject("Alpha");
+    click("Button11");
+    EXPECT_EQ(shown("Button11"), "Start");
+    EXPECT_FALSE(timer("TRTimer").enabled());
+
+    click("PauseButton");
+    click("PauseButton");
+    tick(300);
+    form->close();
     EXPECT_EQ(messages.texts(),
-              std::vector<std::string>({"Unexpected result from query", "Invalid project number",
-                                        "Not worth recording less than a minute"}));
-    EXPECT_EQ(timesRows(), Rows());
+              std::vector<std::string>(
+                  {"Unexpected result from query",
+                   "Error in maximum ID query. SQL error or missing database: no such table: "
+                   "projects",
+                   "Invalid project number", "Not worth recording less than a minute"}));
+    EXPECT_EQ(messages.messages[0].caption, "Houston we have a problem");
+    EXPECT_EQ(timesRows(), stored);
 }

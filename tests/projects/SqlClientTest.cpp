@@ -2,7 +2,6 @@
 #include "ProjectFormFixture.h"
 #include "projects/TimeRecordRules.h"
 #include "support/ChildProcess.h"
-#include "ui_TMainForm.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -87,13 +86,12 @@ TEST_F(SqlClient, ClientRunsBesideTheWindowWhileTheRecordingCounts) {
             "while [ ! -e release ] && [ $i -lt 100 ]; do /bin/sleep 0.05; "
             "i=$((i + 1)); done\n"
             "[ -e release ] || echo 'not released' > ended-alone");
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Writing");
-    w.ui->Button11->click();
-    w.TRTimer.fire();
-    w.TRTimer.fire();
+    startWithDatabase();
+    typeProject("Writing");
+    click("Button11");
+    tick(2);
 
-    w.ui->Button12->click();
+    click("Button12");
     EXPECT_FALSE(std::filesystem::exists(cwd.file("ended-alone")))
         << "the button waited for the client to end";
     ASSERT_TRUE(eventually([&] { return std::filesystem::exists(cwd.file("started")); }));
@@ -107,10 +105,8 @@ TEST_F(SqlClient, ClientRunsBesideTheWindowWhileTheRecordingCounts) {
     EXPECT_NE(processState(pid), 0);
     EXPECT_NE(processState(pid), 'Z');
 
-    EXPECT_TRUE(w.TRTimer.isArmed());
-    for (int i = 0; i < 3; ++i)
-        w.TRTimer.fire();
-    EXPECT_EQ(w.ui->StopLabel2->text(), "00:05");
+    tick(3);
+    EXPECT_EQ(shown("StopLabel2"), "00:05");
 
     std::ofstream(cwd.file("release")) << "\n";
     EXPECT_TRUE(eventually([&] { return processState(pid) == 0; }))

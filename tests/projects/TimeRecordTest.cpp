@@ -1,123 +1,106 @@
 // SPDX-License-Identifier: MIT
 #include "ProjectFormFixture.h"
-#include "projects/ProjectSql.h"
-#include "projects/RecordingJournal.h"
-#include "ui_TMainForm.h"
+
+#include <QLineEdit>
 
 #include <filesystem>
 
 using TimeRecordTab = ProjectFormTest;
-using TimeRecordWithoutDatabase = MainFormTest;
 
 using Rows = std::vector<std::vector<std::string>>;
 
-namespace {
-void tick(TMainForm &w, int seconds) {
-    for (int i = 0; i < seconds; ++i)
-        w.TRTimer.fire();
-}
-} // namespace
-
 TEST_F(TimeRecordTab, EmptyNameIsRefused) {
-    auto &w = startWithDatabase();
-    w.ui->QueryLabel->setText("kept");
-    w.ui->Button11->click();
-    w.ui->Button13->click();
+    startWithDatabase();
+    click("Button11");
+    click("Button13");
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "You must have a project selected!"));
     EXPECT_EQ(messages.messages[0].caption, "Oops");
-    EXPECT_EQ(w.ui->Button11->text(), "Start");
-    EXPECT_FALSE(w.Recording);
-    EXPECT_FALSE(w.TRTimer.enabled());
-    EXPECT_EQ(w.ui->QueryLabel->text(), "kept");
+    EXPECT_EQ(shown("Button11"), "Start");
+    EXPECT_FALSE(timer("TRTimer").enabled());
+    EXPECT_EQ(shown("QueryLabel"), "");
     EXPECT_EQ(rows("select * from projects", 2), Rows());
 }
 
-TEST_F(TimeRecordTab, StartAndStopStoreTheCountedMinutes) {
-    auto &w = startWithDatabase();
+// A part minute counts from 31 seconds on. The row's start is the second
+// Start was pressed; another recording that started in the same second (a
+// second window) moves it on to the next free second.
+TEST_F(TimeRecordTab, StopStoresWholeMinutesFromTheStartSecond) {
+    startWithDatabase();
     struct Case {
         int seconds;
-        Rows stored;
+        std::vector<std::string> told;
     };
     const Case cases[] = {
-        {45, {{"1", "1", "2024", "3", "15", "9", "30", "5"}}},
-        {20, {{"1", "1", "2024", "3", "15", "9", "30", "5"}}},
-        {95,
-         {{"1", "1", "2024", "3", "15", "9", "30", "5"},
-          {"1", "2", "2024", "3", "15", "9", "32", "5"}}},
+        {31, {}},
+        {30, {"Not worth recording less than a minute"}},
+        {3760, {}},
+        {3600, {}},
     };
-    int16_t minute = 29;
     for (const auto &c : cases) {
-        now.minute = ++minute;
-        w.ui->ProjectBox->setEditText("Writing");
-        w.ui->Button11->click();
-        EXPECT_EQ(w.ui->Button11->text(), "Stop");
-        EXPECT_TRUE(w.TRTimer.isArmed());
-        tick(w, c.seconds);
-        now.minute = 59; // the stored start is the time Start was pressed
-        w.ui->Button11->click();
-        EXPECT_EQ(w.ui->Button11->text(), "Start");
-        EXPECT_EQ(w.ui->StopLabel2->text(), "00:00");
-        EXPECT_FALSE(w.TRTimer.enabled());
-        EXPECT_EQ(timesRows(), c.stored) << c.seconds << " s";
+        SCOPED_TRACE(c.seconds);
+        messages.messages.clear();
+        now.minute = 30;
+        typeProject("Writing");
+        click("Button11");
+        EXPECT_EQ(shown("Button11"), "Stop");
+        tick(c.seconds);
+        now.minute = 59;
+        click("Button11");
+        EXPECT_EQ(shown("Button11"), "Start");
+        EXPECT_EQ(shown("StopLabel2"), "00:00");
+        EXPECT_FALSE(timer("TRTimer").enabled());
+        EXPECT_EQ(messages.texts(), c.told);
     }
+    EXPECT_EQ(messages.messages[0].caption, "Seriously?");
+    EXPECT_EQ(timesRows(), Rows({{"1", "1", "2024", "3", "15", "9", "30", "5"},
+                                 {"1", "63", "2024", "3", "15", "9", "30", "6"},
+                                 {"1", "60", "2024", "3", "15", "9", "30", "7"}}));
     EXPECT_EQ(projectList(), QStringList({"Writing"}));
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>({"Not worth recording less than a minute"}));
 }
 
-TEST_F(TimeRecordTab, DisplayCountsOnAcrossAPause) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Writing");
-    w.ui->Button11->click();
-    tick(w, 59);
-    EXPECT_EQ(w.ui->StopLabel2->text(), "00:59");
-    w.ui->PauseButton->click();
-    w.ui->PauseButton->click();
-    tick(w, 1);
-    EXPECT_EQ(w.ui->StopLabel2->text(), "01:00");
-    tick(w, 3540);
-    EXPECT_EQ(w.ui->StopLabel2->text(), "1:00:00");
-}
-
+// Pausing is apart from recording: resumed, the counter runs without a
+// recording and that time joins the next one; a pause keeps the count.
 TEST_F(TimeRecordTab, PauseAndRecordingAreIndependent) {
-    auto &w = startWithDatabase();
-    w.ui->PauseButton->click();
-    EXPECT_TRUE(w.Paused);
-    EXPECT_EQ(w.ui->PauseButton->text(), "Resume");
-    EXPECT_FALSE(w.TRTimer.enabled());
-    w.ui->PauseButton->click();
-    EXPECT_TRUE(w.TRTimer.isArmed()) << "counting without a recording";
-    EXPECT_FALSE(w.Recording);
-    tick(w, 2);
-    EXPECT_EQ(w.ui->StopLabel2->text(), "00:02");
+    startWithDatabase();
+    click("PauseButton");
+    EXPECT_EQ(shown("PauseButton"), "Resume");
+    EXPECT_FALSE(timer("TRTimer").enabled());
+    click("PauseButton");
+    EXPECT_EQ(shown("PauseButton"), "Pause");
+    EXPECT_EQ(shown("Button11"), "Start");
+    tick(2);
+    EXPECT_EQ(shown("StopLabel2"), "00:02");
 
-    w.ui->PauseButton->click();
-    w.ui->ProjectBox->setEditText("Writing");
-    w.ui->Button11->click();
-    EXPECT_TRUE(w.Recording);
-    EXPECT_TRUE(w.TRTimer.isArmed());
-    EXPECT_EQ(w.ui->PauseButton->text(), "Resume");
-    w.ui->PauseButton->click();
-    EXPECT_FALSE(w.Paused);
-    EXPECT_EQ(w.ui->PauseButton->text(), "Pause");
-    EXPECT_TRUE(w.TRTimer.isArmed());
-    tick(w, 29);
-    w.ui->Button11->click();
+    click("PauseButton");
+    typeProject("Writing");
+    click("Button11");
+    EXPECT_TRUE(timer("TRTimer").isArmed()) << "Start counts even when paused";
+    EXPECT_EQ(shown("PauseButton"), "Resume");
+    click("PauseButton");
+    EXPECT_EQ(shown("PauseButton"), "Pause");
+    tick(28);
+    EXPECT_EQ(shown("StopLabel2"), "00:30");
+    click("PauseButton");
+    click("PauseButton");
+    tick(1);
+    EXPECT_EQ(shown("StopLabel2"), "00:31");
+    click("Button11");
     EXPECT_EQ(timesRows(), Rows({{"1", "1", "2024", "3", "15", "9", "30", "5"}}))
         << "the 2 idle seconds joined the 29 recorded";
 }
 
+// Only reads: a name not stored yet is not created, and checking other
+// projects' totals does not move the running recording off its project.
 TEST_F(TimeRecordTab, MinutesSinceADayIncludeThatDay) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Writing");
-    w.LookupProject();
-    w.ui->ProjectBox->setEditText("Other");
-    w.LookupProject();
+    storeProjects({"Writing", "Other"});
     execute({"insert into times values (1, 10, 2023, 12, 31, 23, 0, 0)",
              "insert into times values (1, 20, 2024, 1, 1, 0, 0, 0)",
              "insert into times values (1, 30, 2024, 2, 10, 8, 0, 0)",
              "insert into times values (2, 100, 2024, 1, 5, 8, 0, 0)"});
-    messages.messages.clear();
+    startWithDatabase();
+    typeProject("Other");
+    click("Button11");
+    tick(60);
     struct Case {
         const char *name, *year, *month, *day, *shown;
     };
@@ -127,76 +110,53 @@ TEST_F(TimeRecordTab, MinutesSinceADayIncludeThatDay) {
         {"Writing", "2024", "2", "11", "0"},   {"Unknown", "2017", "1", "1", "0"},
     };
     for (const auto &c : cases) {
-        w.ui->ProjectBox->setEditText(c.name);
-        w.ui->YearEdit->setText(c.year);
-        w.ui->MonthEdit->setText(c.month);
-        w.ui->DayEdit->setText(c.day);
-        w.ui->Button13->click();
-        EXPECT_EQ(w.ui->QueryLabel->text(), c.shown) << c.year << "-" << c.month << "-" << c.day;
+        typeProject(c.name);
+        widget<QLineEdit>("YearEdit")->setText(c.year);
+        widget<QLineEdit>("MonthEdit")->setText(c.month);
+        widget<QLineEdit>("DayEdit")->setText(c.day);
+        click("Button13");
+        EXPECT_EQ(shown("QueryLabel"), c.shown) << c.year << "-" << c.month << "-" << c.day;
     }
     EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
-    EXPECT_EQ(projectList(), QStringList({"Writing", "Other"})) << "nothing created";
 
-    w.ui->YearEdit->setText("abc");
-    w.ui->Button13->click();
+    widget<QLineEdit>("YearEdit")->setText("abc");
+    click("Button13");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "'abc' is not a valid integer value.");
     EXPECT_EQ(messages.messages[0].kind, MessageKind::Exception);
-    EXPECT_EQ(w.ui->QueryLabel->text(), "0");
-}
+    EXPECT_EQ(shown("QueryLabel"), "0");
 
-// Checking another project's total must not move the running recording.
-TEST_F(TimeRecordTab, MinutesSinceLeaveTheRecordingOnItsProject) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText("Other");
-    w.LookupProject();
-    w.ui->ProjectBox->setEditText("Writing");
-    w.ui->Button11->click();
-    tick(w, 60);
-    for (const char *name : {"Other", "Typo"}) {
-        w.ui->ProjectBox->setEditText(name);
-        w.ui->Button13->click();
-    }
-    w.ui->Button11->click();
-    EXPECT_EQ(timesRows(), Rows({{"2", "1", "2024", "3", "15", "9", "30", "5"}}));
-    EXPECT_EQ(projectList(), QStringList({"Other", "Writing"}));
-}
-
-// A recording that could not be stored runs with no project: it never starts.
-TEST_F(TimeRecordTab, StartIsRefusedWhenTheLookupGivesNoProject) {
-    auto &w = startWithDatabase();
-    execute({"insert into projects values ('x', 'Odd')"});
-    w.ui->ProjectBox->setEditText("Odd");
-    w.ui->Button11->click();
-    EXPECT_EQ(messages.texts(), std::vector<std::string>({"Unexpected result from query"}));
-    EXPECT_EQ(w.ui->Button11->text(), "Start");
-    EXPECT_FALSE(w.Recording);
-    EXPECT_FALSE(w.TRTimer.enabled());
+    click("Button11");
+    EXPECT_EQ(rows("select project, minutes_worked from times where month = 3", 2),
+              Rows({{"2", "1"}}));
+    EXPECT_EQ(projectList(), QStringList({"Writing", "Other"}));
+    EXPECT_EQ(rows("select count(*) from projects", 1), Rows({{"2"}})) << "nothing created";
 }
 
 // The journal holds what Stop would store, from Start on and every counted
 // minute, and goes when the row is stored.
 TEST_F(TimeRecordTab, JournalFollowsTheRecording) {
-    auto &w = startWithDatabase();
-    w.ui->ProjectBox->setEditText(" Writing ");
-    w.ui->Button11->click();
+    startWithDatabase();
+    typeProject(" Writing ");
+    click("Button11");
     const RecordingJournalEntry started{1, "Writing", now, 0, 0, 0};
-    EXPECT_EQ(readRecordingJournal(w.RecordingJournal), started);
-    tick(w, 119);
-    EXPECT_EQ(readRecordingJournal(w.RecordingJournal)->minutes, 1u) << "written at 60 s";
-    w.ui->PauseButton->click();
-    EXPECT_EQ(readRecordingJournal(w.RecordingJournal)->seconds, 59u);
-    w.ui->PauseButton->click();
-    w.ui->Button11->click();
-    EXPECT_FALSE(std::filesystem::exists(w.RecordingJournal));
+    EXPECT_EQ(readRecordingJournal(journal()), started);
+    tick(119);
+    EXPECT_EQ(readRecordingJournal(journal())->minutes, 1u) << "written at 60 s";
+    click("PauseButton");
+    EXPECT_EQ(readRecordingJournal(journal())->seconds, 59u);
+    click("PauseButton");
+    click("Button11");
+    EXPECT_FALSE(std::filesystem::exists(journal()));
     EXPECT_EQ(timesRows().size(), 1u);
 }
 
-// A journal left by a run that ended without storing it: a dead process's.
-TEST_F(TimeRecordTab, StartUpStoresALeftJournalOnce) {
-    createDatabaseFileIfMissing(ProjectDatabaseName);
-    execute({CreateProjectsTableSql, CreateTimesTableSql,
-             "insert into projects values (1, 'Writing')"});
+// A journal left by a run that ended without storing it (a dead process's)
+// is stored at start-up, with the Time Record page not built; the page,
+// when it is shown, lists the stored names and has today for the date. A
+// recording counts on while another tab is shown.
+TEST_F(TimeRecordTab, LeftJournalIsStoredOnceWhileThePageIsNotBuilt) {
+    storeProjects({"Writing"});
     const std::string left = recordingJournalPath(ProjectDatabaseName, 999999999);
     const RecordingJournalEntry entry{1, "Writing", {2024, 3, 14, 17, 5, 9, 0}, 1, 2, 40};
     const Rows row{{"1", "63", "2024", "3", "14", "17", "5", "9"}};
@@ -207,7 +167,8 @@ TEST_F(TimeRecordTab, StartUpStoresALeftJournalOnce) {
     for (const auto &expected : told) {
         ASSERT_TRUE(writeRecordingJournal(left, entry));
         messages.messages.clear();
-        startWithDatabase();
+        startForm();
+        EXPECT_FALSE(widget<QComboBox>("ProjectBox")) << "the page is built when first shown";
         EXPECT_FALSE(std::filesystem::exists(left));
         EXPECT_EQ(timesRows(), row);
         EXPECT_EQ(messages.texts(), expected);
@@ -216,6 +177,20 @@ TEST_F(TimeRecordTab, StartUpStoresALeftJournalOnce) {
         }
         form.reset();
     }
+    startForm();
+    openTab("TimeRecord");
+    EXPECT_EQ(projectList(), QStringList({"Writing"}));
+    EXPECT_EQ(shown("ProjectBox"), "") << "the list fills without choosing";
+    EXPECT_EQ(dateShown(), "2024-3-15");
+
+    typeProject("Writing");
+    click("Button11");
+    openTab("TabSheet4");
+    tick(91);
+    openTab("TimeRecord");
+    EXPECT_EQ(shown("StopLabel2"), "01:31");
+    click("Button11");
+    EXPECT_EQ(timesRows(), Rows({row[0], {"1", "2", "2024", "3", "15", "9", "30", "5"}}));
 }
 
 TEST_F(TimeRecordTab, ClosingStoresTheUnfinishedRecordingOnce) {
@@ -231,12 +206,12 @@ TEST_F(TimeRecordTab, ClosingStoresTheUnfinishedRecordingOnce) {
          {"Not worth recording less than a minute"}},
     };
     for (const auto &c : cases) {
-        auto &w = startWithDatabase();
+        startWithDatabase();
         messages.messages.clear();
-        w.ui->ProjectBox->setEditText("Writing");
-        w.ui->Button11->click();
-        tick(w, c.seconds);
-        w.close();
+        typeProject("Writing");
+        click("Button11");
+        tick(c.seconds);
+        form->close();
         EXPECT_EQ(timesRows(), c.stored) << c.seconds << " s";
         EXPECT_EQ(messages.texts(), c.shown) << c.seconds << " s";
         form.reset();
@@ -245,32 +220,9 @@ TEST_F(TimeRecordTab, ClosingStoresTheUnfinishedRecordingOnce) {
 }
 
 TEST_F(TimeRecordTab, SchemaNote) {
-    auto &w = startWithDatabase();
-    w.ui->Button14->click();
+    startWithDatabase();
+    click("Button14");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Two tables: projects and times");
     EXPECT_EQ(messages.messages[0].caption, "Not much help");
-}
-
-TEST_F(TimeRecordWithoutDatabase, NothingIsRecordedAndTheUserIsTold) {
-    auto &w = startForm();
-    ASSERT_EQ(w.ClockStyle, 0) << "start-up ended before the database step";
-    messages.messages.clear();
-    w.ui->ProjectBox->setEditText("Writing");
-    w.ui->Button11->click();
-    EXPECT_EQ(w.ui->Button11->text(), "Start");
-    EXPECT_FALSE(w.Recording);
-    EXPECT_FALSE(w.TRTimer.enabled());
-    w.ui->Button13->click();
-    EXPECT_EQ(w.ui->QueryLabel->text(), "");
-    w.ui->PauseButton->click();
-    w.ui->PauseButton->click();
-    tick(w, 70);
-    w.close();
-    EXPECT_EQ(w.TRMinutes + w.TRSeconds, 0u);
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>(
-                  3, "No project database is open, so no time can be recorded or summed. Set the "
-                     "alarm sound under Options > Sounds and start the program again."));
-    EXPECT_FALSE(std::filesystem::exists(cwd.file("chimeral.db")));
 }

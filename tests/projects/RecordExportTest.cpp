@@ -9,6 +9,8 @@
 
 #include <QCommandLineParser>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,6 +28,24 @@ namespace {
 TEST(RecordExport, CsvFieldQuotesOnlyWhatNeedsIt) {
     const std::pair<std::string, std::string> cases[] = {
         {"", ""}, {"carriage\rreturn", "\"carriage\rreturn\""}, {"\"", "\"\"\"\""}};
+    for (const auto &[text, field] : cases)
+        EXPECT_EQ(csvField(text), field) << text;
+}
+
+// What a spreadsheet would run as a formula is shown as text.
+TEST(RecordExport, CsvFieldGuardsFormulas) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"=1+2", "'=1+2"},
+        {"+1", "'+1"},
+        {"-2", "'-2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
+        {"=HYPERLINK(\"a\",\"b\")", "\"'=HYPERLINK(\"\"a\"\",\"\"b\"\")\""},
+        {"a=b-c", "a=b-c"},
+        {" =1", " =1"},
+        {"'=1", "'=1"},
+    };
     for (const auto &[text, field] : cases)
         EXPECT_EQ(csvField(text), field) << text;
 }
@@ -279,6 +299,56 @@ TEST_F(RecordFile, CommandLineExportReadsTheDatabaseOfTheCurrentDirectory) {
     EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01"}), 0);
     EXPECT_EQ(readFile(dir.file("out.csv")),
               header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
+}
+
+TEST_F(RecordFile, CommandLineReadsTheDatabaseNamed) {
+    std::filesystem::create_directory(dir.file("elsewhere"));
+    std::filesystem::rename(database, dir.file("elsewhere/work.db"));
+    const QString named = QString::fromStdString(dir.file("elsewhere/work.db"));
+    EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01", "--database", named}),
+              0);
+    EXPECT_EQ(readFile(dir.file("out.csv")),
+              header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
+    EXPECT_EQ(runCommand({"--report", "--database", "elsewhere/work.db"}), 0);
+    EXPECT_EQ(runCommand({"--report", "--database", "elsewhere/none.db"}), 1);
+    EXPECT_EQ(runCommand({"--database", named}), 1) << "only with a record command";
+    EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere/none.db")));
+}
+
+TEST_F(RecordFile, AnExistingTargetKeepsItsModeAndLinksAreWrittenThrough) {
+    const mode_t mask = ::umask(022);
+    std::ofstream(dir.file("private.csv")) << "old";
+    ::chmod(dir.file("private.csv").c_str(), 0600);
+    std::filesystem::create_directory(dir.file("real"));
+    std::ofstream(dir.file("real/linked.csv")) << "old";
+    std::filesystem::create_symlink("real/linked.csv", dir.file("link.csv"));
+    for (const char *name : {"private.csv", "link.csv", "new.csv"})
+        EXPECT_EQ(exportTo(dir.file(name)).code, 0) << name;
+    ::umask(mask);
+    const auto permissions = [this](const char *name) {
+        return std::filesystem::status(dir.file(name)).permissions() & std::filesystem::perms::all;
+    };
+    using std::filesystem::perms;
+    EXPECT_EQ(permissions("private.csv"), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(permissions("new.csv"),
+              perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.csv")));
+    EXPECT_EQ(readFile(dir.file("real/linked.csv")), readFile(dir.file("new.csv")));
+    EXPECT_EQ(readFile(dir.file("private.csv")), readFile(dir.file("new.csv")));
+}
+
+TEST_F(RecordFile, ATargetThatIsNoRegularFileIsRefused) {
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", dir.file("device"));
+    const std::set<std::string> before = filesInFolder();
+    for (const char *name : {"pipe", "device"}) {
+        const Run run = exportTo(dir.file(name));
+        EXPECT_EQ(run.code, 1) << name;
+        EXPECT_EQ(run.errors,
+                  "chimeral: cannot write " + dir.file(name) + ": not a regular file\n");
+    }
+    EXPECT_EQ(filesInFolder(), before);
+    EXPECT_EQ(std::filesystem::status(dir.file("pipe")).type(), std::filesystem::file_type::fifo);
 }
 
 } // namespace

@@ -61,7 +61,9 @@ QString socketFolder() {
     if (!runtime.isEmpty() && SingleInstance::privateFolder(runtime, uid))
         return runtime;
     const QString own = QDir::tempPath() + QStringLiteral("/chimeral-%1").arg(uid);
-    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    // The umask may take bits from a folder we make, never add them.
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) == 0)
+        ::chmod(QFile::encodeName(own).constData(), 0700);
     return SingleInstance::privateFolder(own, uid) ? own : QString();
 }
 

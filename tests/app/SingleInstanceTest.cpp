@@ -46,30 +46,6 @@ TEST(SingleInstance, OnlyAPrivateFolderOfTheUserHoldsTheSocket) {
             << c.folder.toStdString() << " " << c.uid;
 }
 
-// Without a runtime folder the socket goes to a folder of our own in the
-// temporary folder; when that is open to others, there is no hand-over.
-TEST(SingleInstance, WithoutARuntimeFolderAnOwnFolderIsMadeAndChecked) {
-    QTemporaryDir temporary;
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray tmp = qgetenv("TMPDIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
-    const QString own = temporary.filePath(QStringLiteral("chimeral-%1").arg(::getuid()));
-    const QString name = SingleInstance::serverName("/work", "/config");
-    const bool made = SingleInstance::privateFolder(own, ::getuid());
-    ::chmod(local(own).c_str(), 0770);
-    const QString refused = SingleInstance::serverName("/work", "/config");
-    qputenv("TMPDIR", tmp);
-    if (!runtime.isNull())
-        qputenv("XDG_RUNTIME_DIR", runtime);
-    EXPECT_TRUE(made);
-    EXPECT_TRUE(name.startsWith(own + "/")) << name.toStdString();
-    EXPECT_EQ(refused, QString());
-    SingleInstance none(refused);
-    EXPECT_EQ(none.handOver({"--tab", "timer"}, 100), SingleInstance::HandOver::NoneRunning);
-    EXPECT_FALSE(none.listen());
-}
-
 TEST(SingleInstance, PeersAreCheckedByTheirUser) {
     int pair[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);

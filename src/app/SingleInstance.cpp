@@ -49,8 +49,8 @@ bool addressOf(const QString &name, sockaddr_un &address) {
     return true;
 }
 
-// A full queue of callers makes accept fail for lack of descriptors until some
-// go: listening pauses rather than spins on the failing call.
+// Out of descriptors, accept fails at once for as long as the callers stay:
+// listening pauses for a moment rather than spins on the failing call.
 constexpr int AcceptPauseMs = 1000;
 
 // The folder the socket goes in: the session's runtime folder when it is

@@ -6,11 +6,13 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -45,6 +47,53 @@ bool addressOf(const QString &name, sockaddr_un &address) {
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
     return true;
+}
+
+// Out of descriptors, accept fails at once for as long as the callers stay:
+// listening pauses for a moment rather than spins on the failing call.
+constexpr int AcceptPauseMs = 1000;
+
+// The folder the socket goes in: the session's runtime folder when it is
+// private, else one of our own in the temporary folder; empty for none.
+QString socketFolder() {
+    const uid_t uid = ::getuid();
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && SingleInstance::privateFolder(runtime, uid))
+        return runtime;
+    const QString own = QDir::tempPath() + QStringLiteral("/chimeral-%1").arg(uid);
+    // The umask may take bits from a folder we make, never add them.
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) == 0)
+        ::chmod(QFile::encodeName(own).constData(), 0700);
+    return SingleInstance::privateFolder(own, uid) ? own : QString();
+}
+
+// Connects without blocking: a window that is stopped or too busy to accept
+// leaves its queue full, and a blocking connect would wait on it for ever.
+// 1 connected, 0 nobody listens, -1 no answer within timeoutMs.
+int connectWithin(int fd, const sockaddr_un &address, int timeoutMs) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+            return 1;
+        // A local socket with a full queue refuses at once with EAGAIN; it
+        // is asked again until the time is up.
+        if (errno != EAGAIN && errno != EINTR && errno != EINPROGRESS)
+            return errno == EISCONN ? 1 : 0;
+        if (errno == EINPROGRESS) {
+            pollfd entry{fd, POLLOUT, 0};
+            int error = 0;
+            socklen_t size = sizeof error;
+            const int left = static_cast<int>(std::max<qint64>(0, timeoutMs - waited.elapsed()));
+            if (::poll(&entry, 1, left) <= 0)
+                return -1;
+            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size);
+            return error == 0 ? 1 : 0;
+        }
+        if (waited.elapsed() >= timeoutMs)
+            return -1;
+        ::poll(nullptr, 0, 20);
+    }
 }
 
 // Waits up to timeoutMs for the socket to become ready for `events`.
@@ -120,6 +169,19 @@ SingleInstance::~SingleInstance() {
     }
 }
 
+bool SingleInstance::privateFolder(const QString &folder, uid_t uid) {
+    struct stat info;
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == uid && (info.st_mode & 07777) == 0700;
+}
+
+bool SingleInstance::peerIsUser(int fd, uid_t uid) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer &&
+           peer.uid == uid;
+}
+
 QString SingleInstance::serverName(const QString &workFolder, const QString &configFolder) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(folderKey(workFolder).toUtf8());
@@ -128,24 +190,23 @@ QString SingleInstance::serverName(const QString &workFolder, const QString &con
     const QString name = QStringLiteral("chimeral-%1-%2")
                              .arg(::getuid())
                              .arg(QString::fromLatin1(hash.result().toHex().left(24)));
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime + QLatin1Char('/') + name;
-    return QDir::tempPath() + QLatin1Char('/') + name;
+    const QString folder = socketFolder();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + name;
 }
 
 SingleInstance::HandOver SingleInstance::handOver(const QStringList &arguments, int timeoutMs) {
     sockaddr_un address;
     if (!addressOf(m_name, address))
         return HandOver::NoneRunning;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return HandOver::NoneRunning;
-    // A local connect is answered at once: refused or missing means nobody
-    // listens here.
-    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+    // Refused or missing means nobody listens here; a listener of another
+    // user is no window of ours.
+    const int connected = connectWithin(fd, address, timeoutMs);
+    if (connected <= 0 || !peerIsUser(fd, ::getuid())) {
         ::close(fd);
-        return HandOver::NoneRunning;
+        return connected < 0 ? HandOver::NoAnswer : HandOver::NoneRunning;
     }
     char answer = 0;
     const bool taken = sendAll(fd, message(arguments), timeoutMs) && ready(fd, POLLIN, timeoutMs) &&
@@ -192,11 +253,31 @@ void SingleInstance::setReceiver(std::function<void(const QStringList &)> receiv
 void SingleInstance::accept() {
     int fd;
     while ((fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        if (!peerIsUser(fd, ::getuid())) {
+            ::close(fd);
+            continue;
+        }
         Caller &caller = m_callers[fd];
         caller.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         connect(caller.notifier.get(), &QSocketNotifier::activated, this,
                 [this, fd] { readFrom(fd); });
+        // A caller that holds its connection without finishing its request
+        // would keep a descriptor for ever.
+        caller.limit = std::make_unique<QTimer>();
+        caller.limit->setSingleShot(true);
+        connect(caller.limit.get(), &QTimer::timeout, this, [this, fd] { hangUp(fd); });
+        caller.limit->start(m_callerLimitMs);
     }
+    if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+        pauseListening();
+}
+
+void SingleInstance::pauseListening() {
+    m_listening->setEnabled(false);
+    QTimer::singleShot(AcceptPauseMs, this, [this] {
+        if (m_listening)
+            m_listening->setEnabled(true);
+    });
 }
 
 void SingleInstance::readFrom(int fd) {
@@ -232,9 +313,12 @@ void SingleInstance::hangUp(int fd) {
     const auto caller = m_callers.find(fd);
     if (caller == m_callers.end())
         return;
-    // The notifier goes later: this may run from inside its own signal.
+    // The notifier and the timer go later: this may run from inside their
+    // own signals.
     caller->second.notifier->setEnabled(false);
     caller->second.notifier.release()->deleteLater();
+    caller->second.limit->stop();
+    caller->second.limit.release()->deleteLater();
     m_callers.erase(caller);
     ::close(fd);
 }

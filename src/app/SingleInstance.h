@@ -11,33 +11,50 @@
 #include <memory>
 #include <vector>
 
+#include <sys/types.h>
+
 class QSocketNotifier;
+class QTimer;
 
 // One window per working folder and options folder, that is per database and
 // options file: a later start in the same pair of folders hands its command
 // line to the window already running and ends. The runs meet on a local
-// socket whose name comes from both folders and the user id; a socket left
+// socket whose name comes from both folders, in a folder only the user can
+// enter; each side checks that the other runs as the same user, so nobody
+// else can take a start's request or hand one to the window. A socket left
 // behind by a run that crashed answers nobody and is replaced. Plain POSIX
 // sockets under a socket notifier: the program needs no network library.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
+    // An empty name means no hand-over: every start opens its own window.
     explicit SingleInstance(const QString &serverName);
     ~SingleInstance() override;
 
     // The socket file for a working folder and an options folder: in
-    // $XDG_RUNTIME_DIR when set, else in the temporary folder.
+    // $XDG_RUNTIME_DIR when that is a private folder of the user, else in
+    // "chimeral-<uid>" in the temporary folder, made when missing. Empty when
+    // neither is private (someone else's, open to others, a link).
     static QString serverName(const QString &workFolder, const QString &configFolder);
+    // Whether `folder` is a real folder (not a link) owned by `uid` with mode
+    // 0700.
+    static bool privateFolder(const QString &folder, uid_t uid);
+    // Whether the other end of the connected local socket `fd` runs as `uid`.
+    static bool peerIsUser(int fd, uid_t uid);
 
     enum class HandOver {
         Taken,       // a running window took the arguments
-        NoneRunning, // no window runs here (or only a stale socket is left)
+        NoneRunning, // no window of this user runs here (or only a stale socket is left)
         NoAnswer     // a window runs here but did not take them in time
     };
+    // Waits up to timeoutMs for each step: connecting, sending, the answer.
     HandOver handOver(const QStringList &arguments, int timeoutMs = 5000);
 
     // Takes the socket for this run; false when it cannot be had.
     bool listen();
+    // How long a caller may take to send its whole request before it is
+    // dropped.
+    void setCallerLimit(int milliseconds) { m_callerLimitMs = milliseconds; }
 
     // Where the arguments of later starts go, on the GUI thread, outside the
     // socket's handlers. Arguments that came before a receiver was set wait
@@ -47,10 +64,12 @@ public:
 private:
     struct Caller {
         std::unique_ptr<QSocketNotifier> notifier;
+        std::unique_ptr<QTimer> limit;
         QByteArray received;
     };
 
     void accept();
+    void pauseListening();
     void readFrom(int fd);
     void hangUp(int fd);
     void deliver(const QStringList &arguments);
@@ -61,4 +80,5 @@ private:
     std::map<int, Caller> m_callers;
     std::function<void(const QStringList &)> m_receiver;
     std::vector<QStringList> m_waiting;
+    int m_callerLimitMs = 5000;
 };

@@ -2,11 +2,9 @@
 #include "options/LineData.h"
 
 #include "options/Cipher.h"
-#include "platform/WriteAll.h"
+#include "platform/SafeReplace.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,26 +56,6 @@ void makeFolders(const std::string &folder) {
     }
 }
 
-// A file kept elsewhere behind a symbolic link is replaced where it really
-// lies, so the link survives the rewrite.
-std::string resolvedTarget(const std::string &path) {
-    struct stat info;
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr)
-        return path;
-    return resolved;
-}
-
-void syncFolder(const std::string &folder) {
-    const int fd = openRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // A file whose own mode forbids writing was made read-only on purpose (to pin
 // its content), so it is not replaced although its folder would allow that.
 // Opening it for writing tells, under the program's own rights, without
@@ -91,31 +69,15 @@ bool mayWrite(const std::string &path) {
     return errno == ENOENT;
 }
 
-// The new content goes to a file beside the old one and is renamed over it
-// only once it is complete on disk, so a crash or a full disk while writing
-// never leaves a truncated options file behind.
+// The new content is complete on disk before it replaces the old file, so a
+// crash or a full disk while writing never leaves a truncated options file
+// behind. A file kept elsewhere behind a symbolic link is replaced where it
+// really lies, so the link survives the rewrite.
 bool replaceFile(const std::string &path, std::string_view bytes) {
-    const std::string target = resolvedTarget(path);
-    if (!mayWrite(target))
+    if (!mayWrite(path))
         return false;
-    const std::string folder = folderOf(target);
-    makeFolders(folder);
-    const std::string temporary = LineData::temporaryName(target);
-    const int fd = openRetrying(temporary.c_str(),
-                                O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0)
-        return false;
-    struct stat old;
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777);
-    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    syncFolder(folder);
-    return true;
+    makeFolders(folderOf(path));
+    return replaceFileContents(path, bytes);
 }
 
 } // namespace
@@ -139,10 +101,6 @@ bool LineData::setKey(std::string_view text) {
     if (key)
         m_key = std::move(*key);
     return key.has_value();
-}
-
-std::string LineData::temporaryName(const std::string &path) {
-    return path + "." + std::to_string(::getpid()) + ".tmp";
 }
 
 void LineData::open(bool forReading) {

@@ -67,9 +67,6 @@ public:
     bool hasKey() const { return !m_key.empty(); }
     size_t capacity() const { return hasKey() ? EncipheredWriteCapacity : WriteCapacity; }
 
-    // Where the new file is prepared before it replaces the one at path.
-    static std::string temporaryName(const std::string &path);
-
 private:
     void load();
     void decipherLoaded();

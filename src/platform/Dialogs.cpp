@@ -21,6 +21,9 @@ void show(const std::string &text, const std::string &caption, MessageKind kind)
     QMessageBox box(kind == MessageKind::Exception ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    // Texts carry project and file names: a name is shown as typed, never
+    // read as markup (a heading, a picture loaded from a file).
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -26,14 +26,18 @@ void addRecordOptions(QCommandLineParser &parser) {
     parser.addOption({"report", "Print the minutes worked per project, then end."});
     parser.addOption({"since", "Only the records from <day> on, given as YYYY-MM-DD.", "day"});
     parser.addOption({"project", "Only the records of project <name>.", "name"});
+    parser.addOption({"database",
+                      "Read the time records from <file> instead of chimeral.db in the current "
+                      "folder.",
+                      "file"});
 }
 
 std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
     const bool exporting = parser.isSet("export-csv");
     const bool reporting = parser.isSet("report");
     if (!exporting && !reporting) {
-        if (parser.isSet("since") || parser.isSet("project"))
-            return refuse("--since and --project go with --export-csv or --report");
+        if (parser.isSet("since") || parser.isSet("project") || parser.isSet("database"))
+            return refuse("--since, --project and --database go with --export-csv or --report");
         return std::nullopt;
     }
     if (exporting && reporting)
@@ -46,10 +50,15 @@ std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
     }
     if (parser.isSet("project"))
         filter.project = parser.value("project").toStdString();
+    const std::string named = parser.isSet("database")
+                                  ? QFile::encodeName(parser.value("database")).toStdString()
+                                  : std::string(ProjectDatabaseName);
+    if (named.empty())
+        return refuse("--database needs a file name");
     std::error_code noPath;
-    std::string database = std::filesystem::absolute(ProjectDatabaseName, noPath).string();
+    std::string database = std::filesystem::absolute(named, noPath).string();
     if (noPath)
-        database = ProjectDatabaseName;
+        database = named;
     if (reporting)
         return reportRecords(database, filter, stdout, stderr);
     const std::string target = QFile::encodeName(parser.value("export-csv")).toStdString();

@@ -8,7 +8,7 @@ class QCommandLineParser;
 // The command-line options that read the time records without opening a
 // window: --export-csv FILE and --report, with --since YYYY-MM-DD and
 // --project NAME to narrow them. They read the database file of the current
-// directory, as the window does.
+// directory, as the window does, or the one --database FILE names.
 
 void addRecordOptions(QCommandLineParser &parser);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "projects/RecordExport.h"
 
+#include "platform/SafeReplace.h"
 #include "projects/ProjectSql.h"
 #include "projects/SQLite.h"
 
@@ -102,18 +103,6 @@ bool writeCsv(Records &records, const std::string &databasePath, std::FILE *out,
     return true;
 }
 
-// A name for the temporary file beside `target` that nothing else uses.
-int createTemporaryBeside(const std::string &target, std::string &name) {
-    const std::string base = target + ".part" + std::to_string(getpid()) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = base + std::to_string(attempt);
-        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 std::string twoDigits(int64_t value) {
     return (value < 10 ? "0" : "") + std::to_string(value);
 }
@@ -150,10 +139,14 @@ std::optional<RecordDay> parseRecordDay(const std::string &text) {
 }
 
 std::string csvField(const std::string &text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
+    // A spreadsheet takes a field beginning with one of these for a formula.
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const std::string guarded = formula ? "'" + text : text;
+    if (guarded.find_first_of(",\"\r\n") == std::string::npos)
+        return guarded;
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : guarded) {
         quoted += c;
         if (c == '"')
             quoted += '"';
@@ -185,37 +178,36 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
         return read ? 0 : 1;
     }
 
-    std::string temporary;
-    const int fd = createTemporaryBeside(target, temporary);
+    FileReplacement replacement(target);
+    const int fd = replacement.failed() ? -1 : ::dup(replacement.descriptor());
     std::FILE *file = fd >= 0 ? fdopen(fd, "w") : nullptr;
     if (!file) {
-        const int error = errno;
-        if (fd >= 0) {
+        std::string why = replacement.error();
+        if (why.empty())
+            why = std::strerror(errno);
+        if (fd >= 0)
             close(fd);
-            unlink(temporary.c_str());
-        }
-        fail(errors, "cannot write " + target + ": " + std::strerror(error));
+        fail(errors, "cannot write " + target + ": " + why);
         return 1;
     }
     bool ok = writeCsv(records, databasePath, file, errors);
-    int error = 0;
-    if (ok) {
-        // Complete on disk before it takes the target's name.
-        ok = std::fflush(file) == 0 && !std::ferror(file) && fsync(fileno(file)) == 0;
-        error = errno;
+    std::string why;
+    if (ok && (std::fflush(file) != 0 || std::ferror(file))) {
+        ok = false;
+        why = std::strerror(errno);
     }
     if (std::fclose(file) != 0 && ok) {
         ok = false;
-        error = errno;
+        why = std::strerror(errno);
     }
-    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
+    // Complete on disk before it takes the target's name.
+    if (ok && !replacement.commit()) {
         ok = false;
-        error = errno;
+        why = replacement.error();
     }
     if (!ok) {
-        unlink(temporary.c_str());
-        if (error != 0)
-            fail(errors, "cannot write " + target + ": " + std::strerror(error));
+        if (!why.empty())
+            fail(errors, "cannot write " + target + ": " + why);
         return 1;
     }
     return 0;

@@ -31,7 +31,9 @@ struct RecordFilter {
 };
 
 // One CSV field: as it is, or between double quotes with each quote doubled
-// when it holds a comma, a quote, a carriage return or a line feed.
+// when it holds a comma, a quote, a carriage return or a line feed. A text
+// beginning with =, +, -, @, a tab or a carriage return gets an apostrophe in
+// front first, so that a spreadsheet shows it rather than runs it as a formula.
 std::string csvField(const std::string &text);
 
 // Whole minutes as "h:mm": "0:05", "2:45", "100:00".
@@ -39,8 +41,10 @@ std::string hoursMinutesText(int64_t minutes);
 
 // Writes the header "project,date,start,minutes" and one line per matching row
 // ("2026-12-07", "09:05:03"), oldest first, lines ending in CR LF. The file
-// `target` is written under a temporary name beside it and renamed into place
-// only when complete, so a failure leaves no partial file; "-" writes to `out`.
+// `target` is written under a fresh name beside it and renamed into place only
+// when complete, so a failure leaves no partial file; an existing file keeps
+// its mode, a link is written through, and a target that is not a regular file
+// is refused. "-" writes to `out`.
 int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter,
                      const std::string &target, std::FILE *out, std::FILE *errors);
 

@@ -3,18 +3,25 @@
 
 #include "common/TimeDate.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 // The journal of a running recording: a small file beside the project
 // database holding what Stop would store (project, start, counted time), so a
-// recording outlives a crash, a kill or a lost display. Each process keeps its
-// own journal, named after its process ID, so two windows on one database
-// never overwrite each other's. Only files here; when to write, store and
-// remove a journal is the main window's business.
+// recording outlives a crash, a kill or a lost display. Each recording keeps
+// its own journal and holds a lock on it for as long as it runs, so a journal
+// whose lock can be had belongs to nobody any more, whatever its name says.
+// Only files here; when to write, store and remove a journal is the window's
+// business.
 struct RecordingJournalEntry {
+    // Written for the reader's sake only: the name decides the project, as the
+    // database may have been replaced since the recording started.
     int32_t projectId = 0;
     std::string project;
     TimeDate start;
@@ -25,18 +32,118 @@ struct RecordingJournalEntry {
     bool operator==(const RecordingJournalEntry &) const = default;
 };
 
-// The journal of process `pid` for the database file `database`.
+// Larger journals are not read: a journal is a few short lines.
+constexpr size_t RecordingJournalReadLimit = 4096;
+
+// The first name a journal of process `pid` for the database file `database`
+// tries.
 std::string recordingJournalPath(const std::string &database, long pid);
 
-// Replaces the journal in one step (temporary file, flushed to the disk, then
-// renamed over it), so a reader finds either the old or the new journal
-// whole. False when the file could not be written; the old one then stays.
+// The journal's text as written. None when it is not a journal or a number is
+// out of its range: a negative count, minutes or seconds past 59, a day the
+// calendar does not have, a time of day past 23:59:59, an empty name.
+std::optional<RecordingJournalEntry> parseRecordingJournal(std::string_view text);
+
+// Whether the counted time fits into the time passed from the start to `now`
+// on the local clock. An hour and some minutes of slack allow for the clock
+// turned back at the end of summer time and small corrections.
+bool journalFitsItsTime(const RecordingJournalEntry &entry, const TimeDate &now);
+
+// The journal of the running recording. Each write replaces the file in one
+// step: a fresh file, locked before it takes the journal's name, so the name
+// always leads to a locked file while the recording runs. Dropping this object
+// unlocks the journal and leaves it for the next start to store; remove() is
+// for a recording whose time is stored.
+class RecordingJournalFile {
+public:
+    explicit RecordingJournalFile(std::string database);
+    ~RecordingJournalFile();
+    RecordingJournalFile(const RecordingJournalFile &) = delete;
+    RecordingJournalFile &operator=(const RecordingJournalFile &) = delete;
+
+    // False when the journal could not be written; the previous one then
+    // stays, locked.
+    bool write(const RecordingJournalEntry &entry);
+    // Removes the journal and unlocks it; the next write starts a new one.
+    void remove();
+    // Empty until the first write picks a free name: the process ID's, or
+    // that with "-2", "-3", ... when a journal nobody stored holds it.
+    const std::string &path() const { return m_path; }
+
+private:
+    std::string m_database;
+    std::string m_path;
+    int m_fd = -1;
+};
+
+// A journal this process took over from a recording that no longer runs. It
+// stays locked while this object lives, so no other window takes it too.
+class HeldRecordingJournal {
+public:
+    HeldRecordingJournal(std::string path, int fd);
+    ~HeldRecordingJournal();
+    HeldRecordingJournal(HeldRecordingJournal &&other) noexcept;
+    HeldRecordingJournal &operator=(HeldRecordingJournal &&other) noexcept;
+
+    const std::string &path() const { return m_path; }
+    // What the journal holds, checked against the clock at `now`; none when
+    // it is unreadable: no regular file (a link, a FIFO), larger than the
+    // limit, or not a journal within its ranges (parseRecordingJournal,
+    // journalFitsItsTime).
+    std::optional<RecordingJournalEntry> read(const TimeDate &now) const;
+    // Removes the journal once its time is stored.
+    bool remove();
+    // Keeps an unreadable journal under "<path>.bad" (or "<path>.<n>.bad"
+    // when that is taken), out of the way of later starts. False when it was
+    // gone already (another window did it).
+    bool setAside();
+
+private:
+    std::string m_path;
+    int m_fd = -1;
+};
+
+// The journals of `database` whose recordings no longer run, each locked by
+// this process: those whose lock could be had, whose name still leads to the
+// file locked, and the names that hold no regular file (left to be set aside
+// as unreadable). A journal another process holds is not among them, nor one
+// this process cannot open.
+std::vector<HeldRecordingJournal> takeRecordingJournals(const std::string &database);
+
+// Removes the fresh files ("<journal>.<random>.new") of journal writes that
+// never completed, whose writer no longer holds them.
+void removeDeadJournalTemporaries(const std::string &database);
+
+// Telling, in one recovery pass, whether a journal's row is stored already.
+// The database holds rows by project and start second; a journal whose row is
+// there was stored by a run that ended before it removed the journal. A row
+// this pass stored for another journal of the same project and second is not
+// this journal's, though it sits at the same second: the journals of two
+// recordings that started together are both stored, the second one the next
+// free second on.
+class RecoveredRows {
+public:
+    // `rowsAtStart` is how many rows of `project` start at `start` now.
+    bool alreadyStored(int32_t project, const TimeDate &start, int rowsAtStart) const;
+    // This pass stored the journal of `project` started at `start`.
+    void noteStored(int32_t project, const TimeDate &start);
+
+private:
+    using Key = std::tuple<int32_t, int, int, int, int, int, int>;
+    static Key keyOf(int32_t project, const TimeDate &start);
+    std::map<Key, int> m_stored;
+};
+
+// The journal as one replacement, without a lock: for a journal written once.
+// False when the file could not be written; the old one then stays.
 bool writeRecordingJournal(const std::string &path, const RecordingJournalEntry &entry);
 
-// Nothing when the file is missing or not a journal.
+// The journal at `path` within its ranges (not checked against the clock);
+// none when it is unreadable.
 std::optional<RecordingJournalEntry> readRecordingJournal(const std::string &path);
 
-// The journals of `database` left by processes that are no longer running.
+// The journals of `database` named after processes that are no longer running.
+// The window's recovery before locks; takeRecordingJournals replaces it.
 std::vector<std::string> orphanedRecordingJournals(const std::string &database);
 
 // The one second after `time`, carried into the minute, hour, day, month and

@@ -3,6 +3,7 @@
 #include "options/LineData.h"
 
 #include "options/FileBytes.h"
+#include "platform/SafeReplace.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -191,15 +192,18 @@ TEST(InitFile, RewriteReplacesTheOldFileInOneStep) {
     const std::string path = dir.file("chimeral.ini");
     const std::string old = "ALARMSOUND=/old.wav\r\n";
     writeBytes(path, old);
-    ASSERT_TRUE(fs::create_directory(LineData::temporaryName(path)));
+    // Every name the new file could take is in use.
+    setTemporaryPartSource([] { return std::string("x"); });
+    ASSERT_TRUE(fs::create_directory(path + ".x.new"));
     {
         initfile store(path);
         store.set("AlarmSound", "/new.wav");
         EXPECT_FALSE(store.write());
     }
+    setTemporaryPartSource({});
     EXPECT_EQ(readBytes(path), old);
 
-    fs::remove(LineData::temporaryName(path));
+    fs::remove(path + ".x.new");
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     {
         initfile store(path);

@@ -9,6 +9,8 @@
 
 #include <QCommandLineParser>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,6 +28,22 @@ namespace {
 TEST(RecordExport, CsvFieldQuotesOnlyWhatNeedsIt) {
     const std::pair<std::string, std::string> cases[] = {
         {"", ""}, {"carriage\rreturn", "\"carriage\rreturn\""}, {"\"", "\"\"\"\""}};
+    for (const auto &[text, field] : cases)
+        EXPECT_EQ(csvField(text), field) << text;
+}
+
+// What a spreadsheet would run as a formula is shown as text.
+TEST(RecordExport, CsvFieldGuardsFormulas) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"=1+2", "'=1+2"},
+        {"+1", "'+1"},
+        {"-2", "'-2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
+        {"=HYPERLINK(\"a\",\"b\")", "\"'=HYPERLINK(\"\"a\"\",\"\"b\"\")\""},
+        {"a=b-c", "a=b-c"},
+    };
     for (const auto &[text, field] : cases)
         EXPECT_EQ(csvField(text), field) << text;
 }
@@ -279,6 +297,30 @@ TEST_F(RecordFile, CommandLineExportReadsTheDatabaseOfTheCurrentDirectory) {
     EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01"}), 0);
     EXPECT_EQ(readFile(dir.file("out.csv")),
               header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
+}
+
+TEST_F(RecordFile, CommandLineReadsTheDatabaseNamed) {
+    std::filesystem::create_directory(dir.file("elsewhere"));
+    std::filesystem::rename(database, dir.file("elsewhere/work.db"));
+    const QString named = QString::fromStdString(dir.file("elsewhere/work.db"));
+    EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01", "--database", named}),
+              0);
+    EXPECT_EQ(readFile(dir.file("out.csv")),
+              header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
+    EXPECT_EQ(runCommand({"--report", "--database", "elsewhere/work.db"}), 0);
+    EXPECT_EQ(runCommand({"--report", "--database", "elsewhere/none.db"}), 1);
+    EXPECT_EQ(runCommand({"--database", named}), 1) << "only with a record command";
+    EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere/none.db")));
+}
+
+// The file's own rules (mode, links) are the safe replacement's; here only
+// how a refusal ends the command.
+TEST_F(RecordFile, ATargetThatIsNoRegularFileIsRefused) {
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    const Run run = exportTo(dir.file("pipe"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.errors, "chimeral: cannot write " + dir.file("pipe") + ": not a regular file\n");
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "pipe"}));
 }
 
 } // namespace

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+#include "platform/SafeReplace.h"
+
+#include "platform/WriteAll.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <ctime>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Enough tries that only a folder we cannot create in ends them, or one that
+// someone fills faster than we can guess.
+constexpr int NameTries = 100;
+// As the kernel follows links before it gives up with ELOOP.
+constexpr int MaxLinks = 40;
+
+TemporaryPartSource &partSource() {
+    static TemporaryPartSource source;
+    return source;
+}
+
+std::string randomPart() {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char bytes[12];
+    size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    // Without the kernel's randomness the clock and the process still make
+    // names that differ between tries; O_EXCL keeps them safe either way.
+    if (got < sizeof bytes) {
+        static unsigned long counter = 0;
+        const unsigned long mix = static_cast<unsigned long>(::getpid()) * 2654435761UL ^
+                                  static_cast<unsigned long>(::time(nullptr)) ^ ++counter * 40503UL;
+        for (size_t i = 0; i < sizeof bytes; ++i)
+            bytes[i] = static_cast<unsigned char>(mix >> ((i % 8) * 8));
+    }
+    std::string part;
+    for (const unsigned char byte : bytes)
+        part += letters[byte % (sizeof letters - 1)];
+    return part;
+}
+
+std::string folderOf(const std::string &path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void syncFolder(const std::string &folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+std::string linkTarget(const std::string &path) {
+    std::string current = path;
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        struct stat info;
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), buffer, sizeof buffer);
+        if (length < 0 || static_cast<size_t>(length) >= sizeof buffer)
+            return {};
+        const std::string next(buffer, static_cast<size_t>(length));
+        current = next.starts_with('/') ? next : folderOf(current) + "/" + next;
+    }
+    return {};
+}
+
+void setTemporaryPartSource(TemporaryPartSource source) {
+    partSource() = std::move(source);
+}
+
+FileReplacement::FileReplacement(const std::string &path, LinkRule links) {
+    m_target = links == LinkRule::WriteThrough ? linkTarget(path) : path;
+    if (m_target.empty()) {
+        errno = ELOOP;
+        failWithErrno();
+        return;
+    }
+    struct stat old;
+    const bool exists = ::lstat(m_target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode) &&
+        !(links == LinkRule::ReplaceName && S_ISLNK(old.st_mode))) {
+        fail("not a regular file");
+        return;
+    }
+    for (int attempt = 0; attempt < NameTries; ++attempt) {
+        const std::string part = partSource() ? partSource()() : randomPart();
+        m_temporary = m_target + "." + part + ".new";
+        do
+            m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0666);
+        while (m_fd < 0 && errno == EINTR);
+        if (m_fd >= 0 || errno != EEXIST)
+            break;
+    }
+    if (m_fd < 0) {
+        m_temporary.clear();
+        failWithErrno();
+        return;
+    }
+    // Permission bits only: set-ID bits on a rewritten file would be a gift.
+    if (exists && S_ISREG(old.st_mode) && ::fchmod(m_fd, old.st_mode & 0777) != 0) {
+        failWithErrno();
+        discard();
+    }
+}
+
+FileReplacement::~FileReplacement() {
+    if (!m_committed)
+        discard();
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void FileReplacement::fail(const std::string &why) {
+    m_error = why;
+}
+
+void FileReplacement::failWithErrno() {
+    m_error = std::strerror(errno);
+}
+
+void FileReplacement::discard() {
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+    m_temporary.clear();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool FileReplacement::commit() {
+    if (m_fd < 0 || m_committed)
+        return m_committed;
+    if (::fsync(m_fd) != 0 || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        failWithErrno();
+        discard();
+        return false;
+    }
+    m_committed = true;
+    syncFolder(folderOf(m_target));
+    return true;
+}
+
+int FileReplacement::takeDescriptor() {
+    return std::exchange(m_fd, -1);
+}
+
+bool replaceFileContents(const std::string &path, std::string_view bytes, std::string *error,
+                         LinkRule links) {
+    FileReplacement replacement(path, links);
+    bool done = !replacement.failed();
+    if (done && !writeAll(replacement.descriptor(), bytes)) {
+        if (error)
+            *error = std::strerror(errno);
+        return false;
+    }
+    done = done && replacement.commit();
+    if (!done && error)
+        *error = replacement.error();
+    return done;
+}

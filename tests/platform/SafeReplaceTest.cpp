@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "platform/SafeReplace.h"
+
+#include "options/FileBytes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::set<std::string> namesIn(const std::string &folder) {
+    std::set<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+mode_t modeOf(const std::string &path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(SafeReplace, APlantedLinkUnderTheFreshNameIsPassedBy) {
+    TempCurrentDir dir;
+    writeBytes(dir.file("victim"), "mine");
+    fs::create_symlink(dir.file("victim"), dir.file("out.a.new"));
+    const char *parts[] = {"a", "b"};
+    int next = 0;
+    setTemporaryPartSource([&] { return std::string(parts[next++ % 2]); });
+    std::string error;
+    const bool done = replaceFileContents(dir.file("out"), "new", &error);
+    setTemporaryPartSource({});
+    EXPECT_TRUE(done) << error;
+    EXPECT_EQ(next, 2);
+    EXPECT_EQ(readBytes(dir.file("out")), "new");
+    EXPECT_EQ(readBytes(dir.file("victim")), "mine");
+    EXPECT_TRUE(fs::is_symlink(dir.file("out.a.new")));
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"out", "out.a.new", "victim"}));
+}
+
+TEST(SafeReplace, AReplacedFileKeepsItsModeAndANewOneFollowsTheUmask) {
+    TempCurrentDir dir;
+    const mode_t mask = ::umask(027);
+    writeBytes(dir.file("private"), "old");
+    ::chmod(dir.file("private").c_str(), 0600);
+    writeBytes(dir.file("shared"), "old");
+    ::chmod(dir.file("shared").c_str(), 0664);
+    for (const char *name : {"private", "shared", "fresh"})
+        EXPECT_TRUE(replaceFileContents(dir.file(name), "new")) << name;
+    ::umask(mask);
+    EXPECT_EQ(modeOf(dir.file("private")), 0600u);
+    EXPECT_EQ(modeOf(dir.file("shared")), 0664u);
+    EXPECT_EQ(modeOf(dir.file("fresh")), 0640u);
+    EXPECT_EQ(readBytes(dir.file("private")), "new");
+}
+
+TEST(SafeReplace, LinksAreWrittenThrough) {
+    TempCurrentDir dir;
+    fs::create_directory(dir.file("real"));
+    writeBytes(dir.file("real/file"), "old");
+    ::chmod(dir.file("real/file").c_str(), 0600);
+    // A relative link to a relative link: each is read from its own folder.
+    fs::create_symlink("file", dir.file("real/inner"));
+    fs::create_symlink("real/inner", dir.file("outer"));
+    ASSERT_TRUE(replaceFileContents(dir.file("outer"), "through"));
+    EXPECT_TRUE(fs::is_symlink(dir.file("outer")));
+    EXPECT_TRUE(fs::is_symlink(dir.file("real/inner")));
+    EXPECT_EQ(readBytes(dir.file("real/file")), "through");
+    EXPECT_EQ(modeOf(dir.file("real/file")), 0600u);
+
+    fs::create_symlink("loop", dir.file("loop"));
+    EXPECT_FALSE(replaceFileContents(dir.file("loop"), "x"));
+    EXPECT_TRUE(fs::is_symlink(dir.file("loop")));
+}
+
+TEST(SafeReplace, WhatIsNoRegularFileIsRefusedAndLeftAsItIs) {
+    TempCurrentDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    fs::create_directory(dir.file("folder"));
+    fs::create_symlink("/dev/null", dir.file("device"));
+    fs::create_symlink("fifo", dir.file("to-fifo"));
+    const std::set<std::string> before = namesIn(dir.path());
+    for (const char *name : {"fifo", "folder", "device", "to-fifo"}) {
+        std::string error;
+        EXPECT_FALSE(replaceFileContents(dir.file(name), "x", &error)) << name;
+        EXPECT_EQ(error, "not a regular file") << name;
+    }
+    EXPECT_EQ(namesIn(dir.path()), before);
+    EXPECT_EQ(fs::status(dir.file("fifo")).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(dir.file("device")));
+}
+
+} // namespace

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "projects/RecordingJournal.h"
+
+#include "platform/SafeReplace.h"
+#include "support/ChildProcess.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const RecordingJournalEntry Writing{1, "Writing", {2024, 3, 14, 17, 5, 9, 0}, 1, 2, 40};
+const TimeDate Later{2024, 3, 14, 20, 0, 0, 0};
+
+std::set<std::string> namesHere() {
+    std::set<std::string> names;
+    for (const auto &entry : fs::directory_iterator("."))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+std::vector<std::string> pathsOf(const std::vector<HeldRecordingJournal> &held) {
+    std::vector<std::string> paths;
+    for (const HeldRecordingJournal &journal : held)
+        paths.push_back(journal.path());
+    return paths;
+}
+
+TEST(RecordingJournalText, NumbersOutOfTheirRangesMakeItUnreadable) {
+    struct Case {
+        const char *start;
+        const char *counted;
+        const char *name;
+        bool readable;
+    };
+    const Case cases[] = {
+        {"2024 3 14 17 5 9", "1 2 40", "Writing", true},
+        {"2024 2 29 0 0 0", "0 59 59", "x", true},
+        {"2024 3 14 17 5 9", "-1 0 0", "Writing", false},
+        {"2024 3 14 17 5 9", "0 60 0", "Writing", false},
+        {"2024 3 14 17 5 9", "0 0 60", "Writing", false},
+        {"2024 3 14 17 5 9", "0 -1 0", "Writing", false},
+        {"2024 13 40 17 5 9", "0 1 0", "Writing", false},
+        {"2023 2 29 17 5 9", "0 1 0", "Writing", false},
+        {"2024 3 14 24 0 0", "0 1 0", "Writing", false},
+        {"2024 3 14 17 60 0", "0 1 0", "Writing", false},
+        {"0 3 14 17 5 9", "0 1 0", "Writing", false},
+        {"2024 3 14 17 5 9", "99999999999 0 0", "Writing", false},
+        {"2024 3 14 17 5 9", "1 2 40 7", "Writing", false},
+        {"2024 3 14 17 5", "1 2 40", "Writing", false},
+        {"2024 3 14 17 5 9", "1 2 x", "Writing", false},
+        {"2024 3 14 17 5 9", "1 2 40", "", false},
+    };
+    for (const Case &c : cases) {
+        const std::string text = std::string("project=1\nstart=") + c.start +
+                                 "\ncounted=" + c.counted + "\nname=" + c.name;
+        EXPECT_EQ(parseRecordingJournal(text).has_value(), c.readable) << text;
+    }
+}
+
+TEST(RecordingJournalText, CountedTimeMustFitSinceTheStart) {
+    struct Case {
+        TimeDate now;
+        uint32_t hours, minutes;
+        bool fits;
+    };
+    const TimeDate start{2024, 3, 14, 17, 0, 0, 0};
+    const Case cases[] = {
+        {{2024, 3, 14, 18, 0, 0, 0}, 1, 0, true},
+        {{2024, 3, 15, 17, 0, 0, 0}, 24, 0, true},
+        // The clock turned back an hour at the end of summer time.
+        {{2024, 3, 14, 17, 0, 0, 0}, 1, 0, true},
+        {{2024, 3, 14, 18, 0, 0, 0}, 3, 0, false},
+        {{2024, 3, 13, 17, 0, 0, 0}, 0, 1, false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(journalFitsItsTime({1, "x", start, c.hours, c.minutes, 0}, c.now), c.fits)
+            << c.now.DateText() << " " << c.now.TimeText() << " " << c.hours << ":" << c.minutes;
+}
+
+// A running recording holds its journal; once it no longer runs, the first
+// window to look takes it and no other can.
+TEST(RecordingJournalFiles, OnlyAJournalNobodyHoldsIsTaken) {
+    TempCurrentDir dir;
+    std::optional<RecordingJournalFile> running(std::in_place, "chimeral.db");
+    ASSERT_TRUE(running->write(Writing));
+    ASSERT_TRUE(running->write(Writing));
+    const std::string path = running->path();
+    EXPECT_EQ(path, recordingJournalPath("chimeral.db", ::getpid()));
+    EXPECT_TRUE(takeRecordingJournals("chimeral.db").empty());
+
+    running.reset();
+    std::vector<HeldRecordingJournal> first = takeRecordingJournals("chimeral.db");
+    EXPECT_EQ(pathsOf(first), std::vector<std::string>{"./" + path});
+    EXPECT_TRUE(takeRecordingJournals("chimeral.db").empty()) << "held by the first";
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].read(Later), Writing);
+
+    // A new recording of this process does not overwrite the journal left.
+    RecordingJournalFile next("chimeral.db");
+    ASSERT_TRUE(next.write(Writing));
+    EXPECT_EQ(next.path(), path + "-2");
+    EXPECT_TRUE(first[0].remove());
+    next.remove();
+    EXPECT_EQ(namesHere(), std::set<std::string>{});
+}
+
+TEST(RecordingJournalFiles, PlantedLinksAndTheirTargetsStayUntouched) {
+    TempCurrentDir dir;
+    std::ofstream("victim") << "mine";
+    const std::string journal = recordingJournalPath("chimeral.db", ::getpid());
+    fs::create_symlink("victim", journal + ".a.new");
+    fs::create_symlink("victim", "chimeral.db-recording-7.a.new");
+    const char *parts[] = {"a", "b"};
+    int next = 0;
+    setTemporaryPartSource([&] { return std::string(parts[next++ % 2]); });
+    RecordingJournalFile running("chimeral.db");
+    const bool written = running.write(Writing);
+    fs::create_symlink("victim", "chimeral.db-recording-7");
+    const bool overLink = writeRecordingJournal("chimeral.db-recording-7", Writing);
+    setTemporaryPartSource({});
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(overLink);
+    EXPECT_EQ(readFile("victim"), "mine");
+    EXPECT_TRUE(fs::is_symlink(journal + ".a.new"));
+    EXPECT_EQ(readRecordingJournal(journal), Writing);
+    EXPECT_EQ(readRecordingJournal("chimeral.db-recording-7"), Writing);
+}
+
+// What no recording wrote is kept aside, not read: a link (to /dev/zero, which
+// never ends), a file past the size limit, a FIFO, numbers out of range.
+TEST(RecordingJournalFiles, UnreadableJournalsAreSetAside) {
+    TempCurrentDir dir;
+    fs::create_symlink("/dev/zero", "chimeral.db-recording-1");
+    std::ofstream("chimeral.db-recording-2") << std::string(RecordingJournalReadLimit + 1, '\n');
+    ASSERT_EQ(::mkfifo("chimeral.db-recording-3", 0600), 0);
+    std::ofstream("chimeral.db-recording-4") << "project=1\nstart=2024 3 14 17 5 9\n"
+                                                "counted=9 0 0\nname=Writing";
+    std::ofstream("chimeral.db-recording-4.bad") << "an earlier one";
+    std::vector<HeldRecordingJournal> held = takeRecordingJournals("chimeral.db");
+    ASSERT_EQ(held.size(), 4u);
+    for (HeldRecordingJournal &journal : held) {
+        EXPECT_EQ(journal.read(Later), std::nullopt) << journal.path();
+        EXPECT_TRUE(journal.setAside()) << journal.path();
+    }
+    EXPECT_EQ(namesHere(),
+              (std::set<std::string>{"chimeral.db-recording-1.bad", "chimeral.db-recording-2.bad",
+                                     "chimeral.db-recording-3.bad", "chimeral.db-recording-4.bad",
+                                     "chimeral.db-recording-4.2.bad"}));
+    EXPECT_TRUE(fs::is_symlink("chimeral.db-recording-1.bad"));
+    EXPECT_TRUE(takeRecordingJournals("chimeral.db").empty());
+}
+
+TEST(RecordingJournalFiles, OnlyDeadTemporariesAreRemoved) {
+    TempCurrentDir dir;
+    std::ofstream("chimeral.db-recording-5.x1.new") << "dead";
+    std::ofstream("chimeral.db-recording-5.new") << "dead, older form";
+    std::ofstream("chimeral.db-recording-6.x2.new") << "being written";
+    std::ofstream("other.db-recording-5.x3.new") << "another database";
+    fs::create_symlink("chimeral.db-recording-6.x2.new", "chimeral.db-recording-7.x4.new");
+    const int writing = ::open("chimeral.db-recording-6.x2.new", O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+    removeDeadJournalTemporaries("chimeral.db");
+    ::close(writing);
+    EXPECT_EQ(namesHere(), (std::set<std::string>{"chimeral.db-recording-6.x2.new",
+                                                  "chimeral.db-recording-7.x4.new",
+                                                  "other.db-recording-5.x3.new"}));
+}
+
+// Two recordings of one project that started in the same second: the second
+// journal finds the first one's row, stored in this pass, and is stored too.
+TEST(RecordingJournalRules, ARowStoredInThisPassIsNoOtherJournalsOwn) {
+    const TimeDate second{2024, 3, 14, 17, 5, 9, 0};
+    RecoveredRows pass;
+    EXPECT_FALSE(pass.alreadyStored(1, second, 0));
+    EXPECT_TRUE(pass.alreadyStored(1, second, 1)) << "stored by the run that wrote it";
+    pass.noteStored(1, second);
+    EXPECT_FALSE(pass.alreadyStored(1, second, 1));
+    EXPECT_TRUE(pass.alreadyStored(1, second, 2));
+    EXPECT_TRUE(pass.alreadyStored(2, second, 1)) << "another project";
+    EXPECT_TRUE(pass.alreadyStored(1, secondAfter(second), 1)) << "another second";
+    pass.noteStored(1, second);
+    EXPECT_FALSE(pass.alreadyStored(1, second, 1));
+}
+
+} // namespace

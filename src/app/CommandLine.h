@@ -27,10 +27,10 @@ struct WindowRequest {
     bool operator==(const WindowRequest &) const = default;
 };
 
-// Commands that run instead of the window, defined by a feature above this
-// layer (the time records' export and report): their options, and the code
-// that runs them and gives the exit code when one of them was asked for. The
-// process entry hands them over before the command line is read.
+// Commands that run instead of the window, defined by a feature (the time
+// records' export and report): their options, and the code that runs them and
+// gives the exit code when one of them was asked for. The program's run hands
+// them over before the command line is read.
 struct WindowlessCommands {
     void (*define)(QCommandLineParser &) = nullptr;
     std::optional<int> (*run)(const QCommandLineParser &) = nullptr;

@@ -6,11 +6,20 @@ class TMainForm;
 
 // Every way the process can be asked to end stores a running recording as
 // closing the window does, with no message box to hold the end up: SIGTERM
-// (log-out, shut-down), SIGHUP (the terminal went away), SIGINT, and the
-// event loop ending for any other reason; when the desktop session asks to
-// save, the recording goes to its journal. The signal handler only writes to a pipe; the
-// window's work runs from the event loop.
-// installExitSignals catches the signals from the start of the process on;
-// installExitHandling, once the main window exists, acts on them.
+// (log-out, shut-down), SIGHUP (the terminal went away), SIGINT, and the event
+// loop ending for any other reason; when the desktop session asks to save,
+// the recording goes to its journal.
+// installExitSignals catches the signals from the start of the process on:
+// the handler only writes to two pipes, and one second after the first signal
+// a watchdog thread ends the process whatever it is doing. installExitHandling,
+// as soon as the application object exists, acts on them from the event loop,
+// in every phase, boxes of the start-up included: from then on messages go to
+// standard error, open boxes close, the main window (once handed over with
+// setExitWindow) stores a recording and closes, and the event loop ends.
 void installExitSignals();
-void installExitHandling(QApplication &app, TMainForm &form);
+void installExitHandling(QApplication &app);
+void setExitWindow(QApplication &app, TMainForm &form);
+
+// A signal asked the process to end: the start-up goes no further and the
+// event loop is not entered.
+bool exitRequested();

@@ -25,6 +25,7 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     installExitSignals();
 
     QApplication app(argc, argv);
+    installExitHandling(app);
     setApplicationTitle("Timer and Alarm Clock");
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
@@ -36,7 +37,7 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     case SingleInstance::HandOver::Taken:
         return 0;
     case SingleInstance::HandOver::NoAnswer:
-        std::fputs("chimeral: the window running in this folder does not answer\n", stderr);
+        std::fputs("chimeral: the window already running in this folder does not answer\n", stderr);
         return 1;
     case SingleInstance::HandOver::NoneRunning:
         instance.listen();
@@ -53,13 +54,19 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
         AppWindows windows;
         TMainForm &form = *windows.mainForm;
         QObject::connect(&form, &TMainForm::closed, &app, &QApplication::quit);
-        installExitHandling(app, form);
+        setExitWindow(app, form);
+        // A signal during the start-up's boxes ends the start-up there.
+        if (exitRequested()) {
+            form.endQuietly();
+            return;
+        }
         form.show();
         if (hooks.windowShown)
             hooks.windowShown(form);
         carryOut(form, request);
         takeLaterStarts(instance, form);
-        QApplication::exec();
+        if (!exitRequested())
+            QApplication::exec();
     });
     return 0;
 }

@@ -132,11 +132,13 @@ void TMainForm::setAlarm(const QString &entry) {
     m_alarm->setTyped(entry);
 }
 
+// The journal is brought up to date first: should the store take longer
+// than the process is given, the next start finds the time there.
 void TMainForm::endQuietly() {
+    m_recorder->saveSession();
     m_recorder->beQuiet();
     // A box already open would hold the window's close up until dismissed.
-    for (int open = 0; open < 8 && QApplication::activeModalWidget(); ++open)
-        QApplication::activeModalWidget()->close();
+    closeOpenBoxes();
     close();
 }
 
@@ -221,6 +223,7 @@ void TMainForm::Closer() {
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
+    m_recorder->windowClosing();
     runGuarded([this] { CloseQ(); });
     runGuarded([this] { Closer(); });
     event->accept();

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -13,7 +14,16 @@ MessageHandler &messageHandler() {
     return handler;
 }
 
+bool &toStandardError() {
+    static bool on = false;
+    return on;
+}
+
 void show(const std::string &text, const std::string &caption, MessageKind kind) {
+    if (toStandardError()) {
+        std::fprintf(stderr, "chimeral: %s: %s\n", caption.c_str(), text.c_str());
+        return;
+    }
     if (messageHandler()) {
         messageHandler()(text, caption, kind);
         return;
@@ -43,6 +53,22 @@ const std::string &applicationTitle() {
 
 void setMessageHandler(MessageHandler handler) {
     messageHandler() = std::move(handler);
+}
+
+void sendMessagesToStandardError() {
+    toStandardError() = true;
+}
+
+void closeOpenBoxes() {
+    for (int open = 0; open < 16; ++open) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            break;
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->done(QDialog::Rejected);
+        else
+            modal->close();
+    }
 }
 
 void showMessage(const std::string &text, const std::string &caption) {

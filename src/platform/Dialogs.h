@@ -37,6 +37,15 @@ using MessageHandler =
     std::function<void(const std::string &text, const std::string &caption, MessageKind kind)>;
 void setMessageHandler(MessageHandler handler);
 
+// From now on every message and exception display goes to standard error
+// ("chimeral: caption: text") instead of a box: the process is ending and no
+// box may hold it up.
+void sendMessagesToStandardError();
+
+// Closes every modal box and dialog that is open, the innermost first; their
+// waits return as if cancelled.
+void closeOpenBoxes();
+
 // Runs an action; an error escaping it goes to the standard exception display.
 void runGuarded(const std::function<void()> &action);
 

@@ -12,8 +12,8 @@ class QuietAlsa;
 struct _Mix_Music;
 struct SoundLibrary;
 
-// The main window's one sound player: opens a wave or MIDI file by name and
-// starts it without waiting, keeping the numeric result of the last command and
+// The program's one sound player, inside SoundPlayer: opens a wave or MIDI
+// file by name and starts it without waiting, keeping the numeric result of the last command and
 // a text for it. Opening a file first stops and closes the sound opened before,
 // so a new sound cuts off one that still plays. The sound libraries are loaded
 // and the audio device is opened at the first open, so that start-up never

@@ -48,7 +48,7 @@ void TimeRecorder::openProjectDatabase() {
             showMessage("Could not create times table. ", "Initialization error");
             return;
         }
-        RecordingJournal = recordingJournalPath(ProjectDatabaseName, getpid());
+        Journal.emplace(ProjectDatabaseName);
         if (!fillProjectList())
             return;
     }
@@ -290,6 +290,7 @@ QStringList TimeRecorder::projectNames() const {
 // journal) for the next Stop, close or start-up.
 void TimeRecorder::RecordTime() {
     const int64_t minutes = minutesWorked(TRHours, TRMinutes, TRSeconds);
+    bool stored = false;
     if (!projectDatabaseOpen()) {
         if (!QuietStore)
             reportNoDatabase();
@@ -297,15 +298,18 @@ void TimeRecorder::RecordTime() {
         if (!QuietStore)
             showMessage("Not worth recording less than a minute", "Seriously?");
     } else if (!storeTimesRow(ProjectId, minutes, TRStart,
-                              " The time is kept and will be stored at the next Stop.")) {
+                              m_closing
+                                  ? " The time is kept and will be stored at the next start."
+                                  : " The time is kept and will be stored at the next Stop.")) {
         StoreKept = true;
         journalRecording();
         return;
+    } else {
+        stored = true;
     }
-    const bool stored = StoreKept || minutes > 0;
     StoreKept = false;
     dropRecordingJournal();
     TRSeconds = TRMinutes = TRHours = 0;
-    if (stored && projectDatabaseOpen())
+    if (stored)
         emit timeStored();
 }

@@ -46,7 +46,7 @@ std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
 // same second (another window) takes the next free second: the minutes are
 // what matters. Shows the failure, with `note` after it, unless quiet.
 bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                                 const std::string &note) {
+                                 const std::string &note, bool closeNote) {
     constexpr int Constraint = 19;
     TimeDate at = start;
     std::string sql = recordTimeSql(project, minutes, at);
@@ -58,9 +58,13 @@ bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDat
         at = secondAfter(at);
         sql = recordTimeSql(project, minutes, at);
     }
-    if (!QuietStore)
-        showMessage("Error in SQL command: " + sql + " " + Database->ErrorText() + note,
-                    "SQL error");
+    if (!QuietStore) {
+        std::string error = Database->ErrorText();
+        // The note at close reads as a sentence of its own.
+        if (closeNote && !error.empty() && error.back() != '.')
+            error += '.';
+        showMessage("Error in SQL command: " + sql + " " + error + note, "SQL error");
+    }
     return false;
 }
 
@@ -70,40 +74,75 @@ void TimeRecorder::saveSession() {
 }
 
 void TimeRecorder::journalRecording() {
-    if (RecordingJournal.empty() || ProjectId < 1)
+    if (!Journal || ProjectId < 1)
         return;
     JournalTicks = 0;
-    writeRecordingJournal(RecordingJournal,
-                          {ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds});
+    Journal->write({ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds});
 }
 
 void TimeRecorder::dropRecordingJournal() {
-    if (!RecordingJournal.empty())
-        std::remove(RecordingJournal.c_str());
+    if (Journal)
+        Journal->remove();
 }
 
-// A journal whose row is already stored (the run ended between the insert
-// and the removal) is only removed. One that cannot be checked or stored now
-// stays for the next start.
+namespace {
+std::string recoveredText(int64_t minutes, const std::string &project, const TimeDate &start) {
+    return "Recovered " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
+           " recorded for " + project + " since " + start.DateText() + " " +
+           std::to_string(start.Hour()) + ":" + twoDigits(start.Minute()) + ":" +
+           twoDigits(start.Second()) + ".";
+}
+} // namespace
+
+// Every journal no running recording holds is taken, whatever process its
+// name says: its time is stored once, under the project its name gives (made
+// as Start makes one when the database no longer has it). A journal whose row
+// is already stored (the run ended between the insert and the removal) is
+// only removed. One that cannot be read is kept aside and said once; one that
+// cannot be checked or stored now stays for the next start.
 void TimeRecorder::recoverRecordings() {
-    for (const std::string &path : orphanedRecordingJournals(ProjectDatabaseName)) {
-        const std::optional<RecordingJournalEntry> entry = readRecordingJournal(path);
-        const int64_t minutes =
-            entry ? minutesWorked(entry->hours, entry->minutes, entry->seconds) : 0;
-        if (entry && entry->projectId > 0 && minutes > 0) {
-            const int stored = QueryNumber(storedRowCountSql(entry->projectId, entry->start));
-            if (stored < 0 ||
-                (stored == 0 && !storeTimesRow(entry->projectId, minutes, entry->start, "")))
-                continue;
-            if (stored == 0) {
-                const TimeDate &s = entry->start;
-                showMessage("Recovered " + std::to_string(minutes) + " minutes recorded for " +
-                                entry->project + " since " + s.DateText() + " " +
-                                std::to_string(s.Hour()) + ":" + twoDigits(s.Minute()) + ":" +
-                                twoDigits(s.Second()) + ".",
-                            "Time Record");
-            }
+    removeDeadJournalTemporaries(ProjectDatabaseName);
+    std::vector<HeldRecordingJournal> journals = takeRecordingJournals(ProjectDatabaseName);
+    TimeDate now;
+    now.SetNow();
+    RecoveredRows pass;
+    std::vector<std::string> unreadable;
+    for (HeldRecordingJournal &journal : journals) {
+        const std::optional<RecordingJournalEntry> entry = journal.read(now);
+        if (!entry) {
+            if (journal.setAside())
+                unreadable.push_back(journal.path());
+            continue;
         }
-        std::remove(path.c_str());
+        const int64_t minutes = minutesWorked(entry->hours, entry->minutes, entry->seconds);
+        if (minutes <= 0) {
+            journal.remove();
+            continue;
+        }
+        const int32_t project = projectIdFor(projectNameOf(entry->project));
+        if (project < 1)
+            continue;
+        const int rows = QueryNumber(storedRowCountSql(project, entry->start));
+        if (rows < 0)
+            continue;
+        if (!pass.alreadyStored(project, entry->start, rows)) {
+            if (!storeTimesRow(project, minutes, entry->start, ""))
+                continue;
+            pass.noteStored(project, entry->start);
+            emit timeStored();
+            showMessage(recoveredText(minutes, entry->project, entry->start), "Time Record");
+        }
+        journal.remove();
     }
+    if (unreadable.size() == 1)
+        showMessage("The recording journal " + unreadable[0] +
+                        " cannot be read. It is kept as a .bad file beside it, and nothing was "
+                        "stored from it.",
+                    "Time Record");
+    else if (unreadable.size() > 1)
+        showMessage(std::to_string(unreadable.size()) + " recording journals beside " +
+                        ProjectDatabaseName +
+                        " cannot be read. They are kept as .bad files, and nothing was stored "
+                        "from them.",
+                    "Time Record");
 }

@@ -3,6 +3,7 @@
 
 #include "common/TimeDate.h"
 #include "platform/IntervalTimer.h"
+#include "projects/RecordingJournal.h"
 
 #include <QObject>
 #include <QString>
@@ -52,6 +53,8 @@ public:
 
     // The end of the process: stores, or journals, without any message box.
     void beQuiet() { QuietStore = true; }
+    // The window closes: a store that fails now waits for the next start.
+    void windowClosing() { m_closing = true; }
     // The desktop session is saved: a running recording goes to its journal.
     void saveSession();
 
@@ -94,7 +97,7 @@ private:
     bool databaseWritable() const;
     std::optional<int32_t> findProject(const std::string &name);
     bool storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                       const std::string &note);
+                       const std::string &note, bool closeNote = false);
     void dropRecordingJournal();
     void recoverRecordings();
 
@@ -125,7 +128,7 @@ private:
     bool Paused = false;
     int32_t ProjectId = 0;
 
-    std::string RecordingJournal;
+    std::optional<RecordingJournalFile> Journal;
     std::string RecordingName;
     uint32_t JournalTicks = 0;
     // Counted seconds between two journal writes.
@@ -135,6 +138,7 @@ private:
     bool StoreKept = false;
     // No message box may hold up the end of the process.
     bool QuietStore = false;
+    bool m_closing = false;
 
     // The page's contents while it is not built.
     QStringList m_projectNames;

@@ -110,8 +110,10 @@ void TimeRecorder::recoverRecordings() {
     for (HeldRecordingJournal &journal : journals) {
         const std::optional<RecordingJournalEntry> entry = journal.read(now);
         if (!entry) {
-            if (journal.setAside())
-                unreadable.push_back(journal.path());
+            if (journal.setAside()) {
+                const std::string &path = journal.path();
+                unreadable.push_back(path.starts_with("./") ? path.substr(2) : path);
+            }
             continue;
         }
         const int64_t minutes = minutesWorked(entry->hours, entry->minutes, entry->seconds);

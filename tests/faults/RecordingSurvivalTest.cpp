@@ -42,20 +42,22 @@ protected:
     // (and with it a journal write) passes in a third of a second.
     // A start in the same folder with the same options folder hands over to
     // the window already running, so a second window needs its own options.
-    QProcess &start(const QString &record = {}, const QString &config = {}) {
+    QProcess &start(const QString &record = {}, const QString &config = {},
+                    const QStringList &arguments = {}, bool realBoxes = false) {
         auto &child = *children.emplace_back(std::make_unique<QProcess>());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("SDL_AUDIODRIVER", "disk");
         env.insert("SDL_DISKAUDIOFILE", folder.filePath("audio.raw"));
         env.insert("XDG_CONFIG_HOME", config.isEmpty() ? folder.path() : config);
-        env.insert("CHIMERAL_TEST_MESSAGES", folder.filePath("messages.txt"));
+        if (!realBoxes)
+            env.insert("CHIMERAL_TEST_MESSAGES", folder.filePath("messages.txt"));
         env.insert("CHIMERAL_TEST_SECOND_MS", "5");
         if (!record.isEmpty())
             env.insert("CHIMERAL_TEST_RECORD", record);
         child.setProcessEnvironment(env);
         child.setWorkingDirectory(folder.path());
-        child.start(CHIMERAL_PROGRAM, {});
+        child.start(CHIMERAL_PROGRAM, arguments);
         EXPECT_TRUE(child.waitForStarted(5000));
         return child;
     }
@@ -133,6 +135,30 @@ TEST_F(RecordingSurvival, EndingSignalsStoreTheRecordingWithoutABox) {
         EXPECT_EQ(rows, Rows(++stored, {"1", "1"}));
     }
     EXPECT_EQ(shown(), "");
+}
+
+// A signal while a box of the start waits for the user, in the window's
+// start-up or in carrying out the command line: the box closes and the
+// process ends at once.
+TEST_F(RecordingSurvival, SignalsEndTheProgramWhileAStartUpBoxIsOpen) {
+    struct Case {
+        const char *options;
+        QStringList arguments;
+    };
+    const Case cases[] = {
+        {"ALARMSOUND=alarm.wav\r\nTIMERSOUND=timer.wav\r\n", {"--countdown", "abc"}},
+        {"", {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        writeBytes(folder.filePath("chimeral.ini").toStdString(), c.options);
+        QProcess &child = start({}, {}, c.arguments, true);
+        // The box is open once the start has run that far: there is no
+        // other sign of it from outside.
+        QTest::qWait(1500);
+        ASSERT_EQ(child.state(), QProcess::Running);
+        endWith(child, SIGTERM);
+    }
 }
 
 // Two windows on one database: both add the same new name and start in the

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <filesystem>
 
 using TimeRecordTab = ProjectFormTest;
@@ -191,6 +192,42 @@ TEST_F(TimeRecordTab, LeftJournalIsStoredOnceWhileThePageIsNotBuilt) {
     EXPECT_EQ(shown("StopLabel2"), "01:31");
     click("Button11");
     EXPECT_EQ(timesRows(), Rows({row[0], {"1", "2", "2024", "3", "15", "9", "30", "5"}}));
+}
+
+// Recovery trusts no number of a journal it did not check: the name decides
+// the project, two recordings of one second are both stored, a journal out of
+// its ranges is kept aside and said once, and one a recording holds is left.
+TEST_F(TimeRecordTab, RecoveryStoresEachLeftJournalOnceUnderItsName) {
+    storeProjects({"Garden"});
+    const TimeDate started{2024, 3, 15, 8, 0, 0, 0};
+    const std::string db = ProjectDatabaseName;
+    ASSERT_TRUE(
+        writeRecordingJournal(db + "-recording-999999991", {1, "Thesis", started, 0, 1, 0}));
+    ASSERT_TRUE(
+        writeRecordingJournal(db + "-recording-999999992", {1, "Thesis", started, 0, 2, 0}));
+    ASSERT_TRUE(
+        writeRecordingJournal(db + "-recording-999999993", {1, "Thesis", started, 0, 75, 0}));
+    RecordingJournalFile running(db);
+    ASSERT_TRUE(running.write({1, "Garden", started, 0, 5, 0}));
+
+    startForm();
+    // Which of the two keeps the second depends on the order they are found.
+    EXPECT_EQ(rows("select project, minutes_worked from times order by minutes_worked", 2),
+              Rows({{"2", "1"}, {"2", "2"}}));
+    EXPECT_EQ(rows("select minutes, seconds from times order by seconds", 2),
+              Rows({{"0", "0"}, {"0", "1"}}));
+    EXPECT_EQ(rows("select id, name from projects order by id", 2),
+              Rows({{"1", "Garden"}, {"2", "Thesis"}}));
+    std::vector<std::string> told = messages.texts();
+    std::sort(told.begin(), told.end());
+    EXPECT_EQ(told, std::vector<std::string>(
+                        {"Recovered 1 minute recorded for Thesis since 3/15/2024 8:00:00.",
+                         "Recovered 2 minutes recorded for Thesis since 3/15/2024 8:00:00.",
+                         "The recording journal " + db + "-recording-999999993" +
+                             " cannot be read. It is kept as a .bad file beside it, and nothing "
+                             "was stored from it."}));
+    EXPECT_TRUE(std::filesystem::exists(db + "-recording-999999993.bad"));
+    EXPECT_TRUE(std::filesystem::exists(running.path()));
 }
 
 TEST_F(TimeRecordTab, ClosingStoresTheUnfinishedRecordingOnce) {

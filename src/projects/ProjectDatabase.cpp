@@ -49,7 +49,7 @@ void TimeRecorder::openProjectDatabase() {
             return;
         }
         Journal.emplace(ProjectDatabaseName);
-        if (!fillProjectList())
+        if (fillProjectList() == ProjectListing::NameNotText)
             return;
     }
     // Get Minutes Since starts at today.
@@ -66,12 +66,13 @@ void TimeRecorder::openProjectDatabase() {
         recoverRecordings();
 }
 
-// False when a stored name is not text: start-up ends there.
-bool TimeRecorder::fillProjectList() {
+// A query that fails is shown and start-up goes on without names; a stored
+// name that is not text ends the list, and start-up with it.
+TimeRecorder::ProjectListing TimeRecorder::fillProjectList() {
     std::unique_ptr<SQLite_Cursor> names(Database->Query(ListProjectNamesSql));
     if (!names) {
         showMessage("Error in query. " + Database->ErrorText(), "Oops");
-        return true;
+        return ProjectListing::QueryFailed;
     }
     // Added in one go: a box that takes its items one by one redoes its
     // text and its list for each, which made a long list slow to start.
@@ -85,7 +86,7 @@ bool TimeRecorder::fillProjectList() {
         list.append(QString::fromStdString(names->ColumnText(0)));
     }
     appendProjectNames(list);
-    return allText;
+    return allText ? ProjectListing::Complete : ProjectListing::NameNotText;
 }
 
 void TimeRecorder::appendProjectName(const std::string &name) {
@@ -273,6 +274,7 @@ bool TimeRecorder::storeAddedTime(const std::string &typedName, const TimeDate &
     const int32_t project = projectIdFor(name);
     if (project < 1 || !storeTimesRow(project, minutes, start, ""))
         return false;
+    refreshShownMinutes(name);
     emit timeStored();
     return true;
 }

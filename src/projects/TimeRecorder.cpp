@@ -208,8 +208,27 @@ void TimeRecorder::GetMinutes() {
         }
     }
     m_minutes = QString::number(minutes);
+    m_minutesProject = projectNameOf(projectText().toStdString());
     if (ui)
         ui->QueryLabel->setText(m_minutes);
+}
+
+// Time added by hand to the project whose minutes are shown is counted in
+// at once, as a new press of Get Minutes Since would; nothing is said when
+// the sum cannot be read now.
+void TimeRecorder::refreshShownMinutes(const std::string &project) {
+    if (!ui || m_minutes.isNull() || project != m_minutesProject ||
+        projectNameOf(projectText().toStdString()) != project)
+        return;
+    const std::optional<int32_t> id = findProject(project);
+    if (!id || *id < 1)
+        return;
+    std::unique_ptr<SQLite_Cursor> sum(
+        Database->Query(minutesSinceSql(*id, dateField(0), dateField(1), dateField(2))));
+    if (sum && sum->Next() && sum->ColumnType(0) == SQLite_Cursor::Integer) {
+        m_minutes = QString::number(sum->ColumnInt(0, -1));
+        ui->QueryLabel->setText(m_minutes);
+    }
 }
 
 void TimeRecorder::ShowSchema() {

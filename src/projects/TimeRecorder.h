@@ -80,6 +80,7 @@ private:
     void RecordSecond();
     void Pauser();
     void GetMinutes();
+    void refreshShownMinutes(const std::string &project);
     void ShowSchema();
     void StartClient();
 
@@ -88,7 +89,8 @@ private:
     int32_t NewProject(const std::string &name);
     bool ExecuteCommand(const std::string &sql);
     int QueryNumber(const std::string &sql);
-    bool fillProjectList();
+    enum class ProjectListing { Complete, QueryFailed, NameNotText };
+    ProjectListing fillProjectList();
     bool listsProject(const std::string &name) const;
     void appendProjectName(const std::string &name);
     void appendProjectNames(const QStringList &names);
@@ -145,4 +147,6 @@ private:
     QString m_elapsed;
     QString m_dateFields[3];
     QString m_minutes;
+    // The project whose minutes the label shows.
+    std::string m_minutesProject;
 };

@@ -2,10 +2,13 @@
 #include "support/MainFormFixture.h"
 #include "support/SoundFiles.h"
 
+#include "projects/TimeRecordRules.h"
+
 #include <QAccessible>
 #include <QComboBox>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -209,6 +212,12 @@ TEST_F(Desktop, InputsAndStatusLabelsHaveNames) {
     timer("ShortTimer").fire();
     timer("ClearTimer").fire();
     EXPECT_EQ(accessibleName(named("ShortLabel")), "Countdown status");
+
+    // The SQL Client's tip says what it would start, when it is shown.
+    QHelpEvent tip(QEvent::ToolTip, {5, 5}, named("Button12")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(named("Button12"), &tip);
+    EXPECT_EQ(named("Button12")->toolTip().toStdString(), sqlClientToolTip());
+    EXPECT_FALSE(named("Button12")->toolTip().isEmpty());
 }
 
 // Keys go where the user's keyboard sends them: to the widget that has the

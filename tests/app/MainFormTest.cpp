@@ -251,16 +251,21 @@ TEST_F(MainFormMenus, RecordsAddTimeTotalsAndExport) {
     writeOptions("alarm.wav", "timer.wav");
     auto &w = startForm();
     w.show();
+    openTab("TimeRecord");
+    widget<QComboBox>("ProjectBox")->setEditText("Thesis");
+    widget<QPushButton>("Button13")->click();
+    EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "0");
     QTimer::singleShot(0, [] {
         QWidget *dialog = QApplication::activeModalWidget();
         ASSERT_TRUE(dialog);
         EXPECT_EQ(dialog->windowTitle(), "Add Time");
-        dialog->findChild<QComboBox *>("AddTimeProject")->setEditText("Thesis");
+        EXPECT_EQ(dialog->findChild<QComboBox *>("AddTimeProject")->currentText(), "Thesis");
         dialog->findChild<QSpinBox *>("AddTimeMinutes")->setValue(90);
         QTest::keyClick(dialog->findChild<QSpinBox *>("AddTimeMinutes"), Qt::Key_Return);
     });
     widget<QAction>("AddTime1")->trigger();
     EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+    EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "90");
 
     widget<QAction>("Totals1")->trigger();
     auto *totals = w.findChild<TotalsWindow *>();

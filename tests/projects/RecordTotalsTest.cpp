@@ -67,15 +67,6 @@ TEST(RecordTotals, PeriodsOfTheDayARecordingStarted) {
     }
 }
 
-TEST(RecordTotals, ExportStartsInTheDatabasesFolder) {
-    TempCurrentDir dir;
-    EXPECT_EQ(exportCsvStartPath("/srv/time/chimeral.db"), "/srv/time/chimeral-records.csv");
-    EXPECT_EQ(exportCsvStartPath("/srv/time/../chimeral.db"), "/srv/chimeral-records.csv");
-    const std::string here = std::filesystem::canonical(dir.path()).string();
-    EXPECT_EQ(exportCsvStartPath(ProjectDatabaseName), here + "/chimeral-records.csv");
-    EXPECT_EQ(exportCsvStartPath(""), here + "/chimeral-records.csv");
-}
-
 // A database as the program makes it, with the given statements run on it.
 std::string makeDatabase(const TempCurrentDir &dir, const std::vector<std::string> &sql,
                          const std::string &name = ProjectDatabaseName) {

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Project names typed into the Time Record tab, looked up and created through
-// the real main window against a real database. Whatever the name, a lookup
-// either fails with a message and leaves no project ID, or gives the ID of the
-// one project stored under exactly that (trimmed) name; a second lookup finds
-// the same project and creates nothing.
+// Project names typed into the Time Record tab and started, looked up and
+// created through the real main window against a real database. Whatever the
+// name, a Start either fails with a message and stores nothing, or starts a
+// recording on the one project stored under exactly that (trimmed) name; a
+// second Start finds the same project and creates nothing.
 
 #include "FuzzSupport.h"
 
 #include "app/TMainForm.h"
-#include "common/Text.h"
 #include "platform/Dialogs.h"
+#include "projects/ProjectSql.h"
 #include "projects/SQLite.h"
-#include "ui_TMainForm.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
 
 #include <cstddef>
 #include <cstdint>
@@ -25,18 +26,42 @@ namespace {
 
 std::vector<std::string> messages;
 TMainForm *form = nullptr;
+QComboBox *projectBox = nullptr;
+QPushButton *startStop = nullptr;
+SQLite *database = nullptr; // a connection of its own, to check what the window stored
 
-int projectCount() {
-    std::unique_ptr<SQLite_Cursor> cursor(form->Database->Query("select count(*) from projects"));
+int number(const std::string &sql) {
+    std::unique_ptr<SQLite_Cursor> cursor(database->Query(sql));
     fuzz::check(cursor && cursor->Next(), "the database still answers");
     return cursor->ColumnInt(0, -1);
 }
 
-std::string storedName(int id) {
-    std::unique_ptr<SQLite_Cursor> cursor(
-        form->Database->Query("select name from projects where ID = " + std::to_string(id)));
-    fuzz::check(cursor && cursor->Next(), "the project's row exists");
-    return cursor->ColumnText(0);
+int rowCount(const std::string &sql) {
+    std::unique_ptr<SQLite_Cursor> cursor(database->Query(sql));
+    fuzz::check(cursor != nullptr, "the database still answers");
+    int rows = 0;
+    while (cursor->Next())
+        ++rows;
+    return rows;
+}
+
+int projectCount() {
+    return number("select count(*) from projects");
+}
+
+// Starts and stops a recording of the name in the box; false when Start
+// refused, with its message.
+bool startAndStop() {
+    messages.clear();
+    startStop->click();
+    if (startStop->text() != "Stop")
+        return false;
+    startStop->click();
+    fuzz::check(messages == std::vector<std::string>{"Not worth recording less than a minute"},
+                "a recording of no time is not stored");
+    fuzz::check(startStop->text() == "Start", "the recording has stopped");
+    messages.clear();
+    return true;
 }
 
 } // namespace
@@ -52,7 +77,12 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
         messages.push_back(text);
     });
     form = new TMainForm;
-    fuzz::check(form->projectDatabaseOpen(), "the database opened at start-up");
+    form->showTab("TimeRecord");
+    projectBox = form->findChild<QComboBox *>("ProjectBox");
+    startStop = form->findChild<QPushButton *>("Button11");
+    fuzz::check(projectBox && startStop, "the Time Record page is built");
+    database = new SQLite;
+    fuzz::check(database->Open(ProjectDatabaseName, false), "the database opened at start-up");
     return 0;
 }
 
@@ -60,33 +90,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     static int runs = 0;
     if (++runs % 1000 == 0) {
         // Keeps the table small, so lookups stay quick however long the run.
-        fuzz::check(form->Database->Execute("delete from projects"), "the table empties");
-        form->ui->ProjectBox->clear();
+        fuzz::check(database->Execute("delete from projects"), "the table empties");
+        projectBox->clear();
     }
     const std::string typed(reinterpret_cast<const char *>(data), size);
-    form->ui->ProjectBox->setEditText(QString::fromStdString(typed));
-    const std::string name = trimText(form->ui->ProjectBox->currentText().toStdString());
+    projectBox->setEditText(QString::fromStdString(typed));
+    const std::string name = projectNameOf(projectBox->currentText().toStdString());
     const int before = projectCount();
 
-    messages.clear();
-    form->LookupProject();
-    if (!messages.empty()) {
-        // Only a name the SQL text cannot carry (a zero byte) may fail.
-        fuzz::check(name.find('\0') != std::string::npos, "a lookup of a plain name succeeds");
-        fuzz::check(messages.back() == "Invalid project number", "the failure is reported");
-        fuzz::check(form->ProjectId == 0, "a failed lookup leaves no project");
-        fuzz::check(projectCount() == before, "a failed lookup stores nothing");
+    if (!startAndStop()) {
+        // Only an empty name or one the SQL text cannot carry may be refused.
+        fuzz::check(projectBox->currentText().isEmpty() || name.empty() ||
+                        name.find('\0') != std::string::npos,
+                    "a Start of a plain name succeeds");
+        fuzz::check(!messages.empty(), "the refusal is reported");
+        fuzz::check(projectCount() == before, "a refused Start stores nothing");
         return 0;
     }
-    const int32_t id = form->ProjectId;
-    fuzz::check(id >= 1, "a valid project ID");
-    fuzz::check(storedName(id) == name, "the ID names exactly this project");
+    fuzz::check(rowCount(projectIdSql(name)) == 1, "exactly one project is stored under the name");
     const int after = projectCount();
     fuzz::check(after == before || after == before + 1, "at most one project is created");
 
-    form->LookupProject();
-    fuzz::check(messages.empty(), "the second lookup succeeds");
-    fuzz::check(form->ProjectId == id, "the second lookup finds the same project");
-    fuzz::check(projectCount() == after, "the second lookup creates nothing");
+    fuzz::check(startAndStop(), "the second Start succeeds");
+    fuzz::check(projectCount() == after, "the second Start creates nothing");
     return 0;
 }

@@ -13,17 +13,21 @@
 #include "app/TMainForm.h"
 #include "common/TimeDate.h"
 #include "platform/Dialogs.h"
+#include "platform/IntervalTimer.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordTotals.h"
 #include "projects/SQLite.h"
 #include "projects/TotalsWindow.h"
-#include "ui_TMainForm.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,6 +46,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <poll.h>
 #include <set>
@@ -408,32 +413,94 @@ double idleCpuPercent(XWatch &x, const std::string &program, const std::string &
 }
 
 // ---------------------------------------------------------------------------
-// The main window in this process.
+// The main window in this process. Its timers and handlers are its own: the
+// figures watch the widgets, found by name, and the timers, found by name,
+// from outside.
+
+template <typename T> T *part(const QObject &window, const char *name) {
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found) {
+        std::fprintf(stderr, "the main window has no %s\n", name);
+        std::exit(1);
+    }
+    return found;
+}
+
+// Runs the event loop until the condition holds and gives the moment it was
+// first seen to hold: right after the events that made it so.
+Clock::time_point waitFor(const std::function<bool()> &done) {
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return Clock::now();
+}
+
+// The moments an interval timer ticks: a timer event of this thread about to
+// be delivered while the timer is armed with nothing left of its period. Its
+// own wake-up is among the timer events of that pass of the event loop, and
+// its handler runs within it, so this is the start of the handler as near as
+// it can be seen from outside the window.
+class TickWatch : public QObject {
+public:
+    explicit TickWatch(IntervalTimer *timer) : m_timer(timer) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~TickWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
+    TickWatch(const TickWatch &) = delete;
+    TickWatch &operator=(const TickWatch &) = delete;
+
+    const std::vector<Clock::time_point> &ticks() const { return m_ticks; }
+    void clear() { m_ticks.clear(); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Timer && m_timer->isArmed() && m_timer->remaining() == 0) {
+            // Other timers due in the same pass see the same state: one tick.
+            const Clock::time_point now = Clock::now();
+            if (m_ticks.empty() || msSince(m_ticks.back(), now) > 5)
+                m_ticks.push_back(now);
+        }
+        return false;
+    }
+
+private:
+    IntervalTimer *m_timer;
+    std::vector<Clock::time_point> m_ticks;
+};
+
+// The Timer tab's parts the figures use.
+struct CountdownParts {
+    explicit CountdownParts(TMainForm &w) {
+        w.showTab("TabSheet1");
+        entry = part<QLineEdit>(w, "Edit2");
+        specify = part<QPushButton>(w, "Button7");
+        state = part<QLabel>(w, "ShortLabel");
+        end = part<IntervalTimer>(w, "ShortTimer");
+    }
+    QLineEdit *entry;
+    QPushButton *specify;
+    QLabel *state;
+    IntervalTimer *end;
+};
 
 // Countdown of two seconds: when the end tick runs, and when the sound has
-// been started, against the press plus two seconds.
+// been started (the label says "Done" right after), against the press plus
+// two seconds.
 void countdownLateness(TMainForm &w, int runs) {
+    CountdownParts countdown(w);
+    TickWatch watch(countdown.end);
     std::vector<double> tick;
     std::vector<double> sound;
-    Clock::time_point ticked;
-    Clock::time_point played;
-    w.ShortTimer.setHandler([&] {
-        ticked = Clock::now();
-        w.BuzzEm();
-        played = Clock::now();
-    });
-    w.ui->Edit2->setText("0:02");
+    countdown.entry->setText("0:02");
     for (int i = 0; i < runs; ++i) {
+        watch.clear();
         const Clock::time_point pressed = Clock::now();
-        w.ui->Button7->click();
+        countdown.specify->click();
         const Clock::time_point due = pressed + std::chrono::milliseconds(2000);
-        while (w.ui->ShortLabel->text() != "Done")
-            runEventsFor(1);
-        tick.push_back(msSince(due, ticked));
+        const Clock::time_point played = waitFor([&] { return countdown.state->text() == "Done"; });
+        tick.push_back(msSince(due, watch.ticks().empty() ? played : watch.ticks().front()));
         sound.push_back(msSince(due, played));
         runEventsFor(300);
     }
-    w.ShortTimer.setHandler([&] { w.BuzzEm(); });
     figure("countdown_end_late", *std::max_element(tick.begin(), tick.end()), "ms",
            "worst of " + std::to_string(runs) + " 2 s countdowns, end tick vs press + 2 s");
     figure("countdown_sound_late_first", sound.front(), "ms",
@@ -457,22 +524,17 @@ bool heldOpen(const std::string &path) {
 // after the sound before: how late the sound starts when the device must be
 // opened again, and how long after the end of a sound the device is closed.
 void soundAfterLetGo(TMainForm &w, const std::string &audioFile, double soundSeconds, int runs) {
+    CountdownParts countdown(w);
     std::vector<double> late;
     std::vector<double> letGo;
-    Clock::time_point played;
-    w.ShortTimer.setHandler([&] {
-        w.BuzzEm();
-        played = Clock::now();
-    });
-    w.ui->Edit2->setText("0:02");
+    countdown.entry->setText("0:02");
     for (int i = 0; i < runs; ++i) {
         while (heldOpen(audioFile))
             runEventsFor(5);
         const Clock::time_point pressed = Clock::now();
-        w.ui->Button7->click();
+        countdown.specify->click();
         const Clock::time_point due = pressed + std::chrono::milliseconds(2000);
-        while (w.ui->ShortLabel->text() != "Done")
-            runEventsFor(1);
+        const Clock::time_point played = waitFor([&] { return countdown.state->text() == "Done"; });
         late.push_back(msSince(due, played));
         const Clock::time_point ended =
             played + std::chrono::milliseconds(static_cast<int>(soundSeconds * 1000));
@@ -480,7 +542,6 @@ void soundAfterLetGo(TMainForm &w, const std::string &audioFile, double soundSec
             runEventsFor(5);
         letGo.push_back(msSince(ended));
     }
-    w.ShortTimer.setHandler([&] { w.BuzzEm(); });
     figure("countdown_sound_late_after_let_go", *std::max_element(late.begin(), late.end()), "ms",
            "worst of " + std::to_string(runs) +
                ", the audio device closed before each: it opens again");
@@ -491,6 +552,10 @@ void soundAfterLetGo(TMainForm &w, const std::string &audioFile, double soundSec
 // The alarm for 7:00 armed at 06:59:58 and a fraction on a shifted clock: how
 // long after the wall clock reached 7:00 it rang.
 void alarmLateness(TMainForm &w) {
+    w.showTab("TabSheet2");
+    auto *entry = part<QLineEdit>(w, "Edit1");
+    auto *set = part<QPushButton>(w, "Button5");
+    TickWatch watch(part<IntervalTimer>(w, "AlarmTimer"));
     const int fractions[] = {0, 250, 500, 750};
     std::vector<double> late;
     for (const int fraction : fractions) {
@@ -502,19 +567,15 @@ void alarmLateness(TMainForm &w) {
                             static_cast<int16_t>(ms / 60000 % 60),
                             static_cast<int16_t>(ms / 1000 % 60), static_cast<int16_t>(ms % 1000));
         });
-        Clock::time_point fired{};
-        w.AlarmTimer.setHandler([&] {
-            fired = Clock::now();
-            w.AlarmFires();
-        });
-        w.ui->Edit1->setText("7:00");
-        w.ui->Button5->click();
-        while (fired == Clock::time_point{})
-            runEventsFor(1);
-        late.push_back(msSince(anchor + std::chrono::milliseconds(2000 - fraction), fired));
+        watch.clear();
+        entry->setText("7:00");
+        set->click();
+        // The handler runs in the pass that saw the tick.
+        waitFor([&] { return !watch.ticks().empty(); });
+        late.push_back(
+            msSince(anchor + std::chrono::milliseconds(2000 - fraction), watch.ticks().front()));
     }
     TimeDate::setClockSource({});
-    w.AlarmTimer.setHandler([&] { w.AlarmFires(); });
     double sum = 0;
     for (double value : late)
         sum += value;
@@ -524,34 +585,44 @@ void alarmLateness(TMainForm &w) {
            "worst of the same four");
 }
 
+// The stopwatch's display ("1:02:03.4" or "02:03.4") in seconds.
+double shownSeconds(const QString &text) {
+    double seconds = 0;
+    for (const QString &field : text.split(':'))
+        seconds = seconds * 60 + field.toDouble();
+    return seconds;
+}
+
 // Runs the stopwatch with a busy loop on the other core, and gives the real
 // time less the time shown, and the longest time between two ticks.
 std::pair<double, double> stopwatchDrift(TMainForm &w, int seconds) {
+    w.showTab("TabSheet3");
+    auto *startStop = part<QPushButton>(w, "Button8");
+    auto *clear = part<QPushButton>(w, "Button9");
+    auto *shown = part<QLabel>(w, "StopLabel");
+    TickWatch watch(part<IntervalTimer>(w, "SWTimer"));
     std::atomic<bool> busy{true};
     std::thread spinner([&] {
         volatile uint64_t n = 0;
         while (busy.load(std::memory_order_relaxed))
             n = n + 1;
     });
-    Clock::time_point last = Clock::now();
-    double longestGap = 0;
-    w.SWTimer.setHandler([&] {
-        longestGap = std::max(longestGap, msSince(last));
-        last = Clock::now();
-        w.SWSecond();
-    });
-    w.ui->Button9->click();
+    clear->click();
+    watch.clear();
     const Clock::time_point start = Clock::now();
-    last = start;
-    w.ui->Button8->click();
+    startStop->click();
     runEventsFor(seconds * 1000);
-    w.ui->Button8->click();
+    startStop->click();
     const double elapsed = msSince(start) / 1000;
     busy = false;
     spinner.join();
-    w.SWTimer.setHandler([&] { w.SWSecond(); });
-    const double shown = w.SWHours * 3600.0 + w.SWMinutes * 60.0 + w.SWSeconds + w.SWTenths / 10.0;
-    return {elapsed - shown, longestGap};
+    double longestGap = 0;
+    Clock::time_point last = start;
+    for (const Clock::time_point tick : watch.ticks()) {
+        longestGap = std::max(longestGap, msSince(last, tick));
+        last = tick;
+    }
+    return {elapsed - shownSeconds(shown->text()), longestGap};
 }
 
 // 10,000 projects and 1,000,000 recordings, made by the SQLite library the
@@ -623,7 +694,9 @@ void totalsFigures(const std::string &folder) {
 
 int main(int argc, char **argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PATH-TO-chimeral | --totals\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s PATH-TO-chimeral [IDLE-SECONDS | --start-only] | --totals\n",
+                     argv[0]);
         return 2;
     }
     // Only the Totals figures: no display and no program binary needed.
@@ -646,7 +719,9 @@ int main(int argc, char **argv) {
     }
     const std::string program = absolute;
     std::free(absolute);
-    const int idleSeconds = argc > 2 ? std::atoi(argv[2]) : 60;
+    // Only the start-up and memory figures, for repeated runs of them.
+    const bool startOnly = argc > 2 && std::string(argv[2]) == "--start-only";
+    const int idleSeconds = argc > 2 && !startOnly ? std::atoi(argv[2]) : 60;
 
     QTemporaryDir work;
     const std::string root = work.path().toStdString();
@@ -679,6 +754,8 @@ int main(int argc, char **argv) {
         figure("bare_window_peak_resident", bare.peakMB, "MB", each + ", the same");
         figure("peak_resident_ratio_to_bare_window", start.peakMB / bare.peakMB, "x",
                "the two medians above");
+        if (startOnly)
+            return 0;
         figure("shared_libraries_mapped", static_cast<double>(start.libraries.size()), "",
                "after start-up; the bare window maps " + std::to_string(bare.libraries.size()));
         const std::vector<std::string> unwanted = soundLibraries(start.libraries);
@@ -731,22 +808,31 @@ int main(int argc, char **argv) {
         const Clock::time_point start = Clock::now();
         TMainForm w;
         const double created = msSince(start);
+        // The Time Record tab is built when first shown: its list takes the
+        // names start-up read.
+        const Clock::time_point asked = Clock::now();
+        w.showTab("TimeRecord");
+        const double built = msSince(asked);
+        auto *projects = part<QComboBox>(w, "ProjectBox");
         figure("main_window_created_large_db", created, "ms",
-               "in process: Creator with " + std::to_string(w.ui->ProjectBox->count()) +
-                   " project names");
-        w.ui->ProjectBox->setEditText("Project 5000");
-        w.ui->YearEdit->setText("2010");
-        w.ui->MonthEdit->setText("1");
-        w.ui->DayEdit->setText("1");
+               "in process: the window made, the database opened, the project names read");
+        figure("time_record_tab_built_large_db", built, "ms",
+               "in process: the tab first shown, its list filled with " +
+                   std::to_string(projects->count()) + " project names");
+        projects->setEditText("Project 5000");
+        part<QLineEdit>(w, "YearEdit")->setText("2010");
+        part<QLineEdit>(w, "MonthEdit")->setText("1");
+        part<QLineEdit>(w, "DayEdit")->setText("1");
+        auto *getMinutes = part<QPushButton>(w, "Button13");
         std::vector<double> query;
         for (int i = 0; i < 3; ++i) {
-            const Clock::time_point asked = Clock::now();
-            w.ui->Button13->click();
-            query.push_back(msSince(asked));
+            const Clock::time_point pressed = Clock::now();
+            getMinutes->click();
+            query.push_back(msSince(pressed));
         }
         figure("get_minutes_since_large_db", median(query), "ms",
                "median of 3, Get Minutes Since 2010-1-1 for one project, sum " +
-                   w.ui->QueryLabel->text().toStdString());
+                   part<QLabel>(w, "QueryLabel")->text().toStdString());
     }
 
     totalsFigures(large);

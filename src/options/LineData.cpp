@@ -38,13 +38,6 @@ bool readAll(int fd, char *data, size_t size, size_t &done) {
     return true;
 }
 
-std::string folderOf(const std::string &path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // A fresh account may not have its configuration folder yet.
 void makeFolders(const std::string &folder) {
     for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {

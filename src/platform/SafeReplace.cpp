@@ -54,13 +54,6 @@ std::string randomPart() {
     return part;
 }
 
-std::string folderOf(const std::string &path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 void syncFolder(const std::string &folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -70,6 +63,13 @@ void syncFolder(const std::string &folder) {
 }
 
 } // namespace
+
+std::string folderOf(const std::string &path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 std::string linkTarget(const std::string &path) {
     std::string current = path;

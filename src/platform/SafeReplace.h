@@ -70,6 +70,9 @@ bool replaceFileContents(const std::string &path, std::string_view bytes,
 using TemporaryPartSource = std::function<std::string()>;
 void setTemporaryPartSource(TemporaryPartSource source);
 
+// The folder part of a path: "." for a bare name, "/" for a name at the root.
+std::string folderOf(const std::string &path);
+
 // The file a chain of symbolic links at `path` ends at (relative links read
 // from the folder of the link), or `path` itself when it is no link. The end
 // need not exist. Empty for a loop or a chain too long to follow.

@@ -94,9 +94,7 @@ void TimeRecorder::appendProjectName(const std::string &name) {
 }
 
 bool TimeRecorder::listsProject(const std::string &name) const {
-    const QString text = QString::fromStdString(name);
-    return ui ? ui->ProjectBox->findText(text, Qt::MatchExactly) >= 0
-              : m_projectNames.contains(text);
+    return projectNames().contains(QString::fromStdString(name));
 }
 
 // An editable box shows its first item as soon as it gets one; what the user

@@ -6,13 +6,11 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
-#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -32,10 +30,6 @@ const char NameKey[] = "name=";
 constexpr int64_t ClockSlackSeconds = 65 * 60;
 // More than any recording can count before its start is out of range anyway.
 constexpr int64_t MaxCountedHours = 1000000;
-
-bool processRunning(long pid) {
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-}
 
 std::string journalText(const RecordingJournalEntry &entry) {
     std::ostringstream text;
@@ -68,7 +62,9 @@ bool inRange(int64_t value, int64_t low, int64_t high) {
     return value >= low && value <= high;
 }
 
-int64_t calendarSeconds(const TimeDate &time) {
+// The time's fields for calendar arithmetic, in UTC: no time zone or
+// daylight saving may shift it.
+std::tm calendarFields(const TimeDate &time) {
     std::tm fields{};
     fields.tm_year = time.Year() - 1900;
     fields.tm_mon = time.Month() - 1;
@@ -76,6 +72,11 @@ int64_t calendarSeconds(const TimeDate &time) {
     fields.tm_hour = time.Hour();
     fields.tm_min = time.Minute();
     fields.tm_sec = time.Second();
+    return fields;
+}
+
+int64_t calendarSeconds(const TimeDate &time) {
+    std::tm fields = calendarFields(time);
     return static_cast<int64_t>(timegm(&fields));
 }
 
@@ -372,38 +373,9 @@ std::optional<RecordingJournalEntry> readRecordingJournal(const std::string &pat
     return entry;
 }
 
-std::vector<std::string> orphanedRecordingJournals(const std::string &database) {
-    const QFileInfo info(QString::fromStdString(database));
-    const QString prefix = info.fileName() + JournalInfix;
-    QStringList names;
-    QDirIterator entries(info.dir().path(), QDir::Files);
-    while (entries.hasNext()) {
-        const QString name = entries.nextFileInfo().fileName();
-        if (name.startsWith(prefix))
-            names << name;
-    }
-    names.sort();
-    std::vector<std::string> orphans;
-    for (const QString &name : names) {
-        bool isNumber = false;
-        const long pid = name.mid(prefix.size()).toLong(&isNumber);
-        // A journal of this very process can only be one left by an earlier
-        // process that had the same ID.
-        if (isNumber && (pid == ::getpid() || !processRunning(pid)))
-            orphans.push_back(info.dir().filePath(name).toStdString());
-    }
-    return orphans;
-}
-
 TimeDate secondAfter(const TimeDate &time) {
-    std::tm fields{};
-    fields.tm_year = time.Year() - 1900;
-    fields.tm_mon = time.Month() - 1;
-    fields.tm_mday = time.Day();
-    fields.tm_hour = time.Hour();
-    fields.tm_min = time.Minute();
-    fields.tm_sec = time.Second() + 1;
-    // Calendar arithmetic only: no time zone or daylight saving may shift it.
+    std::tm fields = calendarFields(time);
+    ++fields.tm_sec;
     const time_t when = timegm(&fields);
     gmtime_r(&when, &fields);
     return TimeDate(static_cast<int16_t>(fields.tm_year + 1900),

@@ -142,10 +142,6 @@ bool writeRecordingJournal(const std::string &path, const RecordingJournalEntry 
 // none when it is unreadable.
 std::optional<RecordingJournalEntry> readRecordingJournal(const std::string &path);
 
-// The journals of `database` named after processes that are no longer running.
-// The window's recovery before locks; takeRecordingJournals replaces it.
-std::vector<std::string> orphanedRecordingJournals(const std::string &database);
-
 // The one second after `time`, carried into the minute, hour, day, month and
 // year as the calendar needs.
 TimeDate secondAfter(const TimeDate &time);

@@ -64,5 +64,4 @@ void Stopwatch::StopTheWatch() {
     SWSeconds = count.seconds;
     SWTenths = count.tenths;
     SWSecond();
-    showState();
 }

@@ -91,13 +91,17 @@ TEST(RecordingJournalRules, WhatIsWrittenIsReadBackWhole) {
         << "no temporary file is left";
 }
 
-TEST(RecordingJournalRules, OrphansAreFoundByTheDatabaseNameAsItStands) {
+TEST(RecordingJournalRules, JournalsAreFoundByTheDatabaseNameAsItStands) {
     TempCurrentDir dir;
-    // No process has the ID 0x7ffffff0; a name with brackets is no pattern.
+    // A name with brackets is no pattern; a process ID in the name is no test
+    // of liveness: nobody holds these.
     const std::string dead = recordingJournalPath("[a]*.db", 0x7ffffff0);
-    for (const std::string &path :
-         {dead, recordingJournalPath("a.db", 0x7ffffff0),
-          recordingJournalPath("[a]*.db", ::getppid()), std::string("[a]*.db-recording-x")})
+    const std::string parent = recordingJournalPath("[a]*.db", ::getppid());
+    for (const std::string &path : {dead, parent, recordingJournalPath("a.db", 0x7ffffff0),
+                                    std::string("[a]*.db-recording-x")})
         std::ofstream(path) << "project=1\n";
-    EXPECT_EQ(orphanedRecordingJournals("[a]*.db"), std::vector<std::string>{"./" + dead});
+    std::vector<std::string> taken;
+    for (const HeldRecordingJournal &journal : takeRecordingJournals("[a]*.db"))
+        taken.push_back(journal.path());
+    EXPECT_EQ(taken, std::vector<std::string>({"./" + dead, "./" + parent}));
 }

@@ -63,7 +63,8 @@ TEST_F(MainFormStart, FirstRunWarnsAboutTheAlarmSoundOnly) {
 }
 
 // Only the shown page is built at start; each other one when its tab is
-// first shown, with the texts of its layout.
+// first shown, with the texts of its layout and the window's font under its
+// own larger ones.
 TEST_F(MainFormStart, PagesAreBuiltWhenFirstShown) {
     auto &w = startForm();
     EXPECT_EQ(w.windowTitle(), "Alarm Clock and Timer");
@@ -73,26 +74,26 @@ TEST_F(MainFormStart, PagesAreBuiltWhenFirstShown) {
     for (int i = 0; i < titles.size(); ++i)
         EXPECT_EQ(tabs->tabText(i), titles[i]);
     EXPECT_EQ(widget<QTextEdit>("ClockEdit")->toPlainText(), "Not yet started");
-    for (const char *name : {"Edit2", "Edit1", "StopLabel", "ProjectBox"})
-        EXPECT_EQ(widget<QWidget>(name), nullptr) << name;
-
-    openTab("TabSheet1");
-    EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), "0:30");
-    EXPECT_EQ(widget<QLabel>("ShortLabel")->text(), "      ");
-    EXPECT_EQ(widget<QWidget>("Edit1"), nullptr);
-    openTab("TabSheet2");
-    EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "7:00 AM");
-    EXPECT_EQ(widget<QLabel>("AlarmLabel")->text(), "  ");
-    openTab("TabSheet3");
-    auto *stopLabel = widget<QLabel>("StopLabel");
-    EXPECT_EQ(stopLabel->text(), "00:00.0");
-    EXPECT_EQ(stopLabel->font().pixelSize(), 19);
-    EXPECT_TRUE(stopLabel->font().bold());
-    EXPECT_EQ(widget<QPushButton>("Button8")->geometry(), QRect(16, 40, 145, 81));
-    EXPECT_EQ(widget<QPushButton>("Button9")->font().pixelSize(), 19);
+    struct LayoutText {
+        const char *page;
+        const char *widget;
+        const char *text;
+    };
+    const LayoutText texts[] = {{"TabSheet1", "Edit2", "0:30"},
+                                {"TabSheet1", "ShortLabel", "      "},
+                                {"TabSheet2", "Edit1", "7:00 AM"},
+                                {"TabSheet2", "AlarmLabel", "  "},
+                                {"TabSheet3", "StopLabel", "00:00.0"}};
+    for (const LayoutText &t : texts) {
+        if (tabs->currentWidget() != widget<QWidget>(t.page)) {
+            EXPECT_EQ(widget<QWidget>(t.widget), nullptr) << t.page << " built before shown";
+            openTab(t.page);
+        }
+        EXPECT_EQ(widget<QWidget>(t.widget)->property("text").toString(), t.text);
+    }
+    EXPECT_EQ(widget<QLabel>("StopLabel")->font().pixelSize(), 19);
+    EXPECT_TRUE(widget<QLabel>("StopLabel")->font().bold());
     openTab("TimeRecord");
-    EXPECT_EQ(widget<QComboBox>("ProjectBox")->font().pixelSize(), 16);
-    EXPECT_EQ(widget<QPushButton>("Button11")->font().pixelSize(), 19);
     EXPECT_EQ(widget<QPushButton>("Button12")->font().pixelSize(), 13);
 }
 

@@ -39,9 +39,8 @@ inline std::vector<std::vector<std::string>> databaseRows(const std::string &dat
     return result;
 }
 
-// A main window whose start-up reaches the project database step, in the
-// temporary current directory, with a set clock. Rows are read back through a
-// connection of its own.
+// A main window whose options name both sounds, so start-up reaches the
+// project database in the temporary current directory; the clock is set.
 class ProjectFormTest : public SetClockMainFormTest {
 protected:
     ProjectFormTest() { now = {2024, 3, 15, 9, 30, 5, 0}; }
@@ -55,14 +54,11 @@ protected:
         SQLite::setLibraryNames(savedNames);
     }
 
-    // Start-up reads both sound names, so it reaches the database step; the
-    // Time Record tab is shown.
     void startWithDatabase() {
         startForm();
         openTab("TimeRecord");
     }
 
-    // Runs statements on the database file through a connection of the test.
     void execute(const std::vector<std::string> &statements) {
         SQLite db;
         ASSERT_TRUE(db.Open(cwd.file("chimeral.db"), false)) << db.ErrorText();
@@ -70,8 +66,7 @@ protected:
             ASSERT_TRUE(db.Execute(sql)) << sql << ": " << db.ErrorText();
     }
 
-    // A database file made before start-up, with these projects stored under
-    // the IDs 1, 2, ...
+    // A database made before start-up, the projects under the IDs 1, 2, ...
     void storeProjects(const std::vector<std::string> &names) {
         createDatabaseFileIfMissing(ProjectDatabaseName);
         std::vector<std::string> statements{CreateProjectsTableSql, CreateTimesTableSql};
@@ -88,22 +83,18 @@ protected:
         return rows("select * from times order by year, month, day, hours, minutes, seconds", 8);
     }
 
-    // The Time Record tab as the user works it: the project typed into its
-    // box, a button pressed by its name, the text a widget shows.
     void typeProject(const QString &name) { widget<QComboBox>("ProjectBox")->setEditText(name); }
     void click(const char *button) { widget<QPushButton>(button)->click(); }
     QString shown(const char *name) {
-        QWidget *shownBy = widget<QWidget>(name);
-        if (auto *box = qobject_cast<QComboBox *>(shownBy))
+        if (auto *box = widget<QComboBox>(name))
             return box->currentText();
-        return shownBy->property("text").toString();
+        return widget<QWidget>(name)->property("text").toString();
     }
-    // The date Get Minutes Since counts from, as year-month-day.
+    // The date Get Minutes Since counts from.
     QString dateShown() {
         return shown("YearEdit") + "-" + shown("MonthEdit") + "-" + shown("DayEdit");
     }
 
-    // Seconds of the recorder's counting, which only a counting timer gives.
     void tick(int seconds) {
         IntervalTimer &counter = timer("TRTimer");
         ASSERT_TRUE(counter.isArmed()) << "the recorder is not counting";
@@ -111,14 +102,12 @@ protected:
             counter.fire();
     }
 
-    // This process's recording journal beside the database.
     static std::string journal() { return recordingJournalPath(ProjectDatabaseName, getpid()); }
 
-    QStringList projectList() const {
+    QStringList projectList() {
         QStringList names;
-        auto *box = form->findChild<QComboBox *>("ProjectBox");
-        for (int i = 0; box && i < box->count(); ++i)
-            names << box->itemText(i);
+        for (int i = 0; i < widget<QComboBox>("ProjectBox")->count(); ++i)
+            names << widget<QComboBox>("ProjectBox")->itemText(i);
         return names;
     }
 

@@ -24,17 +24,13 @@
 
 namespace {
 
-// Commas, quotes, line feeds and plain names are in the exported rows below.
-TEST(RecordExport, CsvFieldQuotesOnlyWhatNeedsIt) {
+// Commas, quotes and line feeds are in the exported rows below. What a
+// spreadsheet would run as a formula is shown as text.
+TEST(RecordExport, CsvFieldQuotesWhatNeedsItAndGuardsFormulas) {
     const std::pair<std::string, std::string> cases[] = {
-        {"", ""}, {"carriage\rreturn", "\"carriage\rreturn\""}, {"\"", "\"\"\"\""}};
-    for (const auto &[text, field] : cases)
-        EXPECT_EQ(csvField(text), field) << text;
-}
-
-// What a spreadsheet would run as a formula is shown as text.
-TEST(RecordExport, CsvFieldGuardsFormulas) {
-    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"carriage\rreturn", "\"carriage\rreturn\""},
+        {"\"", "\"\"\"\""},
         {"=1+2", "'=1+2"},
         {"+1", "'+1"},
         {"-2", "'-2"},
@@ -223,19 +219,25 @@ TEST_F(RecordFile, FiltersBySinceDayAndExactProjectName) {
     }
 }
 
+// The target's own rules (mode, links, no regular file) are the safe
+// replacement's; here only how a refusal ends the command.
 TEST_F(RecordFile, FailuresLeaveNoFileBehind) {
     std::filesystem::create_directory(dir.file("taken"));
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
     const std::string before = readFile(database);
-    const std::string targets[] = {dir.file("missing/out.csv"), dir.file("taken"), ""};
+    const std::string targets[] = {dir.file("missing/out.csv"), dir.file("taken"), dir.file("pipe"),
+                                   ""};
     for (const std::string &target : targets) {
         const Run run = exportTo(target);
         EXPECT_EQ(run.code, 1) << target;
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
-        EXPECT_EQ(run.errors.rfind("chimeral: ", 0), 0u) << run.errors;
+        const std::string told =
+            target.empty() ? "chimeral: --export-csv" : "chimeral: cannot write " + target + ": ";
+        EXPECT_EQ(run.errors.rfind(told, 0), 0u) << run.errors;
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken")));
-    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "taken"}));
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "pipe", "taken"}));
     EXPECT_EQ(readFile(database), before);
 
     // A missing database is not created, and a file that holds no records is
@@ -293,34 +295,21 @@ TEST_F(RecordFile, ReportSumsEachProjectSortedByName) {
                          "    241  4:01  Total\n");
 }
 
-TEST_F(RecordFile, CommandLineExportReadsTheDatabaseOfTheCurrentDirectory) {
+// The database of the current directory, or the one --database names.
+TEST_F(RecordFile, CommandLineReadsTheDatabaseHereOrTheOneNamed) {
+    const std::string rows = header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n";
     EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01"}), 0);
-    EXPECT_EQ(readFile(dir.file("out.csv")),
-              header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
-}
-
-TEST_F(RecordFile, CommandLineReadsTheDatabaseNamed) {
+    EXPECT_EQ(readFile(dir.file("out.csv")), rows);
     std::filesystem::create_directory(dir.file("elsewhere"));
     std::filesystem::rename(database, dir.file("elsewhere/work.db"));
     const QString named = QString::fromStdString(dir.file("elsewhere/work.db"));
-    EXPECT_EQ(runCommand({"--export-csv", "out.csv", "--since", "2025-01-01", "--database", named}),
-              0);
-    EXPECT_EQ(readFile(dir.file("out.csv")),
-              header + "Caf\u00e9 \u65e5\u672c,2025-01-01,10:00:00,120\r\n");
+    EXPECT_EQ(
+        runCommand({"--export-csv", "out2.csv", "--since", "2025-01-01", "--database", named}), 0);
+    EXPECT_EQ(readFile(dir.file("out2.csv")), rows);
     EXPECT_EQ(runCommand({"--report", "--database", "elsewhere/work.db"}), 0);
     EXPECT_EQ(runCommand({"--report", "--database", "elsewhere/none.db"}), 1);
     EXPECT_EQ(runCommand({"--database", named}), 1) << "only with a record command";
     EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere/none.db")));
-}
-
-// The file's own rules (mode, links) are the safe replacement's; here only
-// how a refusal ends the command.
-TEST_F(RecordFile, ATargetThatIsNoRegularFileIsRefused) {
-    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    const Run run = exportTo(dir.file("pipe"));
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.errors, "chimeral: cannot write " + dir.file("pipe") + ": not a regular file\n");
-    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "pipe"}));
 }
 
 } // namespace

@@ -10,12 +10,15 @@ using TimeRecordTab = ProjectFormTest;
 
 using Rows = std::vector<std::vector<std::string>>;
 
-TEST_F(TimeRecordTab, EmptyNameIsRefused) {
+TEST_F(TimeRecordTab, EmptyNameIsRefusedAndTheSchemaNoteIsShown) {
     startWithDatabase();
-    click("Button11");
-    click("Button13");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "You must have a project selected!"));
+    for (const char *button : {"Button11", "Button13", "Button14"})
+        click(button);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>({"You must have a project selected!",
+                                                          "You must have a project selected!",
+                                                          "Two tables: projects and times"}));
     EXPECT_EQ(messages.messages[0].caption, "Oops");
+    EXPECT_EQ(messages.messages[2].caption, "Not much help");
     EXPECT_EQ(shown("Button11"), "Start");
     EXPECT_FALSE(timer("TRTimer").enabled());
     EXPECT_EQ(shown("QueryLabel"), "");
@@ -68,7 +71,6 @@ TEST_F(TimeRecordTab, PauseAndRecordingAreIndependent) {
     EXPECT_FALSE(timer("TRTimer").enabled());
     click("PauseButton");
     EXPECT_EQ(shown("PauseButton"), "Pause");
-    EXPECT_EQ(shown("Button11"), "Start");
     tick(2);
     EXPECT_EQ(shown("StopLabel2"), "00:02");
 
@@ -78,7 +80,6 @@ TEST_F(TimeRecordTab, PauseAndRecordingAreIndependent) {
     EXPECT_TRUE(timer("TRTimer").isArmed()) << "Start counts even when paused";
     EXPECT_EQ(shown("PauseButton"), "Resume");
     click("PauseButton");
-    EXPECT_EQ(shown("PauseButton"), "Pause");
     tick(28);
     EXPECT_EQ(shown("StopLabel2"), "00:30");
     click("PauseButton");
@@ -135,14 +136,18 @@ TEST_F(TimeRecordTab, MinutesSinceADayIncludeThatDay) {
 }
 
 // The journal holds what Stop would store, from Start on and every counted
-// minute, and goes when the row is stored.
+// minute, and goes when the row is stored. The recording counts on while
+// another tab is shown.
 TEST_F(TimeRecordTab, JournalFollowsTheRecording) {
     startWithDatabase();
     typeProject(" Writing ");
     click("Button11");
     const RecordingJournalEntry started{1, "Writing", now, 0, 0, 0};
     EXPECT_EQ(readRecordingJournal(journal()), started);
+    openTab("TabSheet4");
     tick(119);
+    openTab("TimeRecord");
+    EXPECT_EQ(shown("StopLabel2"), "01:59");
     EXPECT_EQ(readRecordingJournal(journal())->minutes, 1u) << "written at 60 s";
     click("PauseButton");
     EXPECT_EQ(readRecordingJournal(journal())->seconds, 59u);
@@ -152,69 +157,32 @@ TEST_F(TimeRecordTab, JournalFollowsTheRecording) {
     EXPECT_EQ(timesRows().size(), 1u);
 }
 
-// A journal left by a run that ended without storing it (a dead process's)
-// is stored at start-up, with the Time Record page not built; the page,
-// when it is shown, lists the stored names and has today for the date. A
-// recording counts on while another tab is shown.
-TEST_F(TimeRecordTab, LeftJournalIsStoredOnceWhileThePageIsNotBuilt) {
-    storeProjects({"Writing"});
-    const std::string left = recordingJournalPath(ProjectDatabaseName, 999999999);
-    const RecordingJournalEntry entry{1, "Writing", {2024, 3, 14, 17, 5, 9, 0}, 1, 2, 40};
-    const Rows row{{"1", "63", "2024", "3", "14", "17", "5", "9"}};
-    // The second run finds the row already stored: the last run ended
-    // between the insert and the removal.
-    const std::vector<std::string> told[] = {
-        {"Recovered 63 minutes recorded for Writing since 3/14/2024 17:05:09."}, {}};
-    for (const auto &expected : told) {
-        ASSERT_TRUE(writeRecordingJournal(left, entry));
-        messages.messages.clear();
-        startForm();
-        EXPECT_FALSE(widget<QComboBox>("ProjectBox")) << "the page is built when first shown";
-        EXPECT_FALSE(std::filesystem::exists(left));
-        EXPECT_EQ(timesRows(), row);
-        EXPECT_EQ(messages.texts(), expected);
-        if (!messages.messages.empty()) {
-            EXPECT_EQ(messages.messages[0].caption, "Time Record");
-        }
-        form.reset();
-    }
-    startForm();
-    openTab("TimeRecord");
-    EXPECT_EQ(projectList(), QStringList({"Writing"}));
-    EXPECT_EQ(shown("ProjectBox"), "") << "the list fills without choosing";
-    EXPECT_EQ(dateShown(), "2024-3-15");
-
-    typeProject("Writing");
-    click("Button11");
-    openTab("TabSheet4");
-    tick(91);
-    openTab("TimeRecord");
-    EXPECT_EQ(shown("StopLabel2"), "01:31");
-    click("Button11");
-    EXPECT_EQ(timesRows(), Rows({row[0], {"1", "2", "2024", "3", "15", "9", "30", "5"}}));
-}
-
-// Recovery trusts no number of a journal it did not check: the name decides
-// the project, two recordings of one second are both stored, a journal out of
-// its ranges is kept aside and said once, and one a recording holds is left.
+// Journals left by runs that ended without storing them are stored at
+// start-up, before the Time Record page is built. Recovery trusts no number of
+// a journal it did not check: the name decides the project, two recordings of
+// one second are both stored, one whose row is stored already (its run ended
+// between the insert and the removal) is only removed, one out of its ranges
+// is kept aside and said once, and one a recording holds is left.
 TEST_F(TimeRecordTab, RecoveryStoresEachLeftJournalOnceUnderItsName) {
     storeProjects({"Garden"});
-    const TimeDate started{2024, 3, 15, 8, 0, 0, 0};
+    const TimeDate stored{2024, 3, 14, 17, 5, 9, 0}, started{2024, 3, 15, 8, 0, 0, 0};
+    execute({recordTimeSql(1, 63, stored)});
     const std::string db = ProjectDatabaseName;
     ASSERT_TRUE(
-        writeRecordingJournal(db + "-recording-999999991", {1, "Thesis", started, 0, 1, 0}));
-    ASSERT_TRUE(
-        writeRecordingJournal(db + "-recording-999999992", {1, "Thesis", started, 0, 2, 0}));
-    ASSERT_TRUE(
-        writeRecordingJournal(db + "-recording-999999993", {1, "Thesis", started, 0, 75, 0}));
+        writeRecordingJournal(db + "-recording-999999990", {1, "Garden", stored, 1, 2, 40}));
+    const uint32_t minutes[] = {1, 2, 75};
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(writeRecordingJournal(db + "-recording-99999999" + std::to_string(i + 1),
+                                          {1, "Thesis", started, 0, minutes[i], 0}));
     RecordingJournalFile running(db);
     ASSERT_TRUE(running.write({1, "Garden", started, 0, 5, 0}));
 
     startForm();
+    EXPECT_FALSE(widget<QComboBox>("ProjectBox")) << "the page is built when first shown";
     // Which of the two keeps the second depends on the order they are found.
     EXPECT_EQ(rows("select project, minutes_worked from times order by minutes_worked", 2),
-              Rows({{"2", "1"}, {"2", "2"}}));
-    EXPECT_EQ(rows("select minutes, seconds from times order by seconds", 2),
+              Rows({{"2", "1"}, {"2", "2"}, {"1", "63"}}));
+    EXPECT_EQ(rows("select minutes, seconds from times where project = 2 order by seconds", 2),
               Rows({{"0", "0"}, {"0", "1"}}));
     EXPECT_EQ(rows("select id, name from projects order by id", 2),
               Rows({{"1", "Garden"}, {"2", "Thesis"}}));
@@ -226,40 +194,23 @@ TEST_F(TimeRecordTab, RecoveryStoresEachLeftJournalOnceUnderItsName) {
                          "The recording journal " + db + "-recording-999999993" +
                              " cannot be read. It is kept as a .bad file beside it, and nothing "
                              "was stored from it."}));
+    EXPECT_FALSE(std::filesystem::exists(db + "-recording-999999990"));
     EXPECT_TRUE(std::filesystem::exists(db + "-recording-999999993.bad"));
     EXPECT_TRUE(std::filesystem::exists(running.path()));
+    openTab("TimeRecord");
+    EXPECT_EQ(projectList(), QStringList({"Garden", "Thesis"}));
+    EXPECT_EQ(dateShown(), "2024-3-15");
 }
 
+// The close stores what Stop would, once; less than a minute is refused by the
+// same store as at Stop.
 TEST_F(TimeRecordTab, ClosingStoresTheUnfinishedRecordingOnce) {
-    struct Case {
-        int seconds;
-        Rows stored;
-        std::vector<std::string> shown;
-    };
-    const Case cases[] = {
-        {130, {{"1", "2", "2024", "3", "15", "9", "30", "5"}}, {}},
-        {10,
-         {{"1", "2", "2024", "3", "15", "9", "30", "5"}},
-         {"Not worth recording less than a minute"}},
-    };
-    for (const auto &c : cases) {
-        startWithDatabase();
-        messages.messages.clear();
-        typeProject("Writing");
-        click("Button11");
-        tick(c.seconds);
-        form->close();
-        EXPECT_EQ(timesRows(), c.stored) << c.seconds << " s";
-        EXPECT_EQ(messages.texts(), c.shown) << c.seconds << " s";
-        form.reset();
-        now.minute = 45;
-    }
-}
-
-TEST_F(TimeRecordTab, SchemaNote) {
     startWithDatabase();
-    click("Button14");
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Two tables: projects and times");
-    EXPECT_EQ(messages.messages[0].caption, "Not much help");
+    typeProject("Writing");
+    click("Button11");
+    tick(130);
+    form->close();
+    form.reset();
+    EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
+    EXPECT_EQ(timesRows(), Rows({{"1", "2", "2024", "3", "15", "9", "30", "5"}}));
 }

@@ -2,8 +2,6 @@
 #include "platform/MediaPlayer.h"
 #include "support/SoundFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +17,7 @@
 #include <vector>
 
 using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -54,19 +53,17 @@ protected:
     static constexpr size_t deviceBuffer = 2 * 2048;
 
     // Whether the disk driver holds its file open in this process, that is,
-    // whether the audio device is open: a closed file cannot grow.
+    // whether the audio device is open.
     bool deviceHeld() const {
-        for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-            std::error_code error;
-            if (std::filesystem::read_symlink(fd.path(), error) == output)
+        std::error_code error;
+        for (const auto &fd : fs::directory_iterator("/proc/self/fd"))
+            if (fs::read_symlink(fd.path(), error) == output)
                 return true;
-        }
         return false;
     }
     bool deviceLetGo() const {
-        return QTest::qWaitFor([&] { return QFile::exists(out()) && !deviceHeld(); }, 3000);
+        return QTest::qWaitFor([&] { return fs::exists(output) && !deviceHeld(); }, 3000);
     }
-    QString out() const { return QString::fromStdString(output); }
 
     QTemporaryDir dir;
     std::string output;
@@ -211,8 +208,8 @@ TEST_F(MediaPlayerTest, NoAudioDeviceIsAnOpenFailure) {
     EXPECT_TRUE(becomesAudible());
 }
 
-// After a sound the device is closed, and opened again for the next sound,
-// whether that is opened afresh or was opened before the device was let go.
+// After a sound the device is closed; the next open takes it again, lets it go
+// when the sound waits too long for its play, and the play loads it again.
 TEST_F(MediaPlayerTest, TheDeviceIsLetGoWhenIdleAndOpenedAgainForTheNextSound) {
     MediaPlayer player;
     player.FileName = write("tone.wav", sineWave(0.2));
@@ -220,32 +217,26 @@ TEST_F(MediaPlayerTest, TheDeviceIsLetGoWhenIdleAndOpenedAgainForTheNextSound) {
     player.Play();
     ASSERT_TRUE(becomesAudible());
     ASSERT_TRUE(deviceHeld());
-    EXPECT_TRUE(deviceLetGo());
-
-    QFile::remove(out());
-    player.Open();
-    player.Play();
-    EXPECT_EQ(player.Error(), 0);
-    EXPECT_TRUE(becomesAudible()) << "played after the device was let go";
-
     ASSERT_TRUE(deviceLetGo());
+
+    fs::remove(output);
     player.Open();
     ASSERT_TRUE(deviceLetGo()) << "an opened sound does not hold the device for ever";
-    QFile::remove(out());
+    fs::remove(output);
     player.Play();
     EXPECT_EQ(player.Error(), 0);
     EXPECT_TRUE(becomesAudible()) << "loaded again for the play";
 }
 
 // A sound service that does not answer: the window's events go on while the
-// sound waits, the play fails with its own text, and the device that opens
-// in the end is closed again, by the player or, if the player is gone, by
-// the opening itself. The next sound then plays.
+// sound waits, the play fails with its own code, and the device that opens in
+// the end is closed again, by the player or, if the player is gone, by the
+// opening itself. The next sound then plays.
 TEST_F(MediaPlayerTest, ADeviceThatOpensTooLateFailsThePlayAndIsClosed) {
     const std::string tone = write("tone.wav", sineWave(0.2));
     for (const bool playerStays : {true, false}) {
         SCOPED_TRACE(playerStays ? "player stays" : "player gone");
-        QFile::remove(out());
+        fs::remove(output);
         std::promise<void> answer;
         MediaPlayer::setBeforeDeviceOpen([late = answer.get_future().share()] { late.wait(); });
         MediaPlayer::setDeviceOpenTimeout(300ms);
@@ -258,8 +249,6 @@ TEST_F(MediaPlayerTest, ADeviceThatOpensTooLateFailsThePlayAndIsClosed) {
         EXPECT_TRUE(ticked) << "events stopped while the device was being opened";
         player->Play();
         EXPECT_EQ(player->Error(), MediaPlayer::DeviceTimedOut);
-        EXPECT_EQ(player->ErrorMessage(), "The sound device did not open in time. The desktop's "
-                                          "sound service may not be answering.");
         if (!playerStays)
             player.reset();
         MediaPlayer::setBeforeDeviceOpen({});
@@ -269,7 +258,7 @@ TEST_F(MediaPlayerTest, ADeviceThatOpensTooLateFailsThePlayAndIsClosed) {
 
         MediaPlayer next;
         MediaPlayer &again = playerStays ? *player : next;
-        QFile::remove(out());
+        fs::remove(output);
         again.FileName = tone;
         again.Open();
         again.Play();

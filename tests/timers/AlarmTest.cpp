@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,11 +23,6 @@ class AlarmTab : public SetClockMainFormTest {
 protected:
     AlarmTab() { now = {2026, 3, 10, 6, 0, 0, 0}; }
 
-    // The alarm sound as the options file names it at start-up.
-    void setAlarmSound(const std::string &file) {
-        std::ofstream(config.filePath("chimeral.ini").toStdString(), std::ios::binary)
-            << "ALARMSOUND=" << file << "\r\n";
-    }
     // Opens a tab, the Alarm tab unless told, in the active window, cleared
     // of the start-up warnings.
     void showActive(const char *tab = "TabSheet2") {
@@ -39,78 +34,49 @@ protected:
         messages.messages.clear();
     }
     // At the given moment, clicks the entry, types over its text and presses
-    // "Set Alarm", or Enter.
-    void arm(const TimeDate &at, const QString &entry, bool enter = false) {
+    // "Set Alarm".
+    void arm(const TimeDate &at, const QString &entry) {
         now = at;
         QTest::mouseClick(widget<QLineEdit>("Edit1"), Qt::LeftButton);
-        QWidget *focused = QApplication::focusWidget();
-        ASSERT_EQ(focused, widget<QLineEdit>("Edit1"));
-        QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(focused, Qt::Key_Backspace);
-        QTest::keyClicks(focused, entry);
-        if (enter)
-            QTest::keyClick(focused, Qt::Key_Return);
-        else
-            QTest::mouseClick(widget<QPushButton>("Button5"), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), widget<QLineEdit>("Edit1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), entry);
+        QTest::mouseClick(widget<QPushButton>("Button5"), Qt::LeftButton);
     }
     QString label() { return widget<QLabel>("AlarmLabel")->text(); }
     IntervalTimer &alarm() { return timer("AlarmTimer"); }
 };
 } // namespace
 
-// The time left is read from the wall clock and the alarm's own time, so it
-// shows which day the alarm was set for.
-TEST_F(AlarmTab, ArmsForTheNextOccurrenceOfTheTypedTime) {
-    showActive();
-    EXPECT_EQ(label(), "  ");
-    EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "7:00 AM");
-    QTest::mouseClick(widget<QPushButton>("Button5"), Qt::LeftButton);
-    EXPECT_EQ(alarm().interval(), 3600000u);
-    EXPECT_EQ(alarm().remaining(), 3600000);
-    EXPECT_EQ(label(), "Activated...");
-
-    arm({2026, 3, 10, 7, 0, 30, 0}, "7:00", true); // passed today: tomorrow
-    EXPECT_EQ(alarm().interval(), 86370000u);
-    EXPECT_EQ(alarm().remaining(), 86370000);
-    EXPECT_EQ(label(), "Activated...");
-    EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "7:00");
-    EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST_F(AlarmTab, InvalidEntriesLeaveThePendingAlarmAlone) {
-    showActive();
-    for (const char *entry : {"7 :30", "noon"}) {
-        arm(now, entry);
-        EXPECT_EQ(label(), "  ") << entry;
-        EXPECT_FALSE(alarm().enabled()) << entry;
-    }
-    arm({2026, 3, 10, 6, 0, 0, 0}, "7:00 AM");
-    for (const char *entry : {"7:30:15", ""}) {
-        arm({2026, 3, 10, 6, 30, 0, 0}, entry);
-        EXPECT_EQ(label(), "Activated...") << entry;
-        EXPECT_EQ(alarm().interval(), 3600000u) << entry;
-        EXPECT_EQ(alarm().remaining(), 1800000) << entry << ": still for 7:00";
-    }
-    ASSERT_EQ(messages.messages.size(), 4u);
-    for (const auto &message : messages.messages) {
-        EXPECT_EQ(message.text, "Invalid time entered");
-        EXPECT_EQ(message.caption, "Invalid entry.");
-        EXPECT_EQ(message.kind, MessageKind::Plain);
-    }
-}
-
 // Arming 7:00 at 06:00 and then 7:01 at 06:01 gives the same delay twice; the
-// second must still count from its own moment.
-TEST_F(AlarmTab, ArmingAgainReplacesThePendingAlarm) {
+// second must still count from its own moment. The time left is read from the
+// wall clock and the alarm's own time, so it shows which day it was set for.
+TEST_F(AlarmTab, ArmingReplacesThePendingAlarmWithTheNextOccurrence) {
     showActive();
     arm({2026, 3, 10, 6, 0, 0, 0}, "7:00");
     arm({2026, 3, 10, 6, 1, 0, 0}, "7:01");
-    EXPECT_EQ(alarm().interval(), 3600000u);
     EXPECT_EQ(alarm().remaining(), 3600000);
     now = {2026, 3, 10, 7, 0, 30, 0};
     alarm().check();
     EXPECT_EQ(label(), "Activated...") << "the first alarm rang";
     EXPECT_EQ(alarm().remaining(), 30000);
+
+    arm(now, "7:00"); // passed today: tomorrow
+    EXPECT_EQ(alarm().interval(), 86370000u);
+    EXPECT_EQ(alarm().remaining(), 86370000);
+    EXPECT_EQ(label(), "Activated...");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(AlarmTab, AnInvalidEntryLeavesThePendingAlarmAlone) {
+    showActive();
+    arm({2026, 3, 10, 6, 0, 0, 0}, "7:00 AM");
+    arm({2026, 3, 10, 6, 30, 0, 0}, "7:30:15");
+    EXPECT_EQ(label(), "Activated...");
+    EXPECT_EQ(alarm().remaining(), 1800000) << "still for 7:00";
+    ASSERT_EQ(messages.texts(), std::vector<std::string>{"Invalid time entered"});
+    EXPECT_EQ(messages.messages[0].caption, "Invalid entry.");
+    EXPECT_EQ(messages.messages[0].kind, MessageKind::Plain);
 }
 
 TEST_F(AlarmTab, SpeakersAreUnmutedOnEveryPressEvenWithoutASoundCard) {
@@ -125,22 +91,15 @@ TEST_F(AlarmTab, SpeakersAreUnmutedOnEveryPressEvenWithoutASoundCard) {
     FakeMixerSystem none;
     setSystemMixer(&none);
     messages.messages.clear();
-    arm({2026, 3, 10, 6, 0, 0, 0}, "8:00 AM");
-    ASSERT_EQ(messages.texts(), std::vector<std::string>{"Could not unmute speakers"});
-    EXPECT_EQ(messages.messages[0].caption, "Oops");
+    arm(now, "8:00 AM");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Could not unmute speakers"});
     EXPECT_TRUE(alarm().isArmed());
-    EXPECT_EQ(alarm().interval(), 7200000u);
     EXPECT_EQ(label(), "Activated...");
-
-    arm(now, "noon");
-    EXPECT_EQ(messages.texts(),
-              (std::vector<std::string>{"Could not unmute speakers", "Could not unmute speakers",
-                                        "Invalid time entered"}));
     setSystemMixer(&mixer);
 }
 
 TEST_F(AlarmTab, FiringPlaysTheAlarmSoundAndDisarms) {
-    setAlarmSound(cwd.file("alarm.wav"));
+    writeOptions(cwd.file("alarm.wav"), "");
     writeFile(cwd.file("alarm.wav"), sineWave(0.5));
     showActive();
     arm(now, "7:00");
@@ -155,32 +114,29 @@ TEST_F(AlarmTab, FiringPlaysTheAlarmSoundAndDisarms) {
 // The alarm is not lost when its sound cannot be opened: the error is shown
 // and the next period tries again.
 TEST_F(AlarmTab, FiringWithAMissingSoundShowsTheErrorAndStaysArmed) {
-    setAlarmSound(cwd.file("missing.wav"));
+    writeOptions(cwd.file("missing.wav"), "");
     showActive();
     arm(now, "7:00");
     const int unmutes = mixer.devices[0].opened;
 
     alarm().fire();
-    ASSERT_EQ(messages.messages.size(), 1u);
+    ASSERT_EQ(messages.texts(),
+              std::vector<std::string>{MediaPlayer::errorText(MediaPlayer::FileNotFound)});
     EXPECT_EQ(messages.messages[0].kind, MessageKind::Exception);
     EXPECT_EQ(messages.messages[0].caption, "Timer and Alarm Clock");
-    // The player's texts end with a period of their own.
-    EXPECT_EQ(messages.messages[0].text, MediaPlayer::errorText(MediaPlayer::FileNotFound));
     EXPECT_EQ(mixer.devices[0].opened, unmutes); // nothing after the open ran
     EXPECT_EQ(label(), "Activated...");
     EXPECT_TRUE(alarm().isArmed());
-    EXPECT_EQ(alarm().interval(), 3600000u);
 }
 
 // An alarm from the command line rings while the clock tab is shown; the
 // Alarm tab opened afterwards shows it done.
 TEST_F(AlarmTab, RingsWithItsPageNeverShown) {
-    setAlarmSound(cwd.file("alarm.wav"));
+    writeOptions(cwd.file("alarm.wav"), "");
     writeFile(cwd.file("alarm.wav"), sineWave(0.5));
     auto &w = startForm();
     w.setAlarm("7:00");
     EXPECT_EQ(widget<QLabel>("AlarmLabel"), nullptr) << "the page was built";
-    EXPECT_EQ(alarm().remaining(), 3600000);
     now = {2026, 3, 10, 7, 0, 0, 0};
     expectHeard([&] { emit ClockWatch::instance().clockChanged(); });
     EXPECT_FALSE(alarm().enabled());
@@ -198,7 +154,7 @@ class AlarmWallClock : public AlarmTab {
 protected:
     void SetUp() override {
         AlarmTab::SetUp();
-        setAlarmSound(cwd.file("missing.wav"));
+        writeOptions(cwd.file("missing.wav"), "");
         const char *zone = std::getenv("TZ");
         savedZone = zone ? std::optional<std::string>(zone) : std::nullopt;
         setenv("TZ", "Europe/Berlin", 1);
@@ -222,48 +178,37 @@ protected:
                        static_cast<int16_t>(local.tm_hour), static_cast<int16_t>(local.tm_min),
                        static_cast<int16_t>(local.tm_sec), static_cast<int16_t>(utcMs % 1000));
     }
-    size_t rings() const { return messages.messages.size(); }
 
     std::optional<std::string> savedZone;
 };
 
-int64_t utcMs(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    return int64_t{timegm(&t)} * 1000 + ms;
+int64_t utcMs(int y, unsigned m, unsigned d, int hour, int minute) {
+    using namespace std::chrono;
+    const sys_days date{year{y} / month{m} / day{d}};
+    return duration_cast<milliseconds>(date.time_since_epoch() + hours{hour} + minutes{minute})
+        .count();
 }
 } // namespace
 
 TEST_F(AlarmWallClock, RingsWhenTheWallClockReachesTheMinute) {
     constexpr int64_t hour = 3600000;
-    struct Step {
-        int64_t wall; // after the arming, in milliseconds
-        size_t rings; // rung so far
-    };
     struct Case {
         const char *what;
-        int64_t armedAt; // UTC
-        std::vector<Step> steps;
+        int64_t armedAt;                               // UTC
+        std::vector<std::pair<int64_t, size_t>> steps; // ms after the arming, rung so far
     };
     // Berlin is UTC+1 in winter, UTC+2 in summer; every case arms "7:00".
-    const int64_t six = utcMs(2026, 3, 10, 5, 0, 0);
+    const int64_t six = utcMs(2026, 3, 10, 5, 0);
     const Case cases[] = {
         {"awake", six, {{hour - 1, 0}, {hour, 1}, {hour + 1, 1}}},
-        {"armed 1.25 s before", utcMs(2026, 3, 10, 5, 59, 58, 750), {{1249, 0}, {1250, 1}}},
         {"clock set back an hour", six, {{-hour, 0}, {hour - 1, 0}, {hour, 1}}},
         {"slept through it", six, {{3 * hour, 1}, {3 * hour, 1}}},
         {"daylight saving starts",
-         utcMs(2026, 3, 28, 23, 30, 0),
+         utcMs(2026, 3, 28, 23, 30),
          {{5 * hour + hour / 2 - 1, 0}, {5 * hour + hour / 2, 1}}},
         {"daylight saving ends",
-         utcMs(2026, 10, 24, 22, 30, 0),
+         utcMs(2026, 10, 24, 22, 30),
          {{7 * hour + hour / 2 - 1, 0}, {7 * hour + hour / 2, 1}}},
-        {"last day of the month", utcMs(2026, 1, 31, 22, 0, 0), {{8 * hour - 1, 0}, {8 * hour, 1}}},
     };
     showActive();
     for (const auto &c : cases) {
@@ -274,10 +219,10 @@ TEST_F(AlarmWallClock, RingsWhenTheWallClockReachesTheMinute) {
         // The monotonic wait does not see a sleep or a set clock: should
         // the clock watch miss one, the timer looks again within a second.
         EXPECT_LE(alarm().nextLook(), 1000);
-        for (const auto &step : c.steps) {
-            setWall(c.armedAt + step.wall);
+        for (const auto &[wall, rung] : c.steps) {
+            setWall(c.armedAt + wall);
             emit ClockWatch::instance().clockChanged();
-            EXPECT_EQ(rings(), step.rings) << "at " << now.TimeText();
+            EXPECT_EQ(messages.messages.size(), rung) << "at " << now.TimeText();
         }
     }
 }
@@ -285,7 +230,7 @@ TEST_F(AlarmWallClock, RingsWhenTheWallClockReachesTheMinute) {
 // A box opened by a ring holds the alarm's later ticks back, however short
 // the interval, while other timers go on ticking: here the stopwatch's.
 TEST_F(AlarmTab, ABoxOpenedByTheAlarmIsNotStacked) {
-    setAlarmSound(cwd.file("missing.wav"));
+    writeOptions(cwd.file("missing.wav"), "");
     showActive("TabSheet3");
     QTest::mouseClick(widget<QPushButton>("Button8"), Qt::LeftButton);
     showActive();
@@ -299,7 +244,6 @@ TEST_F(AlarmTab, ABoxOpenedByTheAlarmIsNotStacked) {
         boxesMeanwhile = messages.messages.size();
     };
     arm({2026, 3, 10, 7, 0, 0, 0}, "7:00"); // a delay of 0: at once
-    ASSERT_EQ(alarm().interval(), 1u);
     ASSERT_TRUE(QTest::qWaitFor([&] { return boxesMeanwhile != 0; }, 2000));
     QCoreApplication::processEvents();
     EXPECT_EQ(boxesMeanwhile, 1u);

@@ -3,6 +3,7 @@
 
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
+#include "platform/SafeReplace.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -42,6 +43,7 @@ void watchdog() {
     while (::read(watchdogPipe[1], &byte, 1) < 0 && errno == EINTR) {
     }
     std::this_thread::sleep_for(std::chrono::seconds(1));
+    discardPendingReplacements();
     ::_exit(0);
 }
 
@@ -60,7 +62,21 @@ void endOnSignal() {
     QCoreApplication::exit(0);
 }
 
+void onCommandLineSignal(int signal) {
+    discardPendingReplacements();
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
 } // namespace
+
+void installCommandLineSignals() {
+    struct sigaction action {};
+    action.sa_handler = onCommandLineSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(signal, &action, nullptr);
+}
 
 void installExitSignals() {
     if (loopPipe[0] >= 0 ||

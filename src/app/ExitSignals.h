@@ -17,6 +17,11 @@ class TMainForm;
 // standard error, open boxes close, the main window (once handed over with
 // setExitWindow) stores a recording and closes, and the event loop ends.
 void installExitSignals();
+// For the command-line commands, which run before any of that: the signals
+// end the process as they always would, but first remove the fresh file of a
+// file being replaced (an export's), so the old file stays and nothing half
+// written is left beside it.
+void installCommandLineSignals();
 void installExitHandling(QApplication &app);
 void setExitWindow(QApplication &app, TMainForm &form);
 

@@ -18,6 +18,7 @@
 int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     // Answered before the application object exists: no display is needed.
     setWindowlessCommands({addRecordOptions, runRecordCommands});
+    installCommandLineSignals();
     WindowRequest request;
     if (const std::optional<int> exitCode =
             readCommandLine(commandLineArguments(argc, argv), request))

@@ -7,6 +7,7 @@
 #include "options/TOptionsForm.h"
 #include "options/initfile.h"
 #include "platform/Dialogs.h"
+#include "platform/SafeReplace.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WidgetWatch.h"
 #include "platform/Widgets.h"
@@ -162,6 +163,10 @@ std::string TMainForm::configFolder() {
 
 void TMainForm::Creator() {
     m_configFolder = configFolder();
+    // A run killed while it rewrote the options file leaves the fresh file.
+    removeDeadReplacements(m_configFolder, [](std::string_view name) {
+        return isFreshFileOf(name, "chimeral.ini");
+    });
 
     if (!m_sound.selectDevice())
         showMessage("Media Player does not seem to be functioning", "Error");

@@ -9,7 +9,14 @@
 #include <ctime>
 #include <utility>
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include <atomic>
+
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,6 +61,39 @@ std::string randomPart() {
     return part;
 }
 
+// The fresh files under way, for a signal handler to remove: a slot's name is
+// complete before the slot is marked used.
+constexpr int PendingSlots = 8;
+struct PendingFile {
+    std::atomic<bool> used{false};
+    char path[PATH_MAX];
+};
+PendingFile pendingFiles[PendingSlots];
+
+int notePending(const std::string &path) {
+    if (path.size() >= PATH_MAX)
+        return -1;
+    for (int slot = 0; slot < PendingSlots; ++slot) {
+        PendingFile &file = pendingFiles[slot];
+        bool expected = false;
+        // Claimed with the name still empty, so a handler skips it.
+        if (file.path[0] == '\0' && !file.used.load()) {
+            std::memcpy(file.path, path.c_str(), path.size() + 1);
+            if (file.used.compare_exchange_strong(expected, true))
+                return slot;
+            file.path[0] = '\0';
+        }
+    }
+    return -1;
+}
+
+void forgetPending(int slot) {
+    if (slot < 0)
+        return;
+    pendingFiles[slot].used.store(false);
+    pendingFiles[slot].path[0] = '\0';
+}
+
 void syncFolder(const std::string &folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -63,6 +103,44 @@ void syncFolder(const std::string &folder) {
 }
 
 } // namespace
+
+void discardPendingReplacements() {
+    for (PendingFile &file : pendingFiles)
+        if (file.used.load())
+            ::unlink(file.path);
+}
+
+bool isFreshFileOf(std::string_view name, std::string_view target) {
+    if (!name.starts_with(target) || !name.ends_with(".new") ||
+        name.size() <= target.size() + 5 || name[target.size()] != '.')
+        return false;
+    const std::string_view part = name.substr(target.size() + 1, name.size() - target.size() - 5);
+    return part.find('.') == std::string_view::npos;
+}
+
+void removeDeadReplacements(const std::string &folder,
+                            const std::function<bool(std::string_view name)> &isFresh) {
+    QDirIterator entries(QString::fromStdString(folder),
+                         QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const std::string name = QFile::encodeName(entries.nextFileInfo().fileName()).toStdString();
+        if (!isFresh(name))
+            continue;
+        const std::string path = folder + "/" + name;
+        int fd;
+        do
+            fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        while (fd < 0 && errno == EINTR);
+        if (fd < 0)
+            continue;
+        struct stat open, named;
+        if (::fstat(fd, &open) == 0 && S_ISREG(open.st_mode) && open.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+            named.st_dev == open.st_dev && named.st_ino == open.st_ino)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+}
 
 std::string folderOf(const std::string &path) {
     const size_t slash = path.rfind('/');
@@ -120,6 +198,9 @@ FileReplacement::FileReplacement(const std::string &path, LinkRule links) {
         failWithErrno();
         return;
     }
+    // Held while this object lives: a fresh file nobody locks is a dead one.
+    ::flock(m_fd, LOCK_EX | LOCK_NB);
+    m_pendingSlot = notePending(m_temporary);
     // Permission bits only: set-ID bits on a rewritten file would be a gift.
     if (exists && S_ISREG(old.st_mode) && ::fchmod(m_fd, old.st_mode & 0777) != 0) {
         failWithErrno();
@@ -143,6 +224,7 @@ void FileReplacement::failWithErrno() {
 }
 
 void FileReplacement::discard() {
+    forgetPending(std::exchange(m_pendingSlot, -1));
     if (!m_temporary.empty())
         ::unlink(m_temporary.c_str());
     m_temporary.clear();
@@ -160,6 +242,7 @@ bool FileReplacement::commit() {
         return false;
     }
     m_committed = true;
+    forgetPending(std::exchange(m_pendingSlot, -1));
     syncFolder(folderOf(m_target));
     return true;
 }

@@ -54,6 +54,7 @@ private:
 
     std::string m_target;
     std::string m_temporary;
+    int m_pendingSlot = -1;
     std::string m_error;
     int m_fd = -1;
     bool m_committed = false;
@@ -63,6 +64,18 @@ private:
 // not replaced; `error` (when given) then says why.
 bool replaceFileContents(const std::string &path, std::string_view bytes,
                          std::string *error = nullptr, LinkRule links = LinkRule::WriteThrough);
+
+// Removes the fresh files of replacements this process has under way, as it
+// is ended by a signal: only calls a signal handler may make.
+void discardPendingReplacements();
+
+// Removes the fresh files of replacements in `folder` that never completed:
+// the names `isFresh` picks that hold regular files of this user whose
+// writer, which locks a fresh file while it lives, has gone.
+void removeDeadReplacements(const std::string &folder,
+                            const std::function<bool(std::string_view name)> &isFresh);
+// Whether `name` is that of a fresh file for `target` ("<target>.<part>.new").
+bool isFreshFileOf(std::string_view name, std::string_view target);
 
 // The random middle part of the fresh file's name ("<target>.<part>.new").
 // Tests replace it to plant something under the next name; an empty function

@@ -156,30 +156,6 @@ int TimeRecorder::QueryNumber(const std::string &sql) {
     return -1;
 }
 
-namespace {
-// Rolls back unless committed, so no failure leaves the database locked.
-class ImmediateTransaction {
-public:
-    explicit ImmediateTransaction(SQLite &db) : m_db(db), m_open(db.Execute("begin immediate")) {}
-    ~ImmediateTransaction() {
-        if (m_open)
-            m_db.Execute("rollback");
-    }
-    ImmediateTransaction(const ImmediateTransaction &) = delete;
-    ImmediateTransaction &operator=(const ImmediateTransaction &) = delete;
-    bool open() const { return m_open; }
-    // A commit that fails (still busy) is rolled back with the rest.
-    bool commit() {
-        m_open = !m_db.Execute("commit");
-        return !m_open;
-    }
-
-private:
-    SQLite &m_db;
-    bool m_open;
-};
-} // namespace
-
 // The largest ID is read and the new one written under one write lock, so
 // two windows adding a name at the same moment end with one project: the
 // second finds the first's row once it gets the lock.
@@ -270,7 +246,7 @@ bool TimeRecorder::storeAddedTime(const std::string &typedName, const TimeDate &
         return false;
     }
     const int32_t project = projectIdFor(name);
-    if (project < 1 || !storeTimesRow(project, minutes, start, ""))
+    if (project < 1 || !storeTimesRow({project, minutes, start}, ""))
         return false;
     refreshShownMinutes(name);
     emit timeStored();
@@ -297,10 +273,12 @@ void TimeRecorder::RecordTime() {
     } else if (minutes <= 0 || ProjectId <= 0) {
         if (!QuietStore)
             showMessage("Not worth recording less than a minute", "Seriously?");
-    } else if (!storeTimesRow(ProjectId, minutes, TRStart,
-                              m_closing
-                                  ? " The time is kept and will be stored at the next start."
-                                  : " The time is kept and will be stored at the next Stop.")) {
+    } else if (!storeTimesRow(
+                   {ProjectId, minutes, TRStart},
+                   m_closing ? " The time is kept and will be stored at the next start."
+                             : " The time is kept and will be stored at the next Stop.",
+                   false, [this](const TimesRow &row) { return journalRow(row); },
+                   Journal ? Journal->descriptor() : -1)) {
         StoreKept = true;
         journalRecording();
         return;

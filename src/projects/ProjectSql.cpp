@@ -5,6 +5,8 @@
 
 #include "common/Text.h"
 
+#include <QString>
+
 #include <algorithm>
 
 #include <fcntl.h>
@@ -32,6 +34,20 @@ std::string projectNameOf(const std::string &typed) {
     std::string name = typed;
     name.erase(std::remove(name.begin(), name.end(), '\0'), name.end());
     return trimText(name);
+}
+
+// The box's edit field takes 32767 characters, its default, and typing or
+// pasting never puts a control character into its one line.
+bool isProjectBoxName(const std::string &name) {
+    constexpr qsizetype BoxLength = 32767;
+    const QString text = QString::fromUtf8(name);
+    if (name.empty() || text.toUtf8().toStdString() != name || text.size() > BoxLength ||
+        projectNameOf(name) != name)
+        return false;
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
 }
 
 std::string sqlQuoteText(const std::string &text) {
@@ -70,6 +86,25 @@ std::string storedRowCountSql(int32_t project, const TimeDate &start) {
            " and hours = " + std::to_string(start.Hour()) +
            " and minutes = " + std::to_string(start.Minute()) +
            " and seconds = " + std::to_string(start.Second());
+}
+
+namespace {
+std::string atSecond(const TimeDate &start) {
+    return " year = " + std::to_string(start.Year()) + " and month = " +
+           std::to_string(start.Month()) + " and day = " + std::to_string(start.Day()) +
+           " and hours = " + std::to_string(start.Hour()) +
+           " and minutes = " + std::to_string(start.Minute()) +
+           " and seconds = " + std::to_string(start.Second());
+}
+} // namespace
+
+std::string rowsAtSecondSql(const TimeDate &start) {
+    return "select count(*) from times where" + atSecond(start);
+}
+
+std::string exactRowCountSql(int32_t project, int64_t minutesWorked, const TimeDate &start) {
+    return "select count(*) from times where project = " + std::to_string(project) +
+           " and minutes_worked = " + std::to_string(minutesWorked) + " and" + atSecond(start);
 }
 
 std::string minutesSinceSql(int32_t project, int year, int month, int day) {

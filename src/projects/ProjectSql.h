@@ -39,6 +39,12 @@ inline constexpr char AllProjectIdsSql[] = "Select id from projects";
 // blanks and control characters at either end.
 std::string projectNameOf(const std::string &typed);
 
+// Whether a name could have come out of the project box: text (valid UTF-8)
+// of one line without control characters, as long as the box's edit field
+// takes, not empty and already as projectNameOf() leaves it. Names from
+// anywhere but the box (a recording's journal) must pass it.
+bool isProjectBoxName(const std::string &name);
+
 // The text with each single quote doubled, for use between single quotes.
 std::string sqlQuoteText(const std::string &text);
 
@@ -49,6 +55,10 @@ std::string projectIdSql(const std::string &name);
 std::string recordTimeSql(int32_t project, int64_t minutesWorked, const TimeDate &start);
 // How many `times` rows of the project start at that second.
 std::string storedRowCountSql(int32_t project, const TimeDate &start);
+// How many `times` rows, of any project, start at that second: the key.
+std::string rowsAtSecondSql(const TimeDate &start);
+// Whether that exact row is stored: 1 when it is, 0 when not.
+std::string exactRowCountSql(int32_t project, int64_t minutesWorked, const TimeDate &start);
 // The sum of a project's minutes over the rows that started on or after the
 // given day (whatever the time of day). The ranges are not checked.
 std::string minutesSinceSql(int32_t project, int year, int month, int day);

@@ -3,6 +3,8 @@
 
 #include "platform/SafeReplace.h"
 #include "platform/WriteAll.h"
+#include "projects/ProjectSql.h"
+#include "projects/TimeRecordRules.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -28,16 +30,27 @@ const char JournalInfix[] = "-recording-";
 const char NameKey[] = "name=";
 // The end of summer time turns the local clock back an hour.
 constexpr int64_t ClockSlackSeconds = 65 * 60;
-// More than any recording can count before its start is out of range anyway.
-constexpr int64_t MaxCountedHours = 1000000;
+const char NoRow[] = "-";
 
+void writeSecond(std::ostream &text, const TimeDate &s) {
+    text << s.Year() << ' ' << s.Month() << ' ' << s.Day() << ' ' << s.Hour() << ' ' << s.Minute()
+         << ' ' << s.Second();
+}
+
+// The row line is what tells this form from the earlier one, which had none.
 std::string journalText(const RecordingJournalEntry &entry) {
     std::ostringstream text;
-    const TimeDate &s = entry.start;
-    text << "project=" << entry.projectId << "\nstart=" << s.Year() << ' ' << s.Month() << ' '
-         << s.Day() << ' ' << s.Hour() << ' ' << s.Minute() << ' ' << s.Second()
-         << "\ncounted=" << entry.hours << ' ' << entry.minutes << ' ' << entry.seconds << '\n'
-         << NameKey << entry.project;
+    text << "project=" << entry.projectId << "\nstart=";
+    writeSecond(text, entry.start);
+    text << "\ncounted=" << entry.hours << ' ' << entry.minutes << ' ' << entry.seconds
+         << "\nrow=";
+    if (entry.row) {
+        writeSecond(text, entry.row->start);
+        text << ' ' << entry.row->minutes;
+    } else {
+        text << NoRow;
+    }
+    text << '\n' << NameKey << entry.project;
     return text.str();
 }
 
@@ -119,6 +132,11 @@ bool namesFile(const std::string &path, int fd) {
            named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
+bool ownedByMe(int fd) {
+    struct stat info;
+    return ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
+}
+
 bool lockedNow(int fd) {
     int result;
     do
@@ -170,39 +188,65 @@ std::string recordingJournalPath(const std::string &database, long pid) {
     return database + JournalInfix + std::to_string(pid);
 }
 
+// Six numbers of a second that the calendar and the clock have.
+static std::optional<TimeDate> secondOf(const int64_t *f) {
+    const std::chrono::year_month_day day{
+        std::chrono::year(static_cast<int>(inRange(f[0], 1, 9999) ? f[0] : 0)),
+        std::chrono::month(static_cast<unsigned>(inRange(f[1], 1, 12) ? f[1] : 0)),
+        std::chrono::day(static_cast<unsigned>(inRange(f[2], 1, 31) ? f[2] : 0))};
+    if (!inRange(f[0], 1, 9999) || !day.ok() || !inRange(f[3], 0, 23) || !inRange(f[4], 0, 59) ||
+        !inRange(f[5], 0, 59))
+        return std::nullopt;
+    return TimeDate(static_cast<int16_t>(f[0]), static_cast<int16_t>(f[1]),
+                    static_cast<int16_t>(f[2]), static_cast<int16_t>(f[3]),
+                    static_cast<int16_t>(f[4]), static_cast<int16_t>(f[5]), 0);
+}
+
+static std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (size_t at = 0;;) {
+        const size_t end = text.find('\n', at);
+        lines.push_back(text.substr(at, end == std::string_view::npos ? end : end - at));
+        if (end == std::string_view::npos)
+            return lines;
+        at = end + 1;
+    }
+}
+
 std::optional<RecordingJournalEntry> parseRecordingJournal(std::string_view text) {
-    // The name comes last and runs to the end, whatever bytes it holds.
+    // The name comes last and runs to the end of the file.
     const size_t nameAt = text.find(std::string("\n") + NameKey);
     if (nameAt == std::string::npos)
         return std::nullopt;
     RecordingJournalEntry entry;
     entry.project = std::string(text.substr(nameAt + 1 + sizeof NameKey - 1));
-    const std::string_view head = text.substr(0, nameAt);
-    const size_t first = head.find('\n');
-    const size_t second = first == std::string_view::npos ? first : head.find('\n', first + 1);
-    if (second == std::string_view::npos)
+    const std::vector<std::string_view> head = linesOf(text.substr(0, nameAt));
+    if (head.size() != 3 && head.size() != 4)
         return std::nullopt;
-    int64_t id, start[6], counted[3];
-    if (!readNumbers(head.substr(0, first), "project=", &id, 1) ||
-        !readNumbers(head.substr(first + 1, second - first - 1), "start=", start, 6) ||
-        !readNumbers(head.substr(second + 1), "counted=", counted, 3))
+    entry.earlierForm = head.size() == 3;
+    int64_t id, start[6], counted[3], row[7];
+    if (!readNumbers(head[0], "project=", &id, 1) || !readNumbers(head[1], "start=", start, 6) ||
+        !readNumbers(head[2], "counted=", counted, 3))
         return std::nullopt;
-    const std::chrono::year_month_day day{
-        std::chrono::year(static_cast<int>(inRange(start[0], 1, 9999) ? start[0] : 0)),
-        std::chrono::month(static_cast<unsigned>(inRange(start[1], 1, 12) ? start[1] : 0)),
-        std::chrono::day(static_cast<unsigned>(inRange(start[2], 1, 31) ? start[2] : 0))};
-    if (!inRange(id, INT32_MIN, INT32_MAX) || !inRange(start[0], 1, 9999) || !day.ok() ||
-        !inRange(start[3], 0, 23) || !inRange(start[4], 0, 59) || !inRange(start[5], 0, 59) ||
-        !inRange(counted[0], 0, MaxCountedHours) || !inRange(counted[1], 0, 59) ||
-        !inRange(counted[2], 0, 59) || entry.project.empty())
+    const std::optional<TimeDate> started = secondOf(start);
+    if (!inRange(id, INT32_MIN, INT32_MAX) || !started ||
+        !inRange(counted[0], 0, RecordingJournalMaxHours) || !inRange(counted[1], 0, 59) ||
+        !inRange(counted[2], 0, 59) || !isProjectBoxName(entry.project))
         return std::nullopt;
     entry.projectId = static_cast<int32_t>(id);
-    entry.start = TimeDate(static_cast<int16_t>(start[0]), static_cast<int16_t>(start[1]),
-                           static_cast<int16_t>(start[2]), static_cast<int16_t>(start[3]),
-                           static_cast<int16_t>(start[4]), static_cast<int16_t>(start[5]), 0);
+    entry.start = *started;
     entry.hours = static_cast<uint32_t>(counted[0]);
     entry.minutes = static_cast<uint32_t>(counted[1]);
     entry.seconds = static_cast<uint32_t>(counted[2]);
+    if (entry.earlierForm || head[3] == std::string("row=") + NoRow)
+        return entry;
+    if (!readNumbers(head[3], "row=", row, 7))
+        return std::nullopt;
+    const std::optional<TimeDate> rowStart = secondOf(row);
+    if (!rowStart || calendarSeconds(*rowStart) < calendarSeconds(entry.start) ||
+        row[6] != minutesWorked(entry.hours, entry.minutes, entry.seconds))
+        return std::nullopt;
+    entry.row = RecordingJournalRow{*rowStart, row[6]};
     return entry;
 }
 
@@ -282,23 +326,35 @@ std::optional<RecordingJournalEntry> HeldRecordingJournal::read(const TimeDate &
     return entry;
 }
 
+bool HeldRecordingJournal::rewrite(const RecordingJournalEntry &entry) {
+    if (m_fd < 0 || !namesFile(m_path, m_fd))
+        return false;
+    FileReplacement replacement(m_path, LinkRule::ReplaceName);
+    if (replacement.failed() || !lockedNow(replacement.descriptor()) ||
+        !writeAll(replacement.descriptor(), journalText(entry)) || !replacement.commit())
+        return false;
+    ::close(m_fd);
+    m_fd = replacement.takeDescriptor();
+    return true;
+}
+
 bool HeldRecordingJournal::remove() {
     if (m_fd >= 0 && !namesFile(m_path, m_fd))
         return false;
     return ::unlink(m_path.c_str()) == 0;
 }
 
-bool HeldRecordingJournal::setAside() {
+std::string HeldRecordingJournal::setAside() {
     if (m_fd >= 0 && !namesFile(m_path, m_fd))
-        return false;
+        return {};
     for (int count = 1; count < 100; ++count) {
         const std::string aside = m_path + (count == 1 ? "" : "." + std::to_string(count)) + ".bad";
         if (::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
-            return true;
+            return aside;
         if (errno != EEXIST)
-            return false;
+            return {};
     }
-    return false;
+    return {};
 }
 
 std::vector<HeldRecordingJournal> takeRecordingJournals(const std::string &database) {
@@ -309,7 +365,8 @@ std::vector<HeldRecordingJournal> takeRecordingJournals(const std::string &datab
             continue;
         const std::string path = folder + "/" + name;
         struct stat info;
-        if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode) ||
+            info.st_uid != ::geteuid())
             continue;
         const int fd = openNoFollow(path);
         if (fd < 0) {
@@ -318,7 +375,8 @@ std::vector<HeldRecordingJournal> takeRecordingJournals(const std::string &datab
                 taken.emplace_back(path, -1);
             continue;
         }
-        if (!lockedNow(fd) || !namesFile(path, fd)) {
+        // The file opened decides, not the name looked at before.
+        if (!ownedByMe(fd) || !lockedNow(fd) || !namesFile(path, fd)) {
             ::close(fd);
             continue;
         }
@@ -329,22 +387,39 @@ std::vector<HeldRecordingJournal> takeRecordingJournals(const std::string &datab
 
 void removeDeadJournalTemporaries(const std::string &database) {
     const auto [folder, prefix] = journalPlace(database);
-    for (const std::string &name : namesStartingWith(folder, prefix)) {
-        const std::string_view suffix = std::string_view(name).substr(prefix.size());
+    removeDeadReplacements(folder, [&prefix](std::string_view name) {
+        if (!name.starts_with(prefix))
+            return false;
+        const std::string_view suffix = name.substr(prefix.size());
         const size_t dot = suffix.find('.');
-        if (dot == std::string_view::npos || !isJournalSuffix(suffix.substr(0, dot)) ||
-            !suffix.ends_with(".new"))
-            continue;
+        return dot != std::string_view::npos && isJournalSuffix(suffix.substr(0, dot)) &&
+               suffix.ends_with(".new");
+    });
+}
+
+std::vector<TimeDate> rowSecondsChosenByJournals(const std::string &database, int own) {
+    const auto [folder, prefix] = journalPlace(database);
+    struct stat mine {};
+    const bool haveOwn = own >= 0 && ::fstat(own, &mine) == 0;
+    std::vector<TimeDate> seconds;
+    for (const std::string &name : namesStartingWith(folder, prefix)) {
         const std::string path = folder + "/" + name;
+        struct stat info;
+        if (!isJournalSuffix(std::string_view(name).substr(prefix.size())) ||
+            ::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
         const int fd = openNoFollow(path);
         if (fd < 0)
             continue;
-        struct stat info;
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && lockedNow(fd) &&
-            namesFile(path, fd))
-            ::unlink(path.c_str());
+        const bool isOwn = haveOwn && ::fstat(fd, &info) == 0 && info.st_dev == mine.st_dev &&
+                           info.st_ino == mine.st_ino;
+        const std::optional<RecordingJournalEntry> entry =
+            isOwn ? std::nullopt : readJournalFrom(fd);
         ::close(fd);
+        if (entry && entry->row)
+            seconds.push_back(entry->row->start);
     }
+    return seconds;
 }
 
 RecoveredRows::Key RecoveredRows::keyOf(int32_t project, const TimeDate &start) {

@@ -44,28 +44,25 @@ std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
 
 // The start second is the row's key. A second recording that started in the
 // same second (another window) takes the next free second: the minutes are
-// what matters. Shows the failure, with `note` after it, unless quiet.
-bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                                 const std::string &note, bool closeNote) {
-    constexpr int Constraint = 19;
-    TimeDate at = start;
-    std::string sql = recordTimeSql(project, minutes, at);
-    for (int tries = 0; tries < 60; ++tries) {
-        if (Database->Execute(sql))
-            return true;
-        if (Database->Status() != Constraint)
-            break;
-        at = secondAfter(at);
-        sql = recordTimeSql(project, minutes, at);
-    }
+// what matters. Seconds the journals of unfinished stores chose are passed
+// over too. Shows the failure, with `note` after it, unless quiet.
+std::optional<TimesRow> TimeRecorder::storeTimesRow(
+    const TimesRow &row, const std::string &note, bool closeNote,
+    const std::function<bool(const TimesRow &)> &rowChosen, int journalFd) {
+    const TimesRowSeams seams{
+        [journalFd] { return rowSecondsChosenByJournals(ProjectDatabaseName, journalFd); },
+        rowChosen};
+    const TimesRowStored result = storeTimesRowAtFreeSecond(*Database, row, seams);
+    if (result.stored)
+        return result.row;
     if (!QuietStore) {
-        std::string error = Database->ErrorText();
+        std::string error = result.error;
         // The note at close reads as a sentence of its own.
         if (closeNote && !error.empty() && error.back() != '.')
             error += '.';
-        showMessage("Error in SQL command: " + sql + " " + error + note, "SQL error");
+        showMessage("Error in SQL command: " + result.sql + " " + error + note, "SQL error");
     }
-    return false;
+    return std::nullopt;
 }
 
 void TimeRecorder::saveSession() {
@@ -80,6 +77,17 @@ void TimeRecorder::journalRecording() {
     Journal->write({ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds});
 }
 
+// The row Stop is about to insert, noted in the journal inside the store's
+// transaction: a run ended after the insert leaves a journal whose row the
+// next start finds. Without a journal to note it in, the row is not stored.
+bool TimeRecorder::journalRow(const TimesRow &row) {
+    if (!Journal)
+        return false;
+    RecordingJournalEntry entry{ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds};
+    entry.row = RecordingJournalRow{row.start, row.minutes};
+    return Journal->write(entry);
+}
+
 void TimeRecorder::dropRecordingJournal() {
     if (Journal)
         Journal->remove();
@@ -88,32 +96,37 @@ void TimeRecorder::dropRecordingJournal() {
 namespace {
 std::string recoveredText(int64_t minutes, const std::string &project, const TimeDate &start) {
     return "Recovered " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
-           " recorded for " + project + " since " + start.DateText() + " " +
+           " recorded for " + project + ", started " + start.DateText() + " " +
            std::to_string(start.Hour()) + ":" + twoDigits(start.Minute()) + ":" +
-           twoDigits(start.Second()) + ".";
+           twoDigits(start.Second()) + ", and stored it.";
+}
+
+std::string withoutDotSlash(const std::string &path) {
+    return path.starts_with("./") ? path.substr(2) : path;
 }
 } // namespace
 
-// Every journal no running recording holds is taken, whatever process its
-// name says: its time is stored once, under the project its name gives (made
-// as Start makes one when the database no longer has it). A journal whose row
-// is already stored (the run ended between the insert and the removal) is
-// only removed. One that cannot be read is kept aside and said once; one that
-// cannot be checked or stored now stays for the next start.
+// Every journal of this user that no running recording holds is taken,
+// whatever process its name says: its time is stored once, under the project
+// its name gives (made as Start makes one when the database no longer has it).
+// A journal whose row is already stored (the run ended between the insert and
+// the removal) is only removed: the row it chose is there. An earlier form of
+// journal, which chose no row, is told by the rows of its project at its
+// start. One that cannot be read is kept aside and said once; one that cannot
+// be checked or stored now stays for the next start.
 void TimeRecorder::recoverRecordings() {
     removeDeadJournalTemporaries(ProjectDatabaseName);
     std::vector<HeldRecordingJournal> journals = takeRecordingJournals(ProjectDatabaseName);
     TimeDate now;
     now.SetNow();
     RecoveredRows pass;
-    std::vector<std::string> unreadable;
+    // Each unreadable journal's name and the name it is kept under.
+    std::vector<std::pair<std::string, std::string>> unreadable;
     for (HeldRecordingJournal &journal : journals) {
         const std::optional<RecordingJournalEntry> entry = journal.read(now);
         if (!entry) {
-            if (journal.setAside()) {
-                const std::string &path = journal.path();
-                unreadable.push_back(path.starts_with("./") ? path.substr(2) : path);
-            }
+            if (const std::string kept = journal.setAside(); !kept.empty())
+                unreadable.emplace_back(withoutDotSlash(journal.path()), withoutDotSlash(kept));
             continue;
         }
         const int64_t minutes = minutesWorked(entry->hours, entry->minutes, entry->seconds);
@@ -121,30 +134,46 @@ void TimeRecorder::recoverRecordings() {
             journal.remove();
             continue;
         }
-        const int32_t project = projectIdFor(projectNameOf(entry->project));
+        const int32_t project = projectIdFor(entry->project);
         if (project < 1)
             continue;
-        const int rows = QueryNumber(storedRowCountSql(project, entry->start));
-        if (rows < 0)
-            continue;
-        if (!pass.alreadyStored(project, entry->start, rows)) {
-            if (!storeTimesRow(project, minutes, entry->start, ""))
+        int stored = 0;
+        if (entry->earlierForm) {
+            const int rows = QueryNumber(storedRowCountSql(project, entry->start));
+            if (rows < 0)
                 continue;
-            pass.noteStored(project, entry->start);
+            stored = pass.alreadyStored(project, entry->start, rows);
+        } else if (entry->row) {
+            stored = QueryNumber(exactRowCountSql(project, entry->row->minutes, entry->row->start));
+            if (stored < 0)
+                continue;
+        }
+        if (!stored) {
+            RecordingJournalEntry noted = *entry;
+            noted.earlierForm = false;
+            const auto rowChosen = [&](const TimesRow &row) {
+                noted.row = RecordingJournalRow{row.start, row.minutes};
+                return journal.rewrite(noted);
+            };
+            const std::optional<TimesRow> row = storeTimesRow({project, minutes, entry->start}, "",
+                                                              false, rowChosen, journal.descriptor());
+            if (!row)
+                continue;
+            pass.noteStored(project, row->start);
             emit timeStored();
             showMessage(recoveredText(minutes, entry->project, entry->start), "Time Record");
         }
         journal.remove();
     }
     if (unreadable.size() == 1)
-        showMessage("The recording journal " + unreadable[0] +
-                        " cannot be read. It is kept as a .bad file beside it, and nothing was "
-                        "stored from it.",
-                    "Time Record");
+        showMessage("The recording journal " + unreadable[0].first +
+                        " cannot be read, so nothing was stored from it. It is kept as " +
+                        unreadable[0].second + ".",
+                    "Warning");
     else if (unreadable.size() > 1)
         showMessage(std::to_string(unreadable.size()) + " recording journals beside " +
                         ProjectDatabaseName +
-                        " cannot be read. They are kept as .bad files, and nothing was stored "
-                        "from them.",
-                    "Time Record");
+                        " cannot be read, so nothing was stored from them. They are kept as "
+                        ".bad files beside it.",
+                    "Warning");
 }

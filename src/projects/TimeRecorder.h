@@ -4,12 +4,14 @@
 #include "common/TimeDate.h"
 #include "platform/IntervalTimer.h"
 #include "projects/RecordingJournal.h"
+#include "projects/TimesRowStore.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,6 +78,7 @@ protected:
 
 private:
     void journalRecording();
+    bool journalRow(const TimesRow &row);
     void ProjectClick();
     void RecordSecond();
     void Pauser();
@@ -98,8 +101,12 @@ private:
     void reportNoDatabase();
     bool databaseWritable() const;
     std::optional<int32_t> findProject(const std::string &name);
-    bool storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                       const std::string &note, bool closeNote = false);
+    // The store of one row and, when the row is a journal's, the journal's
+    // part in it: `rowChosen` notes the exact row in the journal `journalFd`.
+    std::optional<TimesRow> storeTimesRow(const TimesRow &row, const std::string &note,
+                                          bool closeNote = false,
+                                          const std::function<bool(const TimesRow &)> &rowChosen = {},
+                                          int journalFd = -1);
     void dropRecordingJournal();
     void recoverRecordings();
 

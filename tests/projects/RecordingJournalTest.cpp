@@ -35,10 +35,25 @@ TEST(RecordingJournalText, NumbersOutOfTheirRangesMakeItUnreadable) {
         const char *counted;
         const char *name;
         bool readable;
+        // The row its store chose; none in the earlier form, which had no line.
+        const char *row = nullptr;
     };
     const Case cases[] = {
         {"2024 3 14 17 5 9", "1 2 40", "Writing", true},
         {"2024 2 29 0 0 0", "0 59 59", "x", true},
+        {"2024 3 14 17 5 9", "8784 0 0", "Writing", true},
+        {"2024 3 14 17 5 9", "8785 0 0", "Writing", false},
+        // Names the project box could not give.
+        {"2024 3 14 17 5 9", "1 2 40", " Writing", false},
+        {"2024 3 14 17 5 9", "1 2 40", "Writ\ning", false},
+        {"2024 3 14 17 5 9", "1 2 40", "Writ\x7fing", false},
+        {"2024 3 14 17 5 9", "1 2 40", "Writ\xffing", false},
+        {"2024 3 14 17 5 9", "1 2 40", "Sch\xc3\xa4rfe", true},
+        {"2024 3 14 17 5 9", "1 2 40", "Writing", true, "-"},
+        {"2024 3 14 17 5 9", "1 2 40", "Writing", true, "2024 3 14 17 5 10 63"},
+        {"2024 3 14 17 5 9", "1 2 40", "Writing", false, "2024 3 14 17 5 8 63"},
+        {"2024 3 14 17 5 9", "1 2 40", "Writing", false, "2024 3 14 17 5 9 62"},
+        {"2024 3 14 17 5 9", "1 2 40", "Writing", false, "2024 3 14 17 5 9"},
         {"2024 3 14 17 5 9", "-1 0 0", "Writing", false},
         {"2024 3 14 17 5 9", "0 60 0", "Writing", false},
         {"2024 3 14 17 5 9", "0 0 60", "Writing", false},
@@ -55,7 +70,8 @@ TEST(RecordingJournalText, NumbersOutOfTheirRangesMakeItUnreadable) {
     };
     for (const Case &c : cases) {
         const std::string text = std::string("project=1\nstart=") + c.start +
-                                 "\ncounted=" + c.counted + "\nname=" + c.name;
+                                 "\ncounted=" + c.counted +
+                                 (c.row ? std::string("\nrow=") + c.row : "") + "\nname=" + c.name;
         EXPECT_EQ(parseRecordingJournal(text).has_value(), c.readable) << text;
     }
 }
@@ -131,7 +147,8 @@ TEST(RecordingJournalFiles, UnreadableJournalsAreSetAside) {
     ASSERT_EQ(held.size(), 4u);
     for (HeldRecordingJournal &journal : held) {
         EXPECT_EQ(journal.read(Later), std::nullopt) << journal.path();
-        EXPECT_TRUE(journal.setAside()) << journal.path();
+        EXPECT_EQ(journal.setAside(), journal.path() + (journal.path().ends_with("4") ? ".2" : "") +
+                                          ".bad");
     }
     EXPECT_EQ(namesHere(),
               (std::set<std::string>{"chimeral.db-recording-1.bad", "chimeral.db-recording-2.bad",
@@ -139,6 +156,30 @@ TEST(RecordingJournalFiles, UnreadableJournalsAreSetAside) {
                                      "chimeral.db-recording-4.2.bad"}));
     EXPECT_TRUE(fs::is_symlink("chimeral.db-recording-1.bad"));
     EXPECT_TRUE(takeRecordingJournals("chimeral.db").empty());
+}
+
+// In a shared folder another user's journals, links and fresh files are none
+// of this program's business: not taken, not removed, not read as a row.
+TEST(RecordingJournalFiles, AnotherUsersFilesAreLeftAlone) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making another user's files needs root";
+    TempCurrentDir dir;
+    const uid_t other = 65534;
+    RecordingJournalEntry chosen = Writing;
+    chosen.row = RecordingJournalRow{Writing.start, 63};
+    ASSERT_TRUE(writeRecordingJournal("chimeral.db-recording-1", chosen));
+    std::ofstream("chimeral.db-recording-2.x1.new") << "dead";
+    fs::create_symlink("/dev/zero", "chimeral.db-recording-3");
+    for (const char *name :
+         {"chimeral.db-recording-1", "chimeral.db-recording-2.x1.new", "chimeral.db-recording-3"})
+        ASSERT_EQ(::lchown(name, other, other), 0) << name;
+    EXPECT_TRUE(takeRecordingJournals("chimeral.db").empty());
+    removeDeadJournalTemporaries("chimeral.db");
+    EXPECT_EQ(namesHere(), (std::set<std::string>{"chimeral.db-recording-1",
+                                                  "chimeral.db-recording-2.x1.new",
+                                                  "chimeral.db-recording-3"}));
+    // Its row is still passed over: a store there is harmless, a clash is not.
+    EXPECT_EQ(rowSecondsChosenByJournals("chimeral.db", -1), std::vector<TimeDate>{Writing.start});
 }
 
 TEST(RecordingJournalFiles, OnlyDeadTemporariesAreRemoved) {

@@ -160,16 +160,17 @@ TEST_F(TimeRecordTab, JournalFollowsTheRecording) {
 // Journals left by runs that ended without storing them are stored at
 // start-up, before the Time Record page is built. Recovery trusts no number of
 // a journal it did not check: the name decides the project, two recordings of
-// one second are both stored, one whose row is stored already (its run ended
-// between the insert and the removal) is only removed, one out of its ranges
-// is kept aside and said once, and one a recording holds is left.
+// one second are both stored, one of the earlier form whose row is stored
+// already (its run ended between the insert and the removal) is only removed,
+// one out of its ranges is kept aside and said once, and one a recording holds
+// is left.
 TEST_F(TimeRecordTab, RecoveryStoresEachLeftJournalOnceUnderItsName) {
     storeProjects({"Garden"});
     const TimeDate stored{2024, 3, 14, 17, 5, 9, 0}, started{2024, 3, 15, 8, 0, 0, 0};
     execute({recordTimeSql(1, 63, stored)});
     const std::string db = ProjectDatabaseName;
-    ASSERT_TRUE(
-        writeRecordingJournal(db + "-recording-999999990", {1, "Garden", stored, 1, 2, 40}));
+    std::ofstream(db + "-recording-999999990")
+        << "project=1\nstart=2024 3 14 17 5 9\ncounted=1 2 40\nname=Garden";
     const uint32_t minutes[] = {1, 2, 75};
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(writeRecordingJournal(db + "-recording-99999999" + std::to_string(i + 1),
@@ -189,17 +190,66 @@ TEST_F(TimeRecordTab, RecoveryStoresEachLeftJournalOnceUnderItsName) {
     std::vector<std::string> told = messages.texts();
     std::sort(told.begin(), told.end());
     EXPECT_EQ(told, std::vector<std::string>(
-                        {"Recovered 1 minute recorded for Thesis since 3/15/2024 8:00:00.",
-                         "Recovered 2 minutes recorded for Thesis since 3/15/2024 8:00:00.",
+                        {"Recovered 1 minute recorded for Thesis, started 3/15/2024 8:00:00, and "
+                         "stored it.",
+                         "Recovered 2 minutes recorded for Thesis, started 3/15/2024 8:00:00, and "
+                         "stored it.",
                          "The recording journal " + db + "-recording-999999993" +
-                             " cannot be read. It is kept as a .bad file beside it, and nothing "
-                             "was stored from it."}));
+                             " cannot be read, so nothing was stored from it. It is kept as " +
+                             db + "-recording-999999993.bad."}));
+    EXPECT_EQ(messages.messages.back().caption, "Warning");
     EXPECT_FALSE(std::filesystem::exists(db + "-recording-999999990"));
     EXPECT_TRUE(std::filesystem::exists(db + "-recording-999999993.bad"));
     EXPECT_TRUE(std::filesystem::exists(running.path()));
     openTab("TimeRecord");
     EXPECT_EQ(projectList(), QStringList({"Garden", "Thesis"}));
     EXPECT_EQ(dateShown(), "2024-3-15");
+}
+
+// A journal of this form notes the row its store chose, so whether it was
+// stored is told by that row alone: one that chose none yet is stored though
+// its project has a row at its start (another window's), one whose chosen row
+// is there is only removed (its row moved to the next second), and one whose
+// chosen row is not there (the run ended before the commit) is stored.
+TEST_F(TimeRecordTab, RecoveryLooksForTheExactRowTheJournalChose) {
+    storeProjects({"Garden", "Thesis"});
+    const TimeDate s{2024, 3, 15, 8, 0, 0, 0}, t{2024, 3, 15, 8, 30, 0, 0},
+        u{2024, 3, 15, 9, 0, 0, 0};
+    execute({recordTimeSql(2, 2, s), recordTimeSql(1, 7, t), recordTimeSql(2, 3, secondAfter(t))});
+    const std::string db = ProjectDatabaseName;
+    RecordingJournalEntry notChosen{2, "Thesis", s, 0, 2, 0}, moved{2, "Thesis", t, 0, 3, 0},
+        lost{2, "Thesis", u, 0, 4, 0};
+    moved.row = RecordingJournalRow{secondAfter(t), 3};
+    lost.row = RecordingJournalRow{u, 4};
+    ASSERT_TRUE(writeRecordingJournal(db + "-recording-999999991", notChosen));
+    ASSERT_TRUE(writeRecordingJournal(db + "-recording-999999992", moved));
+    ASSERT_TRUE(writeRecordingJournal(db + "-recording-999999993", lost));
+
+    startForm();
+    EXPECT_EQ(rows("select project, minutes_worked, hours, minutes, seconds from times "
+                   "order by hours, minutes, seconds",
+                   5),
+              Rows({{"2", "2", "8", "0", "0"},
+                    {"2", "2", "8", "0", "1"},
+                    {"1", "7", "8", "30", "0"},
+                    {"2", "3", "8", "30", "1"},
+                    {"2", "4", "9", "0", "0"}}));
+    EXPECT_EQ(messages.texts().size(), 2u);
+    EXPECT_TRUE(takeRecordingJournals(db).empty());
+}
+
+// A second the journal of another recording chose (its store was cut off
+// before the commit) is that recording's: Stop passes over it.
+TEST_F(TimeRecordTab, StopPassesOverASecondAnotherJournalChose) {
+    startWithDatabase();
+    RecordingJournalEntry other{1, "Writing", now, 0, 1, 0};
+    other.row = RecordingJournalRow{now, 1};
+    ASSERT_TRUE(writeRecordingJournal("chimeral.db-recording-999999991", other));
+    typeProject("Writing");
+    click("Button11");
+    tick(60);
+    click("Button11");
+    EXPECT_EQ(timesRows(), Rows({{"1", "1", "2024", "3", "15", "9", "30", "6"}}));
 }
 
 // The close stores what Stop would, once; less than a minute is refused by the

@@ -164,9 +164,8 @@ std::string TMainForm::configFolder() {
 void TMainForm::Creator() {
     m_configFolder = configFolder();
     // A run killed while it rewrote the options file leaves the fresh file.
-    removeDeadReplacements(m_configFolder, [](std::string_view name) {
-        return isFreshFileOf(name, "chimeral.ini");
-    });
+    removeDeadReplacements(
+        m_configFolder, [](std::string_view name) { return isFreshFileOf(name, "chimeral.ini"); });
 
     if (!m_sound.selectDevice())
         showMessage("Media Player does not seem to be functioning", "Error");

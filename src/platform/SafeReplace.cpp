@@ -111,8 +111,8 @@ void discardPendingReplacements() {
 }
 
 bool isFreshFileOf(std::string_view name, std::string_view target) {
-    if (!name.starts_with(target) || !name.ends_with(".new") ||
-        name.size() <= target.size() + 5 || name[target.size()] != '.')
+    if (!name.starts_with(target) || !name.ends_with(".new") || name.size() <= target.size() + 5 ||
+        name[target.size()] != '.')
         return false;
     const std::string_view part = name.substr(target.size() + 1, name.size() - target.size() - 5);
     return part.find('.') == std::string_view::npos;

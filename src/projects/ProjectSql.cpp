@@ -90,8 +90,9 @@ std::string storedRowCountSql(int32_t project, const TimeDate &start) {
 
 namespace {
 std::string atSecond(const TimeDate &start) {
-    return " year = " + std::to_string(start.Year()) + " and month = " +
-           std::to_string(start.Month()) + " and day = " + std::to_string(start.Day()) +
+    return " year = " + std::to_string(start.Year()) +
+           " and month = " + std::to_string(start.Month()) +
+           " and day = " + std::to_string(start.Day()) +
            " and hours = " + std::to_string(start.Hour()) +
            " and minutes = " + std::to_string(start.Minute()) +
            " and seconds = " + std::to_string(start.Second());

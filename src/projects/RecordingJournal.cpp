@@ -42,8 +42,7 @@ std::string journalText(const RecordingJournalEntry &entry) {
     std::ostringstream text;
     text << "project=" << entry.projectId << "\nstart=";
     writeSecond(text, entry.start);
-    text << "\ncounted=" << entry.hours << ' ' << entry.minutes << ' ' << entry.seconds
-         << "\nrow=";
+    text << "\ncounted=" << entry.hours << ' ' << entry.minutes << ' ' << entry.seconds << "\nrow=";
     if (entry.row) {
         writeSecond(text, entry.row->start);
         text << ' ' << entry.row->minutes;

@@ -46,9 +46,9 @@ std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
 // same second (another window) takes the next free second: the minutes are
 // what matters. Seconds the journals of unfinished stores chose are passed
 // over too. Shows the failure, with `note` after it, unless quiet.
-std::optional<TimesRow> TimeRecorder::storeTimesRow(
-    const TimesRow &row, const std::string &note, bool closeNote,
-    const std::function<bool(const TimesRow &)> &rowChosen, int journalFd) {
+std::optional<TimesRow>
+TimeRecorder::storeTimesRow(const TimesRow &row, const std::string &note, bool closeNote,
+                            const std::function<bool(const TimesRow &)> &rowChosen, int journalFd) {
     const TimesRowSeams seams{
         [journalFd] { return rowSecondsChosenByJournals(ProjectDatabaseName, journalFd); },
         rowChosen};
@@ -155,8 +155,8 @@ void TimeRecorder::recoverRecordings() {
                 noted.row = RecordingJournalRow{row.start, row.minutes};
                 return journal.rewrite(noted);
             };
-            const std::optional<TimesRow> row = storeTimesRow({project, minutes, entry->start}, "",
-                                                              false, rowChosen, journal.descriptor());
+            const std::optional<TimesRow> row = storeTimesRow(
+                {project, minutes, entry->start}, "", false, rowChosen, journal.descriptor());
             if (!row)
                 continue;
             pass.noteStored(project, row->start);

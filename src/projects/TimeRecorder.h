@@ -103,10 +103,9 @@ private:
     std::optional<int32_t> findProject(const std::string &name);
     // The store of one row and, when the row is a journal's, the journal's
     // part in it: `rowChosen` notes the exact row in the journal `journalFd`.
-    std::optional<TimesRow> storeTimesRow(const TimesRow &row, const std::string &note,
-                                          bool closeNote = false,
-                                          const std::function<bool(const TimesRow &)> &rowChosen = {},
-                                          int journalFd = -1);
+    std::optional<TimesRow>
+    storeTimesRow(const TimesRow &row, const std::string &note, bool closeNote = false,
+                  const std::function<bool(const TimesRow &)> &rowChosen = {}, int journalFd = -1);
     void dropRecordingJournal();
     void recoverRecordings();
 

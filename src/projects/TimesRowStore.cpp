@@ -35,8 +35,8 @@ TimesRowStored storeTimesRowAtFreeSecond(SQLite &db, const TimesRow &wanted,
                                          const TimesRowSeams &seams) {
     constexpr int Constraint = 19;
     constexpr int Tries = 60;
-    TimesRowStored result{false, wanted, recordTimeSql(wanted.project, wanted.minutes,
-                                                       wanted.start), {}};
+    TimesRowStored result{
+        false, wanted, recordTimeSql(wanted.project, wanted.minutes, wanted.start), {}};
     const auto failed = [&result, &db] {
         result.error = db.ErrorText();
         return result;

@@ -77,8 +77,8 @@ TEST(RecordingJournalRules, SecondAfterCarriesThroughTheCalendar) {
 TEST(RecordingJournalRules, WhatIsWrittenIsReadBackWhole) {
     TempCurrentDir dir;
     const std::string path = recordingJournalPath("chimeral.db", 42);
-    RecordingJournalEntry chosen{3, "O'Brien name=x \xc3\xa4", {2023, 12, 31, 23, 59, 59, 0},
-                                 0, 59, 0};
+    RecordingJournalEntry chosen{3, "O'Brien name=x \xc3\xa4", {2023, 12, 31, 23, 59, 59, 0}, 0, 59,
+                                 0};
     chosen.row = RecordingJournalRow{{2024, 1, 1, 0, 0, 0, 0}, 59};
     const RecordingJournalEntry entries[] = {{7, "Writing", {2024, 3, 15, 9, 30, 5, 0}, 1, 2, 40},
                                              chosen};

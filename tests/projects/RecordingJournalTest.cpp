@@ -147,8 +147,8 @@ TEST(RecordingJournalFiles, UnreadableJournalsAreSetAside) {
     ASSERT_EQ(held.size(), 4u);
     for (HeldRecordingJournal &journal : held) {
         EXPECT_EQ(journal.read(Later), std::nullopt) << journal.path();
-        EXPECT_EQ(journal.setAside(), journal.path() + (journal.path().ends_with("4") ? ".2" : "") +
-                                          ".bad");
+        EXPECT_EQ(journal.setAside(),
+                  journal.path() + (journal.path().ends_with("4") ? ".2" : "") + ".bad");
     }
     EXPECT_EQ(namesHere(),
               (std::set<std::string>{"chimeral.db-recording-1.bad", "chimeral.db-recording-2.bad",
@@ -175,9 +175,9 @@ TEST(RecordingJournalFiles, AnotherUsersFilesAreLeftAlone) {
         ASSERT_EQ(::lchown(name, other, other), 0) << name;
     EXPECT_TRUE(takeRecordingJournals("chimeral.db").empty());
     removeDeadJournalTemporaries("chimeral.db");
-    EXPECT_EQ(namesHere(), (std::set<std::string>{"chimeral.db-recording-1",
-                                                  "chimeral.db-recording-2.x1.new",
-                                                  "chimeral.db-recording-3"}));
+    EXPECT_EQ(namesHere(),
+              (std::set<std::string>{"chimeral.db-recording-1", "chimeral.db-recording-2.x1.new",
+                                     "chimeral.db-recording-3"}));
     // Its row is still passed over: a store there is harmless, a clash is not.
     EXPECT_EQ(rowSecondsChosenByJournals("chimeral.db", -1), std::vector<TimeDate>{Writing.start});
 }

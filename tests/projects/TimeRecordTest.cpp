@@ -195,8 +195,8 @@ TEST_F(TimeRecordTab, RecoveryStoresEachLeftJournalOnceUnderItsName) {
                          "Recovered 2 minutes recorded for Thesis, started 3/15/2024 8:00:00, and "
                          "stored it.",
                          "The recording journal " + db + "-recording-999999993" +
-                             " cannot be read, so nothing was stored from it. It is kept as " +
-                             db + "-recording-999999993.bad."}));
+                             " cannot be read, so nothing was stored from it. It is kept as " + db +
+                             "-recording-999999993.bad."}));
     EXPECT_EQ(messages.messages.back().caption, "Warning");
     EXPECT_FALSE(std::filesystem::exists(db + "-recording-999999990"));
     EXPECT_TRUE(std::filesystem::exists(db + "-recording-999999993.bad"));

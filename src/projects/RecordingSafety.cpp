@@ -4,6 +4,7 @@
 // recording a previous run left unstored.
 #include "projects/TimeRecorder.h"
 
+#include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
@@ -46,7 +47,7 @@ std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
 // same second (another window) takes the next free second: the minutes are
 // what matters. Shows the failure, with `note` after it, unless quiet.
 bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                                 const std::string &note, bool closeNote) {
+                                 const std::string &note) {
     constexpr int Constraint = 19;
     TimeDate at = start;
     std::string sql = recordTimeSql(project, minutes, at);
@@ -59,11 +60,11 @@ bool TimeRecorder::storeTimesRow(int32_t project, int64_t minutes, const TimeDat
         sql = recordTimeSql(project, minutes, at);
     }
     if (!QuietStore) {
-        std::string error = Database->ErrorText();
-        // The note at close reads as a sentence of its own.
-        if (closeNote && !error.empty() && error.back() != '.')
-            error += '.';
-        showMessage("Error in SQL command: " + sql + " " + error + note, "SQL error");
+        // A note after the error reads as a sentence of its own.
+        const std::string error = Database->ErrorText();
+        showMessage("Error in SQL command: " + sql + " " +
+                        (note.empty() ? error : sentence(error)) + note,
+                    "SQL error");
     }
     return false;
 }

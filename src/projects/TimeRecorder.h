@@ -75,6 +75,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setDateFieldsToToday();
     void journalRecording();
     void ProjectClick();
     void RecordSecond();
@@ -99,7 +100,7 @@ private:
     bool databaseWritable() const;
     std::optional<int32_t> findProject(const std::string &name);
     bool storeTimesRow(int32_t project, int64_t minutes, const TimeDate &start,
-                       const std::string &note, bool closeNote = false);
+                       const std::string &note);
     void dropRecordingJournal();
     void recoverRecordings();
 

@@ -130,7 +130,7 @@ bool TUserLogWindow::WriteLogRecord() {
     TimeDate now;
     now.SetNow();
     if (!appendToFile(FileName, logRecordText(now, Header, memoLines()))) {
-        showMessage("Could not write to the log file " + FileName, "Error");
+        showMessage("Could not write to the log file " + FileName + ".", "Error");
         return false;
     }
     ui->Memo1->clear();

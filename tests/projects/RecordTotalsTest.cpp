@@ -197,10 +197,11 @@ TEST_F(TotalsWindowTest, CopyPutsTheTableOnTheClipboard) {
     window.showAndRaise();
     QApplication::clipboard()->clear();
     window.findChild<QPushButton *>("CopyButton")->click();
-    EXPECT_EQ(QApplication::clipboard()->text(), "Project\tToday\tThis week\tThis month\tAll time\n"
-                                                 "Tab here\t0:00\t0:00\t131:40\t131:40\n"
-                                                 "Thesis\t2:05\t2:05\t2:05\t2:05\n"
-                                                 "All projects\t2:05\t2:05\t133:45\t133:45\n");
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Project\tToday (h:mm)\tThis week (h:mm)\tThis month (h:mm)\tAll time (h:mm)\n"
+              "Tab here\t0:00\t0:00\t131:40\t131:40\n"
+              "Thesis\t2:05\t2:05\t2:05\t2:05\n"
+              "All projects\t2:05\t2:05\t133:45\t133:45\n");
 }
 
 TEST_F(TotalsWindowTest, WithoutADatabaseSaysSoAndShowsNothingElse) {

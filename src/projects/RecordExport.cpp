@@ -116,10 +116,6 @@ bool writeCsv(Records &records, const std::string &databasePath, std::FILE *out,
     return true;
 }
 
-std::string twoDigits(int64_t value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
 // A name shown on one line of the report.
 std::string oneLine(std::string name) {
     for (char &c : name)

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <filesystem>
 #include <string>
@@ -130,6 +132,13 @@ TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
     EXPECT_EQ(ends.projects[0].minutes[Today], INT64_MAX);
     EXPECT_EQ(ends.projects[1].minutes[Today], -INT64_MAX);
     EXPECT_EQ(ends.all.minutes[Today], 0);
+
+    // A named pipe would hold the window up in its open for good.
+    ASSERT_EQ(::mkfifo(dir.file("pipe.db").c_str(), 0600), 0);
+    const RecordTotals pipe =
+        readRecordTotals(dir.file("pipe.db"), PeriodCalendar({2026, 12, 9}, Monday));
+    EXPECT_EQ(pipe.status, RecordTotals::Failed);
+    EXPECT_NE(pipe.error.find("not a regular file"), std::string::npos) << pipe.error;
 }
 
 class TotalsWindowTest : public ::testing::Test {

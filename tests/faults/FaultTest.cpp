@@ -270,7 +270,7 @@ TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
     SQLite other;
     ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
     ASSERT_TRUE(other.Execute("begin exclusive"));
-    std::string captionWhileStoring;
+    QString captionWhileStoring;
     messages.whileOpen = [&](const RecordedMessage &) { captionWhileStoring = shown("Button11"); };
     click("Button11");
     messages.whileOpen = {};

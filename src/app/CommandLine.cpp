@@ -67,7 +67,7 @@ int mistake(const QString &text) {
 // Positional arguments are not taken; a tab must be one the window has.
 std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QString *error) {
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]);
+        *error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
         return std::nullopt;
     }
     WindowRequest request;
@@ -78,8 +78,8 @@ std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QStri
     if (parser.isSet(TabOption)) {
         const TabName *tab = findTab(parser.value(TabOption));
         if (!tab) {
-            *error = QStringLiteral("no tab '%1'; the tabs are timer, alarm, stopwatch, record "
-                                    "and clock")
+            *error = QStringLiteral("No tab '%1'; the tabs are timer, alarm, stopwatch, record "
+                                    "and clock.")
                          .arg(parser.value(TabOption));
             return std::nullopt;
         }

@@ -385,6 +385,5 @@ void TMainForm::ExportCsv() {
     if (message.starts_with("chimeral: "))
         message.erase(0, 10);
     if (code != 0)
-        showMessage(message.empty() ? "Could not export to " + target + "." : message,
-                    "Export CSV");
+        showMessage(message.empty() ? "Could not export to " + target + "." : message, "Error");
 }

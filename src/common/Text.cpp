@@ -93,3 +93,9 @@ size_t timeSeparator(const std::string &text) {
         separator = text.find('.');
     return separator;
 }
+
+std::string sentence(std::string text) {
+    if (!text.empty() && text.back() != '.' && text.back() != '!' && text.back() != '?')
+        text += '.';
+    return text;
+}

@@ -35,3 +35,7 @@ std::string twoDigits(int64_t value);
 // Where a typed time splits into its two numbers: the first ':', else the
 // first blank, else the first '.'; std::string::npos when there is none.
 size_t timeSeparator(const std::string &text);
+
+// The text ending as a sentence does: with a full stop added unless it ends in
+// one already (or in "!" or "?"). Empty text stays empty.
+std::string sentence(std::string text);

@@ -149,12 +149,18 @@ std::string folderOf(const std::string &path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string linkTarget(const std::string &path) {
+namespace {
+
+// The end of the chain of links at `path`, as linkTarget gives it; `foreign`
+// (when given) tells whether a link of the chain belongs to another user.
+std::string followLinks(const std::string &path, bool *foreign) {
     std::string current = path;
     for (int hop = 0; hop < MaxLinks; ++hop) {
         struct stat info;
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return current;
+        if (foreign && info.st_uid != ::geteuid())
+            *foreign = true;
         char buffer[PATH_MAX];
         const ssize_t length = ::readlink(current.c_str(), buffer, sizeof buffer);
         if (length < 0 || static_cast<size_t>(length) >= sizeof buffer)
@@ -165,15 +171,29 @@ std::string linkTarget(const std::string &path) {
     return {};
 }
 
+} // namespace
+
+std::string linkTarget(const std::string &path) {
+    return followLinks(path, nullptr);
+}
+
 void setTemporaryPartSource(TemporaryPartSource source) {
     partSource() = std::move(source);
 }
 
 FileReplacement::FileReplacement(const std::string &path, LinkRule links) {
-    m_target = links == LinkRule::WriteThrough ? linkTarget(path) : path;
+    bool foreign = false;
+    m_target = links == LinkRule::WriteThrough ? followLinks(path, &foreign) : path;
     if (m_target.empty()) {
         errno = ELOOP;
         failWithErrno();
+        return;
+    }
+    // Anybody may plant a link in a folder others can write to, such as the
+    // system's temporary folder: following theirs would let them choose
+    // which of our files is replaced. Ours we follow, wherever they lie.
+    if (foreign) {
+        fail("a link that belongs to another user");
         return;
     }
     struct stat old;

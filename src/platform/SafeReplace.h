@@ -17,7 +17,8 @@
 
 // What a symbolic link under the target's name means.
 enum class LinkRule {
-    WriteThrough, // the file the link leads to is replaced; the link stays a link
+    WriteThrough, // the file the link leads to is replaced and the link stays a link;
+                  // refused when a link of the chain belongs to another user
     ReplaceName   // the name itself gets the new file; the link and what it leads to stay
 };
 
@@ -32,8 +33,8 @@ public:
     FileReplacement &operator=(const FileReplacement &) = delete;
 
     bool failed() const { return m_fd < 0; }
-    // Why the last step failed, for a message: "not a regular file", or the
-    // system's text for the error.
+    // Why the last step failed, for a message: "not a regular file", "a link
+    // that belongs to another user", or the system's text for the error.
     const std::string &error() const { return m_error; }
     // The fresh file, open for writing, while this object owns it.
     int descriptor() const { return m_fd; }

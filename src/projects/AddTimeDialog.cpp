@@ -4,15 +4,47 @@
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+namespace {
+
+// The minutes field keeps the text typed into it, acceptable or not, until OK
+// reads it. A plain spin box puts its previous value back when Enter is
+// pressed or the focus leaves, so OK would store a number nobody saw.
+class MinutesBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !hasAcceptableInput()) {
+            event->ignore(); // on to the dialog's OK, which refuses it
+            return;
+        }
+        QSpinBox::keyPressEvent(event);
+    }
+    void focusOutEvent(QFocusEvent *event) override {
+        if (hasAcceptableInput()) {
+            QSpinBox::focusOutEvent(event);
+            return;
+        }
+        QCoreApplication::sendEvent(lineEdit(), event);
+        QWidget::focusOutEvent(event);
+    }
+};
+
+} // namespace
 
 AddTimeDialog::AddTimeDialog(const QStringList &projectNames, const QString &currentProject,
                              StoreAddedTime store, QWidget *parent)
@@ -46,9 +78,9 @@ void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString
     m_start = new QTimeEdit(this);
     m_start->setObjectName("AddTimeStart");
     m_start->setDisplayFormat("HH:mm:ss");
-    m_start->setAccessibleName("Start");
+    m_start->setAccessibleName("Start time");
 
-    m_minutes = new QSpinBox(this);
+    m_minutes = new MinutesBox(this);
     m_minutes->setObjectName("AddTimeMinutes");
     m_minutes->setRange(1, MaximumMinutes);
     m_minutes->setValue(DefaultMinutes);
@@ -57,7 +89,7 @@ void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString
     auto *form = new QFormLayout;
     form->addRow("&Project:", m_project);
     form->addRow("&Date:", m_date);
-    form->addRow("&Start:", m_start);
+    form->addRow("&Start time:", m_start);
     form->addRow("&Minutes:", m_minutes);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -113,7 +145,16 @@ AddedTime AddTimeDialog::addedTime() const {
     return added;
 }
 
+// OK stores only what the dialog shows.
 void AddTimeDialog::storeAndClose() {
+    if (!m_minutes->hasAcceptableInput()) {
+        showMessage("The minutes must be a whole number from " +
+                        std::to_string(m_minutes->minimum()) + " to " +
+                        std::to_string(m_minutes->maximum()) + ".",
+                    "Oops");
+        m_minutes->setFocus();
+        return;
+    }
     if (m_store && m_store(addedTime()))
         accept();
 }

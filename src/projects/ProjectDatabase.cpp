@@ -5,6 +5,7 @@
 
 #include "common/Text.h"
 #include "platform/Dialogs.h"
+#include "platform/FileChecks.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
 #include "projects/SQLite.h"
@@ -21,6 +22,16 @@ void TimeRecorder::CloseDatabase::operator()(SQLite *database) const {
 }
 
 void TimeRecorder::openProjectDatabase() {
+    // A named pipe under the name would hold the window up at its first read.
+    if (const std::string notRegular = notRegularFileReason(ProjectDatabaseName);
+        !notRegular.empty()) {
+        showMessage(std::string("Could not open database file. ") + ProjectDatabaseName + " " +
+                        notRegular + ".",
+                    "Oops");
+        Database.reset();
+        setDateFieldsToToday();
+        return;
+    }
     const bool isNew = createDatabaseFileIfMissing(ProjectDatabaseName);
     Database.reset(new SQLite());
     if (Database->Status() != 0) {
@@ -52,7 +63,13 @@ void TimeRecorder::openProjectDatabase() {
         if (fillProjectList() == ProjectListing::NameNotText)
             return;
     }
-    // Get Minutes Since starts at today.
+    setDateFieldsToToday();
+    if (projectDatabaseOpen())
+        recoverRecordings();
+}
+
+// Get Minutes Since starts at today.
+void TimeRecorder::setDateFieldsToToday() {
     TRStart.SetNow();
     m_dateFields[0] = QString::number(TRStart.Year());
     m_dateFields[1] = QString::number(TRStart.Month());
@@ -62,8 +79,6 @@ void TimeRecorder::openProjectDatabase() {
         ui->MonthEdit->setText(m_dateFields[1]);
         ui->DayEdit->setText(m_dateFields[2]);
     }
-    if (projectDatabaseOpen())
-        recoverRecordings();
 }
 
 // A query that fails is shown and start-up goes on without names; a stored
@@ -275,9 +290,10 @@ void TimeRecorder::RecordTime() {
             showMessage("Not worth recording less than a minute", "Seriously?");
     } else if (!storeTimesRow(
                    {ProjectId, minutes, TRStart},
-                   m_closing ? " The time is kept and will be stored at the next start."
-                             : " The time is kept and will be stored at the next Stop.",
-                   false, [this](const TimesRow &row) { return journalRow(row); },
+                   m_closing ? " The time is kept and will be stored when the "
+                               "program next starts in this folder."
+                             : " The time is kept; press Stop again to store it.",
+                   [this](const TimesRow &row) { return journalRow(row); },
                    Journal ? Journal->descriptor() : -1)) {
         StoreKept = true;
         journalRecording();

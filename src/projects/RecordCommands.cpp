@@ -21,15 +21,15 @@ int refuse(const char *message) {
 
 void addRecordOptions(QCommandLineParser &parser) {
     parser.addOption({"export-csv",
-                      "Write the time records to <file> as CSV (- for standard output), then end.",
-                      "file"});
+                      "Write the time records to FILE as CSV (- for standard output), then end.",
+                      "FILE"});
     parser.addOption({"report", "Print the minutes worked per project, then end."});
-    parser.addOption({"since", "Only the records from <day> on, given as YYYY-MM-DD.", "day"});
-    parser.addOption({"project", "Only the records of project <name>.", "name"});
+    parser.addOption({"since", "Only the records from DAY on, given as YYYY-MM-DD.", "DAY"});
+    parser.addOption({"project", "Only the records of project NAME.", "NAME"});
     parser.addOption({"database",
-                      "Read the time records from <file> instead of chimeral.db in the current "
+                      "Read the time records from FILE instead of chimeral.db in the current "
                       "folder.",
-                      "file"});
+                      "FILE"});
 }
 
 std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
@@ -37,16 +37,17 @@ std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
     const bool reporting = parser.isSet("report");
     if (!exporting && !reporting) {
         if (parser.isSet("since") || parser.isSet("project") || parser.isSet("database"))
-            return refuse("--since, --project and --database go with --export-csv or --report");
+            return refuse("The options '--since', '--project' and '--database' go with "
+                          "'--export-csv' or '--report'.");
         return std::nullopt;
     }
     if (exporting && reporting)
-        return refuse("--export-csv and --report cannot be given together");
+        return refuse("The options '--export-csv' and '--report' cannot be given together.");
     RecordFilter filter;
     if (parser.isSet("since")) {
         filter.since = parseRecordDay(parser.value("since").toStdString());
         if (!filter.since)
-            return refuse("--since needs a calendar day written YYYY-MM-DD");
+            return refuse("The option '--since' needs a calendar day written YYYY-MM-DD.");
     }
     if (parser.isSet("project"))
         filter.project = parser.value("project").toStdString();
@@ -54,7 +55,7 @@ std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
                                   ? QFile::encodeName(parser.value("database")).toStdString()
                                   : std::string(ProjectDatabaseName);
     if (named.empty())
-        return refuse("--database needs a file name");
+        return refuse("The option '--database' needs a file name.");
     std::error_code noPath;
     std::string database = std::filesystem::absolute(named, noPath).string();
     if (noPath)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "projects/RecordExport.h"
 
+#include "common/Text.h"
+#include "platform/FileChecks.h"
 #include "platform/SafeReplace.h"
 #include "projects/ProjectSql.h"
 #include "projects/SQLite.h"
@@ -56,7 +58,17 @@ std::string reportSql(const RecordFilter &filter) {
 }
 
 void fail(std::FILE *errors, const std::string &what) {
-    std::fprintf(errors, "chimeral: %s\n", what.c_str());
+    std::fprintf(errors, "chimeral: %s\n", sentence(what).c_str());
+}
+
+// A database that is no regular file is not opened at all: opening a named
+// pipe for reading waits for a writer that may never come.
+bool readableDatabase(const std::string &path, std::FILE *errors) {
+    const std::string notRegular = notRegularFileReason(path);
+    if (notRegular.empty())
+        return true;
+    fail(errors, "Could not read the time records in " + path + ": it " + notRegular);
+    return false;
 }
 
 // An open read-only connection and its running query, or a message on
@@ -70,7 +82,8 @@ struct Records {
         if (database->Status() == 0 && database->OpenForReading(path))
             rows.reset(database->Query(sql));
         if (!rows) {
-            fail(errors, "cannot read the time records in " + path + ": " + database->ErrorText());
+            fail(errors,
+                 "Could not read the time records in " + path + ": " + database->ErrorText());
             return false;
         }
         return true;
@@ -80,7 +93,7 @@ struct Records {
     bool next() { return rows->MoreRows() && rows->Next(); }
     bool failed() const { return database->Status() != 0; }
     void reportFailure(const std::string &path, std::FILE *errors) {
-        fail(errors, "reading the time records in " + path + " failed: " + database->ErrorText());
+        fail(errors, "Reading the time records in " + path + " failed: " + database->ErrorText());
     }
 };
 
@@ -101,10 +114,6 @@ bool writeCsv(Records &records, const std::string &databasePath, std::FILE *out,
         return false;
     }
     return true;
-}
-
-std::string twoDigits(int64_t value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
 // A name shown on one line of the report.
@@ -163,7 +172,15 @@ std::string hoursMinutesText(int64_t minutes) {
 int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter,
                      const std::string &target, std::FILE *out, std::FILE *errors) {
     if (target.empty()) {
-        fail(errors, "--export-csv needs a file name, or - for standard output");
+        fail(errors, "The option '--export-csv' needs a file name, or - for standard output");
+        return 1;
+    }
+    if (!readableDatabase(databasePath, errors))
+        return 1;
+    // Through any name or link, the database itself would be replaced by its
+    // own export, and the recordings that run on it lost.
+    if (target != "-" && sameFile(target, databasePath)) {
+        fail(errors, "Will not write " + target + ": it is the database the records are read from");
         return 1;
     }
     Records records;
@@ -172,7 +189,7 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
     if (target == "-") {
         const bool read = writeCsv(records, databasePath, out, errors);
         if (std::fflush(out) != 0 || std::ferror(out)) {
-            fail(errors, std::string("cannot write the records: ") + std::strerror(errno));
+            fail(errors, std::string("Could not write the records: ") + std::strerror(errno));
             return 1;
         }
         return read ? 0 : 1;
@@ -187,7 +204,7 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
             why = std::strerror(errno);
         if (fd >= 0)
             close(fd);
-        fail(errors, "cannot write " + target + ": " + why);
+        fail(errors, "Could not write " + target + ": " + why);
         return 1;
     }
     bool ok = writeCsv(records, databasePath, file, errors);
@@ -207,7 +224,7 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
     }
     if (!ok) {
         if (!why.empty())
-            fail(errors, "cannot write " + target + ": " + why);
+            fail(errors, "Could not write " + target + ": " + why);
         return 1;
     }
     return 0;
@@ -215,6 +232,8 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
 
 int reportRecords(const std::string &databasePath, const RecordFilter &filter, std::FILE *out,
                   std::FILE *errors) {
+    if (!readableDatabase(databasePath, errors))
+        return 1;
     Records records;
     if (!records.open(databasePath, reportSql(filter), errors))
         return 1;
@@ -247,7 +266,7 @@ int reportRecords(const std::string &databasePath, const RecordFilter &filter, s
         std::fprintf(out, "%*s  %*s  %s\n", static_cast<int>(minutesWidth), line.minutes.c_str(),
                      static_cast<int>(hoursWidth), line.hours.c_str(), line.name.c_str());
     if (std::fflush(out) != 0 || std::ferror(out)) {
-        fail(errors, std::string("cannot write the report: ") + std::strerror(errno));
+        fail(errors, std::string("Could not write the report: ") + std::strerror(errno));
         return 1;
     }
     return 0;

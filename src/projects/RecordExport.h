@@ -11,7 +11,9 @@
 // report. The database is opened for reading only, so it is never created or
 // changed and another run may have it open meanwhile; rows are streamed, so
 // memory does not grow with them. Each entry point returns the process's exit
-// code (0 done, 1 failed) and says why it failed in one line on `errors`.
+// code (0 done, 1 failed) and says why it failed in one line on `errors`, a
+// sentence after "chimeral: ". A database that is not a regular file (a named
+// pipe, a device, a folder) is refused without being opened.
 
 // A calendar day, as the `times` rows store the start of a recording.
 struct RecordDay {
@@ -43,8 +45,9 @@ std::string hoursMinutesText(int64_t minutes);
 // ("2026-12-07", "09:05:03"), oldest first, lines ending in CR LF. The file
 // `target` is written under a fresh name beside it and renamed into place only
 // when complete, so a failure leaves no partial file; an existing file keeps
-// its mode, a link is written through, and a target that is not a regular file
-// is refused. "-" writes to `out`.
+// its mode, a link of the user's own is written through, and a target that is
+// not a regular file, a link of another user or the database itself (by any
+// name) is refused. "-" writes to `out`.
 int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter,
                      const std::string &target, std::FILE *out, std::FILE *errors);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "projects/RecordTotals.h"
 
+#include "platform/FileChecks.h"
 #include "projects/SQLite.h"
 
 #include <algorithm>
@@ -83,6 +84,12 @@ RecordTotals readRecordTotals(const std::string &path, const PeriodCalendar &cal
     RecordTotals result;
     if (path.empty())
         return result;
+    // Opening a named pipe for reading would wait for a writer.
+    if (const std::string notRegular = notRegularFileReason(path); !notRegular.empty()) {
+        result.status = RecordTotals::Failed;
+        result.error = path + " " + notRegular;
+        return result;
+    }
     SQLite database;
     if (database.Status() != 0 || !database.OpenForReading(path))
         return result;

@@ -4,6 +4,7 @@
 // recording a previous run left unstored.
 #include "projects/TimeRecorder.h"
 
+#include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
@@ -47,7 +48,7 @@ std::optional<int32_t> TimeRecorder::findProject(const std::string &name) {
 // what matters. Seconds the journals of unfinished stores chose are passed
 // over too. Shows the failure, with `note` after it, unless quiet.
 std::optional<TimesRow>
-TimeRecorder::storeTimesRow(const TimesRow &row, const std::string &note, bool closeNote,
+TimeRecorder::storeTimesRow(const TimesRow &row, const std::string &note,
                             const std::function<bool(const TimesRow &)> &rowChosen, int journalFd) {
     const TimesRowSeams seams{
         [journalFd] { return rowSecondsChosenByJournals(ProjectDatabaseName, journalFd); },
@@ -56,11 +57,11 @@ TimeRecorder::storeTimesRow(const TimesRow &row, const std::string &note, bool c
     if (result.stored)
         return result.row;
     if (!QuietStore) {
-        std::string error = result.error;
-        // The note at close reads as a sentence of its own.
-        if (closeNote && !error.empty() && error.back() != '.')
-            error += '.';
-        showMessage("Error in SQL command: " + result.sql + " " + error + note, "SQL error");
+        // A note after the error reads as a sentence of its own.
+        const std::string &error = result.error;
+        showMessage("Error in SQL command: " + result.sql + " " +
+                        (note.empty() ? error : sentence(error)) + note,
+                    "SQL error");
     }
     return std::nullopt;
 }
@@ -156,7 +157,7 @@ void TimeRecorder::recoverRecordings() {
                 return journal.rewrite(noted);
             };
             const std::optional<TimesRow> row = storeTimesRow(
-                {project, minutes, entry->start}, "", false, rowChosen, journal.descriptor());
+                {project, minutes, entry->start}, "", rowChosen, journal.descriptor());
             if (!row)
                 continue;
             pass.noteStored(project, row->start);

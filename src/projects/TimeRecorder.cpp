@@ -8,6 +8,7 @@
 #include "common/Text.h"
 #include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
+#include "platform/FileChecks.h"
 #include "platform/Widgets.h"
 #include "projects/ProjectSql.h"
 #include "projects/SQLite.h"
@@ -117,8 +118,9 @@ void TimeRecorder::showButtons() {
 }
 
 // A recording starts only when it can be stored: with a project, in a
-// database that can be written. A Stop whose store fails keeps the recording
-// on the button, still counted but no longer counting, for the next Stop.
+// database that can be written. Stop shows "Start" before it stores; a Stop
+// whose store fails puts the recording back on the button, still counted but
+// no longer counting, for the next Stop.
 void TimeRecorder::ProjectClick() {
     Recording = !Recording;
     TRTimer.setEnabled(false);
@@ -148,12 +150,13 @@ void TimeRecorder::ProjectClick() {
         journalRecording();
         showButtons();
     } else {
+        showButtons();
         RecordTime();
         if (StoreKept) {
             Recording = true;
+            showButtons();
             return;
         }
-        showButtons();
         showElapsed("00:00");
     }
     TRTimer.setEnabled(Recording);
@@ -239,8 +242,17 @@ void TimeRecorder::ShowSchema() {
 // start, so the window answers and a running recording keeps counting while
 // the client is open, and the launcher reaps the client in the background when
 // it ends. Whether it starts is not reported; with no database file opened or
-// no client installed nothing is started.
+// no client installed nothing is started. A database file replaced meanwhile
+// by something that is no regular file (a named pipe would hold the client up
+// for good) is refused with a message.
 void TimeRecorder::StartClient() {
+    if (const std::string notRegular =
+            databasePath.empty() ? "" : notRegularFileReason(databasePath);
+        !notRegular.empty()) {
+        showMessage("Could not start the SQL client. " + databasePath + " " + notRegular + ".",
+                    "Oops");
+        return;
+    }
     const std::string command = databasePath.empty() ? "" : sqlClientCommand(databasePath);
     if (command.empty())
         return;

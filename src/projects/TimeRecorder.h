@@ -77,6 +77,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setDateFieldsToToday();
     void journalRecording();
     bool journalRow(const TimesRow &row);
     void ProjectClick();
@@ -104,7 +105,7 @@ private:
     // The store of one row and, when the row is a journal's, the journal's
     // part in it: `rowChosen` notes the exact row in the journal `journalFd`.
     std::optional<TimesRow>
-    storeTimesRow(const TimesRow &row, const std::string &note, bool closeNote = false,
+    storeTimesRow(const TimesRow &row, const std::string &note,
                   const std::function<bool(const TimesRow &)> &rowChosen = {}, int journalFd = -1);
     void dropRecordingJournal();
     void recoverRecordings();

@@ -24,7 +24,8 @@
 
 namespace {
 
-const char *const ColumnTitles[] = {"Project", "Today", "This week", "This month", "All time"};
+const char *const ColumnTitles[] = {"Project", "Today (h:mm)", "This week (h:mm)",
+                                    "This month (h:mm)", "All time (h:mm)"};
 constexpr int ColumnCount = 5;
 constexpr char AllProjectsName[] = "All projects";
 

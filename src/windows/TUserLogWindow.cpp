@@ -130,7 +130,9 @@ bool TUserLogWindow::WriteLogRecord() {
     TimeDate now;
     now.SetNow();
     if (!appendToFile(FileName, logRecordText(now, Header, memoLines()))) {
-        showMessage("Could not write to the log file " + FileName, "Error");
+        showMessage(FileName.empty() ? "Could not write to the log file."
+                                     : "Could not write to the log file " + FileName + ".",
+                    "Error");
         return false;
     }
     ui->Memo1->clear();

@@ -78,8 +78,8 @@ TEST_F(ProgramRuns, HelpVersionAndMistakesNeedNoDisplayAndWriteNothing) {
         {{"-h"}, 0, "--tab <NAME>", ""},
         {{"--version"}, 0, "chimeral 4.0", ""},
         {{"--bogus"}, 1, "", "Unknown option 'bogus'"},
-        {{"--tab", "kitchen"}, 1, "", "no tab 'kitchen'"},
-        {{"stray"}, 1, "", "unexpected argument 'stray'"},
+        {{"--tab", "kitchen"}, 1, "", "No tab 'kitchen'"},
+        {{"stray"}, 1, "", "Unexpected argument 'stray'."},
         {{"--countdown"}, 1, "", "Missing value after '--countdown'"},
     };
     for (const Case &c : cases) {

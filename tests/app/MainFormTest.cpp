@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -283,4 +284,15 @@ TEST_F(MainFormMenus, RecordsAddTimeTotalsAndExport) {
     setSaveFileChooser({});
     EXPECT_EQ(readFile(cwd.file("out.csv")),
               "project,date,start,minutes\r\nThesis,2024-03-15,08:00:05,90\r\n");
+
+    // The database itself, here through a link, is refused in a box and kept.
+    std::filesystem::create_symlink("chimeral.db", cwd.file("records.csv"));
+    setSaveFileChooser([this](const std::string &) { return cwd.file("records.csv"); });
+    widget<QAction>("ExportCSV1")->trigger();
+    setSaveFileChooser({});
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "Error");
+    EXPECT_EQ(messages.messages[0].text.rfind("Will not write " + cwd.file("records.csv"), 0), 0u);
+    widget<QPushButton>("Button13")->click();
+    EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "90");
 }

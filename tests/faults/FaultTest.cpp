@@ -270,11 +270,15 @@ TEST_F(DatabaseFaults, LockedDatabaseIsWaitedForAndTheTimeKept) {
     SQLite other;
     ASSERT_TRUE(other.Open(cwd.file(ProjectDatabaseName), false));
     ASSERT_TRUE(other.Execute("begin exclusive"));
+    QString captionWhileStoring;
+    messages.whileOpen = [&](const RecordedMessage &) { captionWhileStoring = shown("Button11"); };
     click("Button11");
+    messages.whileOpen = {};
+    EXPECT_EQ(captionWhileStoring, "Start"); // the caption changes before the store
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               "Error in SQL command: insert into times values (1, 3, 2024, 3, 15, 9, 40, 5) The "
-              "database file is locked The time is kept and will be stored at the next Stop.");
+              "database file is locked. The time is kept; press Stop again to store it.");
     EXPECT_EQ(messages.messages[0].caption, "SQL error");
     EXPECT_EQ(shown("Button11"), "Stop");
     EXPECT_EQ(shown("StopLabel2"), "03:00");

@@ -10,6 +10,7 @@
 #include <set>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -67,6 +68,25 @@ TEST(SafeReplace, LinksAreWrittenThrough) {
     fs::create_symlink("loop", dir.file("loop"));
     EXPECT_FALSE(replaceFileContents(dir.file("loop"), "x"));
     EXPECT_TRUE(fs::is_symlink(dir.file("loop")));
+}
+
+// A link planted by someone else, first in the chain or further on, is not
+// followed: the file it leads to stays as it was.
+TEST(SafeReplace, ALinkOfAnotherUserIsRefused) {
+    TempCurrentDir dir;
+    writeBytes(dir.file("victim"), "mine");
+    fs::create_symlink("victim", dir.file("planted"));
+    fs::create_symlink("planted", dir.file("own"));
+    constexpr uid_t Nobody = 65534;
+    if (::lchown(dir.file("planted").c_str(), Nobody, Nobody) != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    for (const char *name : {"planted", "own"}) {
+        std::string error;
+        EXPECT_FALSE(replaceFileContents(dir.file(name), "x", &error)) << name;
+        EXPECT_EQ(error, "a link that belongs to another user") << name;
+    }
+    EXPECT_EQ(readBytes(dir.file("victim")), "mine");
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"own", "planted", "victim"}));
 }
 
 TEST(SafeReplace, WhatIsNoRegularFileIsRefusedAndLeftAsItIs) {

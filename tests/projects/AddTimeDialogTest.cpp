@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "projects/AddTimeDialog.h"
 
+#include "support/MessageRecorder.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimeEdit>
@@ -95,6 +99,26 @@ TEST_F(AddTimeDialogTest, EnterInTheProjectBoxStoresAndClosesOnlyWhenStored) {
     EXPECT_EQ(stored[1].minutes, 125);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+// OK stores what the minutes field shows: a text it does not accept is refused,
+// by Enter and by a click on OK alike, naming the range, and nothing is stored.
+TEST_F(AddTimeDialogTest, MinutesTheFieldDoesNotAcceptAreRefused) {
+    MessageRecorder messages;
+    auto dialog = open(TimeDate(2026, 12, 9, 14, 0, 0, 0));
+    showAndClick(*dialog, dialog->findChild<QSpinBox *>("AddTimeMinutes"));
+    QWidget *field = QApplication::focusWidget();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, "0");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("from 1 to 1440"), std::string::npos);
+    QTest::mouseClick(
+        dialog->findChild<QDialogButtonBox *>("AddTimeButtons")->button(QDialogButtonBox::Ok),
+        Qt::LeftButton);
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_TRUE(stored.empty());
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 using ProjectDatabaseStart = ProjectFormTest;
@@ -67,8 +69,13 @@ TEST_F(ProjectDatabaseStart, WithoutAnOpenDatabaseNothingIsRecordedAndTheUserIsT
          "0 bytes"},
         {"a folder in the file's place",
          [&] { fs::create_directory(cwd.file(ProjectDatabaseName)); },
-         "Could not open database file. Unable to open the database file", NoDatabase, "2024-3-15",
-         "a folder"},
+         "Could not open database file. chimeral.db is a folder, not a regular file.", NoDatabase,
+         "2024-3-15", "a folder"},
+        // Reading it would wait for a writer for good.
+        {"a named pipe in the file's place",
+         [&] { ASSERT_EQ(::mkfifo(cwd.file(ProjectDatabaseName).c_str(), 0600), 0); },
+         "Could not open database file. chimeral.db is a named pipe, not a regular file.",
+         NoDatabase, "2024-3-15", "a named pipe"},
         {"no alarm sound, so start-up ends before the database",
          [&] { fs::remove(config.filePath("chimeral.ini").toStdString()); },
          "No file set for the alarm sound. Please set with the Options menu",
@@ -99,6 +106,7 @@ TEST_F(ProjectDatabaseStart, WithoutAnOpenDatabaseNothingIsRecordedAndTheUserIsT
         const std::string file = cwd.file(ProjectDatabaseName);
         EXPECT_EQ(!fs::exists(file)        ? "missing"
                   : fs::is_directory(file) ? "a folder"
+                  : fs::is_fifo(file)      ? "a named pipe"
                                            : std::to_string(fs::file_size(file)) + " bytes",
                   c.fileLeft);
         form.reset();

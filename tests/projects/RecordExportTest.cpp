@@ -232,8 +232,8 @@ TEST_F(RecordFile, FailuresLeaveNoFileBehind) {
         EXPECT_EQ(run.code, 1) << target;
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
-        const std::string told =
-            target.empty() ? "chimeral: --export-csv" : "chimeral: cannot write " + target + ": ";
+        const std::string told = target.empty() ? "chimeral: The option '--export-csv'"
+                                                : "chimeral: Could not write " + target + ": ";
         EXPECT_EQ(run.errors.rfind(told, 0), 0u) << run.errors;
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken")));
@@ -251,6 +251,43 @@ TEST_F(RecordFile, FailuresLeaveNoFileBehind) {
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("nothing.db")));
     EXPECT_EQ(readFile(dir.file("empty.db")), "");
+}
+
+// By any name, link or hard link, and when --database names the database
+// through a link, the database is never the export's target.
+TEST_F(RecordFile, AnExportOntoItsOwnDatabaseIsRefused) {
+    std::filesystem::create_directory(dir.file("sub"));
+    std::filesystem::create_symlink("chimeral.db", dir.file("to-db"));
+    std::filesystem::create_hard_link(database, dir.file("hard.db"));
+    const std::string before = readFile(database);
+    const std::pair<std::string, std::string> cases[] = {
+        {database, ""},          {"chimeral.db", ""},       {dir.file("sub/../chimeral.db"), ""},
+        {dir.file("to-db"), ""}, {dir.file("hard.db"), ""}, {database, dir.file("to-db")},
+    };
+    for (const auto &[target, source] : cases) {
+        const Run run = exportTo(target, {}, source);
+        EXPECT_EQ(run.code, 1) << target;
+        EXPECT_NE(run.errors.find("it is the database"), std::string::npos) << run.errors;
+    }
+    EXPECT_EQ(readFile(database), before);
+    EXPECT_EQ(filesInFolder(), (std::set<std::string>{"chimeral.db", "hard.db", "sub", "to-db"}));
+}
+
+// A named pipe would hold the command up in its open for good.
+TEST_F(RecordFile, ADatabaseThatIsNoRegularFileIsNotOpened) {
+    ASSERT_EQ(::mkfifo(dir.file("pipe.db").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder.db"));
+    for (const std::string &source : {dir.file("pipe.db"), dir.file("folder.db")}) {
+        const Run exported = exportTo(dir.file("out.csv"), {}, source);
+        EXPECT_EQ(exported.code, 1) << source;
+        EXPECT_NE(exported.errors.find("not a regular file"), std::string::npos) << exported.errors;
+        const Run reported = capture([&](std::FILE *out, std::FILE *errors) {
+            return reportRecords(source, {}, out, errors);
+        });
+        EXPECT_EQ(reported.code, 1) << source;
+        EXPECT_NE(reported.errors.find("not a regular file"), std::string::npos) << reported.errors;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.csv")));
 }
 
 TEST_F(RecordFile, AnyFileNameIsReadAsItStands) {

@@ -175,7 +175,9 @@ TEST_F(UserLogWindowTest, AFailedWriteKeepsTheTextAndSaysSo) {
         type("keep me");
         window.ui->Button3->click();
         ASSERT_EQ(messages.messages.size(), 1u) << name;
-        EXPECT_EQ(messages.messages[0].text, "Could not write to the log file " + name);
+        EXPECT_EQ(messages.messages[0].text, name.empty()
+                                                 ? "Could not write to the log file."
+                                                 : "Could not write to the log file " + name + ".");
         EXPECT_EQ(messages.messages[0].caption, "Error");
         EXPECT_EQ(window.ui->Memo1->toPlainText(), "keep me");
         EXPECT_TRUE(window.isVisible()) << name;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <future>
 #include <vector>
@@ -104,6 +105,9 @@ TEST(SingleInstance, TheSocketNameFollowsTheFolderItself) {
     ASSERT_EQ(::symlink(fe.constData(), link.constData()), 0);
     EXPECT_NE(SingleInstance::serverName(fe, config), SingleInstance::serverName(ff, config));
     EXPECT_EQ(SingleInstance::serverName(fe, config), SingleInstance::serverName(link, config));
+    // Qt cannot name these folders to remove them.
+    for (const QByteArray &made : {link, fe, ff})
+        ::remove(made.constData());
 }
 
 // A runtime folder too long for a socket's path: the private folder in the

@@ -11,7 +11,6 @@
 #include "projects/RecordCommands.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <cstdio>
 
@@ -32,8 +31,9 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
 
     // One window per folder: a window already running here takes the request.
-    SingleInstance instance(SingleInstance::serverName(
-        QDir::currentPath(), QString::fromStdString(TMainForm::configFolder())));
+    // The folders by their bytes: "." is the current folder as the system names it.
+    SingleInstance instance(
+        SingleInstance::serverName(".", QByteArray::fromStdString(TMainForm::configFolder())));
     switch (instance.handOver(requestArguments(request))) {
     case SingleInstance::HandOver::Taken:
         return 0;

@@ -8,17 +8,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -31,17 +32,25 @@ constexpr char Taken = 1;
 // A request is a few short arguments; anything longer is not one of ours.
 constexpr qsizetype MaxMessage = 64 * 1024;
 
-// The same folder reached through a link is the same folder.
-QString folderKey(const QString &folder) {
-    const QFileInfo info(folder);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+// The same folder reached through a link is the same folder. Bytes all the
+// way: two names that differ only in bytes that are not UTF-8 are two folders.
+QByteArray folderKey(const QByteArray &folder) {
+    if (char *real = ::realpath(folder.constData(), nullptr)) {
+        QByteArray key(real);
+        std::free(real);
+        return key;
+    }
+    return folder;
+}
+
+// A path the socket's address can hold, with its terminating null.
+bool fitsAddress(qsizetype length) {
+    return length > 0 && static_cast<size_t>(length) < sizeof(sockaddr_un::sun_path);
 }
 
 // The socket's address; false when the path does not fit one.
-bool addressOf(const QString &name, sockaddr_un &address) {
-    const QByteArray path = QFile::encodeName(name);
-    if (path.isEmpty() || static_cast<size_t>(path.size()) >= sizeof address.sun_path)
+bool addressOf(const QByteArray &path, sockaddr_un &address) {
+    if (!fitsAddress(path.size()))
         return false;
     address = {};
     address.sun_family = AF_UNIX;
@@ -53,18 +62,25 @@ bool addressOf(const QString &name, sockaddr_un &address) {
 // listening pauses for a moment rather than spins on the failing call.
 constexpr int AcceptPauseMs = 1000;
 
-// The folder the socket goes in: the session's runtime folder when it is
-// private, else one of our own in the temporary folder; empty for none.
-QString socketFolder() {
+// The folder the socket named `name` goes in: the session's runtime folder
+// when it is private and short enough, else one of our own in the temporary
+// folder; empty for none.
+QByteArray socketFolder(const QByteArray &name) {
     const uid_t uid = ::getuid();
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && SingleInstance::privateFolder(runtime, uid))
+    const auto fits = [&](const QByteArray &folder) {
+        return fitsAddress(folder.size() + 1 + name.size());
+    };
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && fits(runtime) && SingleInstance::privateFolder(runtime, uid))
         return runtime;
-    const QString own = QDir::tempPath() + QStringLiteral("/chimeral-%1").arg(uid);
+    const QByteArray own =
+        QFile::encodeName(QDir::tempPath()) + "/chimeral-" + QByteArray::number(uid);
+    if (!fits(own))
+        return {};
     // The umask may take bits from a folder we make, never add them.
-    if (::mkdir(QFile::encodeName(own).constData(), 0700) == 0)
-        ::chmod(QFile::encodeName(own).constData(), 0700);
-    return SingleInstance::privateFolder(own, uid) ? own : QString();
+    if (::mkdir(own.constData(), 0700) == 0)
+        ::chmod(own.constData(), 0700);
+    return SingleInstance::privateFolder(own, uid) ? own : QByteArray();
 }
 
 // Connects without blocking: a window that is stopped or too busy to accept
@@ -122,8 +138,13 @@ bool sendAll(int fd, const QByteArray &bytes, int timeoutMs) {
     return true;
 }
 
-// The message: the magic number, the length of what follows, the arguments.
-QByteArray message(const QStringList &arguments) {
+// Where the lock beside the socket is.
+QByteArray lockPath(const QByteArray &name) {
+    return name + ".lock";
+}
+} // namespace
+
+QByteArray handOverMessage(const QStringList &arguments) {
     QByteArray body;
     QDataStream bodyOut(&body, QIODevice::WriteOnly);
     bodyOut << arguments;
@@ -133,11 +154,12 @@ QByteArray message(const QStringList &arguments) {
     return bytes + body;
 }
 
-// Reads a whole message from what has come so far: the arguments once all of
-// it is there, nothing while more is to come; `bad` when it is not ours.
-std::optional<QStringList> readMessage(const QByteArray &received, bool &bad) {
+// The arguments are read one by one: a count is believed only as far as the
+// bytes that are there could hold that many, never reserved in advance.
+std::optional<QStringList> readHandOverMessage(const QByteArray &received, bool &bad) {
     bad = false;
-    if (received.size() < 8)
+    constexpr qsizetype Head = 8;
+    if (received.size() < Head)
         return std::nullopt;
     QDataStream in(received);
     quint32 magic = 0, length = 0;
@@ -146,16 +168,24 @@ std::optional<QStringList> readMessage(const QByteArray &received, bool &bad) {
         bad = true;
         return std::nullopt;
     }
-    if (received.size() < 8 + qsizetype(length))
+    if (received.size() < Head + qsizetype(length))
         return std::nullopt;
+    QDataStream body(received.mid(Head, length));
+    quint32 count = 0;
+    body >> count;
+    // Each argument takes at least its own length field.
+    bad = body.status() != QDataStream::Ok || count > (length - 4) / 4;
     QStringList arguments;
-    in >> arguments;
-    bad = in.status() != QDataStream::Ok;
+    for (quint32 i = 0; !bad && i < count; ++i) {
+        QString argument;
+        body >> argument;
+        bad = body.status() != QDataStream::Ok;
+        arguments.append(argument);
+    }
     return bad ? std::nullopt : std::optional<QStringList>(arguments);
 }
-} // namespace
 
-SingleInstance::SingleInstance(const QString &serverName) : m_name(serverName) {}
+SingleInstance::SingleInstance(const QByteArray &serverName) : m_name(serverName) {}
 
 SingleInstance::~SingleInstance() {
     for (auto &[fd, caller] : m_callers) {
@@ -165,14 +195,20 @@ SingleInstance::~SingleInstance() {
     if (m_listener >= 0) {
         m_listening.reset();
         ::close(m_listener);
-        ::unlink(QFile::encodeName(m_name).constData());
+        ::unlink(m_name.constData());
+    }
+    // Removed while held: a start that opened it meanwhile finds it is no
+    // longer the file the name leads to, and takes the new one.
+    if (m_lock >= 0) {
+        ::unlink(lockPath(m_name).constData());
+        ::close(m_lock);
     }
 }
 
-bool SingleInstance::privateFolder(const QString &folder, uid_t uid) {
+bool SingleInstance::privateFolder(const QByteArray &folder, uid_t uid) {
     struct stat info;
-    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == uid && (info.st_mode & 07777) == 0700;
+    return ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == uid &&
+           (info.st_mode & 07777) == 0700;
 }
 
 bool SingleInstance::peerIsUser(int fd, uid_t uid) {
@@ -182,43 +218,87 @@ bool SingleInstance::peerIsUser(int fd, uid_t uid) {
            peer.uid == uid;
 }
 
-QString SingleInstance::serverName(const QString &workFolder, const QString &configFolder) {
+QByteArray SingleInstance::serverName(const QByteArray &workFolder,
+                                      const QByteArray &configFolder) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(folderKey(workFolder).toUtf8());
+    hash.addData(folderKey(workFolder));
     hash.addData(QByteArrayView("\0", 1));
-    hash.addData(folderKey(configFolder).toUtf8());
-    const QString name = QStringLiteral("chimeral-%1-%2")
-                             .arg(::getuid())
-                             .arg(QString::fromLatin1(hash.result().toHex().left(24)));
-    const QString folder = socketFolder();
-    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + name;
+    hash.addData(folderKey(configFolder));
+    const QByteArray name =
+        "chimeral-" + QByteArray::number(::getuid()) + '-' + hash.result().toHex().left(24);
+    const QByteArray folder = socketFolder(name);
+    return folder.isEmpty() ? QByteArray() : folder + '/' + name;
+}
+
+SingleInstance::Lock SingleInstance::takeLock() {
+    if (m_lock >= 0)
+        return Lock::Held;
+    const QByteArray path = lockPath(m_name);
+    // A holder that ends removes the file; a file opened just before that is
+    // let go and the new one tried.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd < 0)
+            return Lock::Unavailable;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            return busy ? Lock::Busy : Lock::Unavailable;
+        }
+        struct stat held, named;
+        if (::fstat(fd, &held) == 0 && ::lstat(path.constData(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            m_lock = fd;
+            return Lock::Held;
+        }
+        ::close(fd);
+    }
+    return Lock::Busy;
 }
 
 SingleInstance::HandOver SingleInstance::handOver(const QStringList &arguments, int timeoutMs) {
     sockaddr_un address;
     if (!addressOf(m_name, address))
         return HandOver::NoneRunning;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0)
-        return HandOver::NoneRunning;
-    // Refused or missing means nobody listens here; a listener of another
-    // user is no window of ours.
-    const int connected = connectWithin(fd, address, timeoutMs);
-    if (connected <= 0 || !peerIsUser(fd, ::getuid())) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        // The lock free means no window runs here: this run is to be it.
+        const Lock lock = takeLock();
+        if (lock == Lock::Held)
+            return HandOver::NoneRunning;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0)
+            return HandOver::NoneRunning;
+        const int left = static_cast<int>(std::max<qint64>(0, timeoutMs - waited.elapsed()));
+        const int connected = connectWithin(fd, address, left);
+        // A listener of another user is no window of ours.
+        if (connected > 0 && peerIsUser(fd, ::getuid())) {
+            char answer = 0;
+            const bool taken = sendAll(fd, handOverMessage(arguments), timeoutMs) &&
+                               ready(fd, POLLIN, timeoutMs) && ::recv(fd, &answer, 1, 0) == 1 &&
+                               answer == Taken;
+            ::close(fd);
+            return taken ? HandOver::Taken : HandOver::NoAnswer;
+        }
         ::close(fd);
-        return connected < 0 ? HandOver::NoAnswer : HandOver::NoneRunning;
+        if (connected > 0 || lock == Lock::Unavailable)
+            return HandOver::NoneRunning;
+        // The holder of the lock has not listened yet: it is given the time
+        // a window has to answer.
+        if (connected < 0 || waited.elapsed() >= timeoutMs)
+            return HandOver::NoAnswer;
+        ::poll(nullptr, 0, 20);
     }
-    char answer = 0;
-    const bool taken = sendAll(fd, message(arguments), timeoutMs) && ready(fd, POLLIN, timeoutMs) &&
-                       ::recv(fd, &answer, 1, 0) == 1 && answer == Taken;
-    ::close(fd);
-    return taken ? HandOver::Taken : HandOver::NoAnswer;
 }
 
 bool SingleInstance::listen() {
     sockaddr_un address;
     if (m_listener >= 0 || !addressOf(m_name, address))
         return m_listener >= 0;
+    const Lock lock = takeLock();
+    if (lock == Lock::Busy)
+        return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return false;
@@ -226,8 +306,9 @@ bool SingleInstance::listen() {
     const mode_t mask = ::umask(0077);
     bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
     if (!bound && errno == EADDRINUSE) {
-        // Nobody answered on it (handOver came first), so what is left of it
-        // belongs to a run that ended without removing it.
+        // Whoever listened there held the lock, which is ours now (or there
+        // is no lock to be had and nobody answered): it belongs to a run that
+        // ended without removing it.
         ::unlink(address.sun_path);
         bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
     }
@@ -290,7 +371,7 @@ void SingleInstance::readFrom(int fd) {
     while ((n = ::recv(fd, buffer, sizeof buffer, 0)) > 0)
         caller.received.append(buffer, n);
     bool bad = false;
-    const std::optional<QStringList> arguments = readMessage(caller.received, bad);
+    const std::optional<QStringList> arguments = readHandOverMessage(caller.received, bad);
     if (!arguments) {
         // Gone before the whole message came, or not one of ours.
         if (bad || n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))

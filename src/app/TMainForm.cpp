@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QResizeEvent>
+#include <QShortcut>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(std::make_unique
     applyFonts();
     createFeatures();
     bindMenus();
+    bindTabKeys();
     buildShownPage();
     runGuarded([this] { Creator(); });
 }
@@ -118,6 +120,15 @@ void TMainForm::bindMenus() {
     bind(ui->Totals1, &TMainForm::ShowTotals);
     bind(ui->AddTime1, &TMainForm::AddTime);
     bind(ui->ExportCSV1, &TMainForm::ExportCsv);
+}
+
+// Alt+1 to Alt+5 show the tabs in their order.
+void TMainForm::bindTabKeys() {
+    for (int index = 0; index < ui->Page1->count(); ++index) {
+        auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + index)), this);
+        connect(key, &QShortcut::activated, this,
+                guarded([this, index] { ui->Page1->setCurrentIndex(index); }));
+    }
 }
 
 void TMainForm::showTab(const QString &page) {

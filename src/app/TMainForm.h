@@ -65,6 +65,7 @@ private:
     void applyFonts();
     void createFeatures();
     void bindMenus();
+    void bindTabKeys();
     void buildShownPage();
 
     // Start-up, shut-down and layout.

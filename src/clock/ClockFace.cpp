@@ -19,6 +19,8 @@ void ClockFace::buildPage() {
     ui = std::make_unique<Ui::ClockPage>();
     ui->setupUi(m_page);
     ui->ClockEdit->setAccessibleName("Clock");
+    // Tab moves on to the next control rather than into the clock's text.
+    ui->ClockEdit->setTabChangesFocus(true);
     if (!m_line.isNull())
         ui->ClockEdit->setPlainText(m_line);
     onMousePress(ui->ClockEdit->viewport(), [this] { ClockMouse(); });

@@ -65,6 +65,8 @@ void TOptionsForm::bindHandlers() {
     bind(ui->Cancel, &TOptionsForm::Done);
     bind(ui->ChangeButton, &TOptionsForm::Changer);
     bind(ui->DbgButton, &TOptionsForm::DoDebug);
+    // Escape is Cancel, once no cell is being edited.
+    clickOnWindowKey(this, {Qt::Key_Escape}, ui->Cancel);
 }
 
 QString TOptionsForm::cellText(int row, int column) const {

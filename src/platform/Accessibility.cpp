@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -37,20 +38,69 @@ public:
 
 // Qt reads an editable combo box on Linux by the text it holds, which hides
 // what the box is for once something is typed; this one keeps its name and
-// gives the text as its value.
+// gives the text as its value. Otherwise it is what Qt's own interface for a
+// combo box is, which cannot be had from outside Qt: the list of items and the
+// edit as its two children, and an action that opens or closes the list.
 class NamedComboBoxAccessible : public QAccessibleWidget {
 public:
     explicit NamedComboBoxAccessible(QComboBox *box)
         : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text kind) const override {
-        const auto *box = static_cast<const QComboBox *>(widget());
         if (kind == QAccessible::Name)
-            return box->accessibleName();
+            return box()->accessibleName();
         if (kind == QAccessible::Value)
-            return box->currentText();
+            return box()->currentText();
         return QAccessibleWidget::text(kind);
     }
+
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+
+    QAccessibleInterface *child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        if (!child)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        return box()->lineEdit() && child->object() == box()->lineEdit() ? 1 : -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override {
+        const QLineEdit *edit = box()->lineEdit();
+        return edit && edit->rect().contains(edit->mapFromGlobal(QPoint(x, y))) ? child(1)
+                                                                                : nullptr;
+    }
+
+    // The box hands its focus to the edit, which is where typing goes.
+    QAccessibleInterface *focusChild() const override {
+        return box()->lineEdit() ? child(1) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    QString localizedActionDescription(const QString &action) const override {
+        return actionNames().contains(action) ? QStringLiteral("Opens or closes the list")
+                                              : QString();
+    }
+
+    void doAction(const QString &action) override {
+        if (!actionNames().contains(action))
+            return;
+        if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
 };
 
 QAccessibleInterface *statusLabelFactory(const QString &className, QObject *object) {

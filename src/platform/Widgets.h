@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAction>
 
+#include <initializer_list>
+
 class QWidget;
 
 // Chores every window does with its widgets.
@@ -25,3 +27,8 @@ void bindHandler(Window *window, QAction *action, void (Window::*handler)()) {
     QObject::connect(action, &QAction::triggered, window,
                      guarded([window, handler] { (window->*handler)(); }));
 }
+
+// A key that reaches the window unused by the widget with the focus clicks the
+// button, as Escape and Enter do in a dialog; an input that uses the key (a
+// table cell being edited, say) keeps it.
+void clickOnWindowKey(QWidget *window, std::initializer_list<int> keys, QAbstractButton *button);

@@ -23,6 +23,8 @@ TQuenAbout::TQuenAbout(QWidget *parent)
     applyFonts();
     followFrame(this, [this] { runGuarded([this] { Sizing(); }); });
     connect(ui->Button1, &QPushButton::clicked, this, guarded([this] { AboutClose(); }));
+    // As in a dialog: Enter presses OK, Escape closes.
+    clickOnWindowKey(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}, ui->Button1);
 }
 
 TQuenAbout::~TQuenAbout() = default;

@@ -41,6 +41,8 @@ void TUserLogWindow::bindHandlers() {
     bind(ui->Button1, &TUserLogWindow::JustLog);
     bind(ui->Button3, &TUserLogWindow::LogExit);
     bind(ui->Button2, &TUserLogWindow::Closer);
+    // Escape closes without a log, as the button does; the memo keeps Enter.
+    clickOnWindowKey(this, {Qt::Key_Escape}, ui->Button2);
 }
 
 void TUserLogWindow::showRequest(const UserLogParms &parms) {

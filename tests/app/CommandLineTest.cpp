@@ -55,7 +55,8 @@ protected:
     }
 
     QString socketFor(const QString &folder) const {
-        return SingleInstance::serverName(folder, config.path());
+        return QFile::decodeName(SingleInstance::serverName(QFile::encodeName(folder),
+                                                            QFile::encodeName(config.path())));
     }
 
     QTemporaryDir runtime;
@@ -109,7 +110,7 @@ TEST_F(ProgramRuns, ASecondStartHandsItsRequestToTheWindowHere) {
     ::close(stale);
 
     auto &w = startForm();
-    SingleInstance instance(name);
+    SingleInstance instance(QFile::encodeName(name));
     EXPECT_EQ(instance.handOver(requestArguments({})), SingleInstance::HandOver::NoneRunning);
     ASSERT_TRUE(instance.listen());
     takeLaterStarts(instance, w);

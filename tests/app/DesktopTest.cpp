@@ -4,6 +4,7 @@
 
 #include "projects/TimeRecordRules.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QDBusConnection>
@@ -258,6 +259,47 @@ TEST_F(Desktop, EnterPressesTheButtonBesideTheEntry) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Not worth recording less than a minute"});
     // The box keeps its name whatever it holds.
     EXPECT_EQ(accessibleName(box), "Project");
+}
+
+// The project box keeps its name and still offers what a combo box offers a
+// screen reader: the list with one item per project, the edit, and the action
+// that opens the list.
+TEST_F(Desktop, TheProjectBoxOffersItsListEditAndOpenAction) {
+    writeOptions("alarm.wav", "timer.wav");
+    auto &w = startForm();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    openTab("TimeRecord");
+    auto *box = widget<QComboBox>("ProjectBox");
+    // Each Start stores its project: two projects in the list.
+    for (const char *project : {"Alpha", "Beta"}) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), project);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    ASSERT_EQ(box->count(), 2);
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+    EXPECT_EQ(iface->text(QAccessible::Name), "Project");
+    ASSERT_EQ(iface->childCount(), 2);
+    QAccessibleInterface *list = iface->child(0);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->childCount(), 2);
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name), "Beta");
+    EXPECT_EQ(iface->child(1)->object(), box->lineEdit());
+    EXPECT_EQ(iface->indexOfChild(iface->child(1)), 1);
+
+    QAccessibleActionInterface *actions = iface->actionInterface();
+    ASSERT_TRUE(actions);
+    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(box->view()->isVisible());
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(box->view()->isVisible());
 }
 
 #include "DesktopTest.moc"

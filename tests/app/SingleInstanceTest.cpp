@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include <sys/socket.h>
@@ -48,7 +51,7 @@ TEST(SingleInstance, OnlyAPrivateFolderOfTheUserHoldsTheSocket) {
         {link, me, false}, {fifo, me, false},    {dir.filePath("none"), me, false},
     };
     for (const auto &[folder, uid, usable] : cases)
-        EXPECT_EQ(SingleInstance::privateFolder(folder, uid), usable)
+        EXPECT_EQ(SingleInstance::privateFolder(QFile::encodeName(folder), uid), usable)
             << folder.toStdString() << " " << uid;
 }
 
@@ -66,13 +69,13 @@ TEST(SingleInstance, PeersAreCheckedByTheirUser) {
 TEST(SingleInstance, AWindowThatNeverAcceptsGivesNoAnswer) {
     QTemporaryDir dir;
     const QString name = dir.filePath("socket");
-    SingleInstance stopped(name);
+    SingleInstance stopped(QFile::encodeName(name));
     ASSERT_TRUE(stopped.listen()); // no events run here to accept
     std::vector<int> queued;
     for (int fd; queued.size() < 64 && (fd = dial(name, SOCK_NONBLOCK)) >= 0;)
         queued.push_back(fd);
     ASSERT_LT(queued.size(), 64u) << "the queue never filled";
-    EXPECT_EQ(SingleInstance(name).handOver({"--tab", "timer"}, 100),
+    EXPECT_EQ(SingleInstance(QFile::encodeName(name)).handOver({"--tab", "timer"}, 100),
               SingleInstance::HandOver::NoAnswer);
     for (const int fd : queued)
         ::close(fd);
@@ -80,7 +83,7 @@ TEST(SingleInstance, AWindowThatNeverAcceptsGivesNoAnswer) {
 
 TEST(SingleInstance, ACallerThatSendsNothingIsDropped) {
     QTemporaryDir dir;
-    SingleInstance window(dir.filePath("socket"));
+    SingleInstance window(QFile::encodeName(dir.filePath("socket")));
     window.setCallerLimit(50);
     ASSERT_TRUE(window.listen());
     const int caller = dial(dir.filePath("socket"));
@@ -89,6 +92,73 @@ TEST(SingleInstance, ACallerThatSendsNothingIsDropped) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return ::recv(caller, &byte, 1, MSG_DONTWAIT) == 0; }, 5000))
         << "the window hung up";
     ::close(caller);
+}
+
+// Folders are told apart by their bytes, not by what a conversion to text
+// makes of them; one folder reached through a link is still one.
+TEST(SingleInstance, TheSocketNameFollowsTheFolderItself) {
+    QTemporaryDir dir;
+    const QByteArray base = QFile::encodeName(dir.path()), config = base;
+    const QByteArray fe = base + "/a\xfe", ff = base + "/a\xff", link = base + "/link";
+    ASSERT_EQ(::mkdir(fe.constData(), 0700), 0);
+    ASSERT_EQ(::mkdir(ff.constData(), 0700), 0);
+    ASSERT_EQ(::symlink(fe.constData(), link.constData()), 0);
+    EXPECT_NE(SingleInstance::serverName(fe, config), SingleInstance::serverName(ff, config));
+    EXPECT_EQ(SingleInstance::serverName(fe, config), SingleInstance::serverName(link, config));
+    // Qt cannot name these folders to remove them.
+    for (const QByteArray &made : {link, fe, ff})
+        ::remove(made.constData());
+}
+
+// A runtime folder too long for a socket's path: the private folder in the
+// temporary folder takes the socket instead.
+TEST(SingleInstance, ALongRuntimeFolderFallsBackToTheTemporaryFolder) {
+    QTemporaryDir dir;
+    QByteArray runtime = QFile::encodeName(dir.path());
+    while (runtime.size() < 120)
+        runtime += "/" + QByteArray(40, 'r');
+    ASSERT_TRUE(QDir().mkpath(QFile::decodeName(runtime)));
+    ::chmod(runtime.constData(), 0700);
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    const QByteArray name = SingleInstance::serverName(runtime, runtime);
+    qputenv("XDG_RUNTIME_DIR", before);
+    SingleInstance window(name);
+    EXPECT_TRUE(window.listen()) << name.toStdString();
+    EXPECT_TRUE(name.startsWith(QFile::encodeName(QDir::tempPath()))) << name.toStdString();
+}
+
+// Two starts that both found no window: the one that came second waits for
+// the first one's socket and hands its request over, rather than listen too.
+TEST(SingleInstance, OfTwoStartsAtOnceOnlyOneListens) {
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath("socket"));
+    SingleInstance first(name);
+    ASSERT_EQ(first.handOver({}), SingleInstance::HandOver::NoneRunning);
+    auto second = std::async(std::launch::async, [&] {
+        SingleInstance later(name);
+        return later.handOver({"--tab", "clock"});
+    });
+    QTest::qWait(100); // the second start is refused meanwhile
+    ASSERT_TRUE(first.listen());
+    QStringList received;
+    first.setReceiver([&](const QStringList &arguments) { received = arguments; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }, 10000));
+    EXPECT_EQ(received, QStringList({"--tab", "clock"}));
+    EXPECT_EQ(second.get(), SingleInstance::HandOver::Taken);
+}
+
+// A message is read no further than its bytes go: a count of arguments it
+// cannot hold is refused, not believed.
+TEST(SingleInstance, AMessageClaimingMoreArgumentsThanItHoldsIsRefused) {
+    QByteArray forged = handOverMessage({});
+    forged.chop(4);
+    forged += QByteArray::fromHex("7fffffff");
+    bool bad = false;
+    EXPECT_FALSE(readHandOverMessage(forged, bad));
+    EXPECT_TRUE(bad);
+    EXPECT_EQ(readHandOverMessage(handOverMessage({"--alarm", "7:00"}), bad),
+              QStringList({"--alarm", "7:00"}));
 }
 
 } // namespace

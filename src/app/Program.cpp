@@ -14,6 +14,27 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Qt ends the process with a fatal message of its own when no platform can
+// be started, as without any display: that is said in one line instead, with
+// an exit status of 1. The platform's warnings on the way say the same at
+// length and are left out; only the application object's construction is
+// watched.
+QtMessageHandler QtHandler = nullptr;
+
+void watchStart(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type == QtFatalMsg) {
+        std::fputs("chimeral: no display to show the window on\n", stderr);
+        std::_Exit(1);
+    }
+    if (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
+        return;
+    if (QtHandler)
+        QtHandler(type, context, message);
+}
+} // namespace
 
 int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     // Answered before the application object exists: no display is needed.
@@ -24,25 +45,34 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
         return *exitCode;
     installExitSignals();
 
-    QApplication app(argc, argv);
-    installExitHandling(app);
-    setApplicationTitle("Timer and Alarm Clock");
-    // Lets the desktop match the windows to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
-
     // One window per folder: a window already running here takes the request.
-    SingleInstance instance(SingleInstance::serverName(
-        QDir::currentPath(), QString::fromStdString(TMainForm::configFolder())));
-    switch (instance.handOver(requestArguments(request))) {
+    // Asked before the application object exists, so that a start without a
+    // display can still hand its request over.
+    const QString serverName = SingleInstance::serverName(
+        QDir::currentPath(), QString::fromStdString(TMainForm::configFolder()));
+    switch (SingleInstance(serverName).handOver(requestArguments(request))) {
     case SingleInstance::HandOver::Taken:
         return 0;
     case SingleInstance::HandOver::NoAnswer:
         std::fputs("chimeral: the window already running in this folder does not answer\n", stderr);
         return 1;
     case SingleInstance::HandOver::NoneRunning:
-        instance.listen();
         break;
     }
+    // Without a window there is no countdown to pause, resume or cancel.
+    if (request.controlsOnly())
+        return 0;
+
+    QtHandler = qInstallMessageHandler(watchStart);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(QtHandler);
+    installExitHandling(app);
+    setApplicationTitle("Timer and Alarm Clock");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
+
+    SingleInstance instance(serverName);
+    instance.listen();
 
     QApplication::setWindowIcon(programIcon());
     // The program ends when the main window closes, even while a secondary

@@ -38,8 +38,8 @@ void Stopwatch::buildPage() {
     ui->LapList->addAction(copy);
     bindHandler(this, copy, &Stopwatch::CopyLaps);
     ui->LapList->header()->setStretchLastSection(true);
-    ui->LapList->setColumnWidth(0, 36);
-    ui->LapList->setColumnWidth(1, 80);
+    ui->LapList->setColumnWidth(0, 32);
+    ui->LapList->setColumnWidth(1, 76);
     // Enter presses the button that has the focus, as Space does.
     for (QPushButton *button : m_page->findChildren<QPushButton *>())
         button->setAutoDefault(true);

@@ -85,13 +85,6 @@ TEST(StopwatchRules, LapsCountFromTheLastLap) {
         EXPECT_EQ(stopwatchLap(c.earlier, c.total), c.lap) << c.total;
 }
 
-TEST(StopwatchRules, TenthsAndCountsConvertBothWays) {
-    const StopwatchCount counts[] = {{}, {0, 0, 5, 3}, {12, 3, 7, 4}, {UINT32_MAX, 59, 59, 9}};
-    for (const StopwatchCount &count : counts)
-        EXPECT_EQ(stopwatchCountOf(stopwatchTenths(count)), count) << stopwatchText(count);
-    EXPECT_EQ(stopwatchTenths({1, 0, 0, 0}), 36000u);
-}
-
 TEST(StopwatchRules, LapLinesAreTabSeparated) {
     EXPECT_EQ(stopwatchLapLines({{2, "00:02.0", "00:07.3"}, {1, "00:05.3", "00:05.3"}}),
               "2\t00:02.0\t00:07.3\n1\t00:05.3\t00:05.3\n");

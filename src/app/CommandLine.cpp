@@ -4,6 +4,8 @@
 #include "app/AppWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMainForm.h"
+#include "timers/AlarmRules.h"
+#include "timers/CountdownRules.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -16,6 +18,13 @@ WindowlessCommands Windowless;
 const QString CountdownOption = QStringLiteral("countdown");
 const QString AlarmOption = QStringLiteral("alarm");
 const QString TabOption = QStringLiteral("tab");
+
+const struct {
+    const char *option;
+    CountdownControl control;
+} Controls[] = {{"pause", CountdownControl::Pause},
+                {"resume", CountdownControl::Resume},
+                {"cancel", CountdownControl::Cancel}};
 
 // Tab names as typed on the command line (lower case, without blanks and
 // dashes), the name the request keeps, and the page it shows.
@@ -85,7 +94,32 @@ std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QStri
         }
         request.tab = QString::fromLatin1(tab->name);
     }
+    for (const auto &control : Controls) {
+        if (!parser.isSet(QString::fromLatin1(control.option)))
+            continue;
+        if (request.control) {
+            *error = QStringLiteral("give only one of --pause, --resume and --cancel");
+            return std::nullopt;
+        }
+        request.control = control.control;
+    }
     return request;
+}
+
+// A text the entry's button would answer with "Invalid time entered" is
+// refused here, before any window, with its own exit status.
+std::optional<int> refuseUnreadable(const WindowRequest &request) {
+    const auto refuse = [](const QString &text) {
+        print(stderr, QStringLiteral("chimeral: %1\n").arg(text));
+        return 2;
+    };
+    if (request.countdown && !parseCountdownEntry(request.countdown->toStdString()))
+        return refuse(QStringLiteral("'%1' is not a countdown duration (such as 3:00, 0:30 or 10)")
+                          .arg(*request.countdown));
+    if (request.alarm && !parseAlarmEntry(request.alarm->toStdString()))
+        return refuse(QStringLiteral("'%1' is not an alarm time (such as 7:00 AM or 19:30)")
+                          .arg(*request.alarm));
+    return std::nullopt;
 }
 } // namespace
 
@@ -117,6 +151,14 @@ void defineOptions(QCommandLineParser &parser) {
                       QStringLiteral("Show the tab NAME first: timer, alarm, stopwatch, record "
                                      "or clock."),
                       QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("pause"),
+                      QStringLiteral("Pause the countdown of the window running in this folder.")});
+    parser.addOption({QStringLiteral("resume"),
+                      QStringLiteral("Resume the paused countdown of the window running in this "
+                                     "folder.")});
+    parser.addOption({QStringLiteral("cancel"),
+                      QStringLiteral("Cancel the countdown of the window running in this folder, "
+                                     "without its sound.")});
 
     if (Windowless.define)
         Windowless.define(parser);
@@ -158,6 +200,8 @@ std::optional<int> readCommandLine(const QStringList &arguments, WindowRequest &
     const auto read = requestFrom(parser, &error);
     if (!read)
         return mistake(error);
+    if (const std::optional<int> code = refuseUnreadable(*read))
+        return code;
     request = *read;
     return std::nullopt;
 }
@@ -170,6 +214,10 @@ QStringList requestArguments(const WindowRequest &request) {
         arguments << QStringLiteral("--alarm") << *request.alarm;
     if (request.tab)
         arguments << QStringLiteral("--tab") << *request.tab;
+    if (request.control)
+        for (const auto &control : Controls)
+            if (control.control == *request.control)
+                arguments << QStringLiteral("--") + QString::fromLatin1(control.option);
     return arguments;
 }
 
@@ -194,15 +242,24 @@ void carryOut(TMainForm &form, const WindowRequest &request) {
         form.startCountdown(*request.countdown);
     if (request.alarm)
         form.setAlarm(*request.alarm);
+    if (request.control == CountdownControl::Pause)
+        form.pauseCountdown();
+    else if (request.control == CountdownControl::Resume)
+        form.resumeCountdown();
+    else if (request.control == CountdownControl::Cancel)
+        form.cancelCountdown();
 }
 
 void takeLaterStarts(SingleInstance &instance, TMainForm &form) {
     instance.setReceiver([&form](const QStringList &arguments) {
-        if (form.isMinimized())
-            form.showNormal();
-        form.raise();
-        form.activateWindow();
-        if (const auto request = readRequest(arguments))
+        const auto request = readRequest(arguments);
+        if (!request || !request->controlsOnly()) {
+            if (form.isMinimized())
+                form.showNormal();
+            form.raise();
+            form.activateWindow();
+        }
+        if (request)
             carryOut(form, *request);
     });
 }

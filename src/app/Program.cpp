@@ -13,6 +13,27 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Qt ends the process with a fatal message of its own when no platform can
+// be started, as without any display: that is said in one line instead, with
+// an exit status of 1. The platform's warnings on the way say the same at
+// length and are left out; only the application object's construction is
+// watched.
+QtMessageHandler QtHandler = nullptr;
+
+void watchStart(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type == QtFatalMsg) {
+        std::fputs("chimeral: no display to show the window on\n", stderr);
+        std::_Exit(1);
+    }
+    if (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
+        return;
+    if (QtHandler)
+        QtHandler(type, context, message);
+}
+} // namespace
 
 int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     // Answered before the application object exists: no display is needed.
@@ -24,14 +45,10 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
         return *exitCode;
     installExitSignals();
 
-    QApplication app(argc, argv);
-    installExitHandling(app);
-    setApplicationTitle("Timer and Alarm Clock");
-    // Lets the desktop match the windows to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
-
     // One window per folder: a window already running here takes the request.
-    // The folders by their bytes: "." is the current folder as the system names it.
+    // Asked before the application object exists, so that a start without a
+    // display can still hand its request over. The folders by their bytes:
+    // "." is the current folder as the system names it.
     SingleInstance instance(
         SingleInstance::serverName(".", QByteArray::fromStdString(TMainForm::configFolder())));
     switch (instance.handOver(requestArguments(request))) {
@@ -41,9 +58,21 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
         std::fputs("chimeral: the window already running in this folder does not answer\n", stderr);
         return 1;
     case SingleInstance::HandOver::NoneRunning:
-        instance.listen();
         break;
     }
+    // Without a window there is no countdown to pause, resume or cancel.
+    if (request.controlsOnly())
+        return 0;
+
+    QtHandler = qInstallMessageHandler(watchStart);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(QtHandler);
+    installExitHandling(app);
+    setApplicationTitle("Timer and Alarm Clock");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
+
+    instance.listen();
 
     QApplication::setWindowIcon(programIcon());
     // The program ends when the main window closes, even while a secondary

@@ -144,6 +144,18 @@ void TMainForm::setAlarm(const QString &entry) {
     m_alarm->setTyped(entry);
 }
 
+void TMainForm::pauseCountdown() {
+    m_countdown->pause();
+}
+
+void TMainForm::resumeCountdown() {
+    m_countdown->resume();
+}
+
+void TMainForm::cancelCountdown() {
+    m_countdown->cancel();
+}
+
 // The journal is brought up to date first: should the store take longer
 // than the process is given, the next start finds the time there.
 void TMainForm::endQuietly() {

@@ -44,6 +44,11 @@ public:
     void showTab(const QString &name);
     void startCountdown(const QString &entry);
     void setAlarm(const QString &entry);
+    // The countdown's "Pause", "Resume" and "Cancel", as the buttons do;
+    // nothing when its button would be disabled.
+    void pauseCountdown();
+    void resumeCountdown();
+    void cancelCountdown();
 
     // The end of the process without any message box: a recording is stored
     // as closing stores it, any open box is closed, and the window closes.

@@ -46,6 +46,12 @@ void Countdown::buildPage() {
     bind(ui->Button4, &Countdown::Min4);
     bind(ui->Button10, &Countdown::tenMinutes);
     bind(ui->Button7, &Countdown::Specified);
+    bind(ui->PauseButton, &Countdown::PauseOrResume);
+    bind(ui->CancelButton, &Countdown::CancelCountdown);
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton *button : m_page->findChildren<QPushButton *>())
+        button->setAutoDefault(true);
+    showControls();
 
     describeInput(ui->Edit2, "Countdown duration",
                   "Minutes and seconds, such as 0:30; Enter starts the countdown");
@@ -62,6 +68,27 @@ void Countdown::startTyped(const QString &entry) {
     runGuarded([this] { Specified(); });
 }
 
+Countdown::State Countdown::state() const {
+    if (m_paused)
+        return State::Paused;
+    return ShortTimer.enabled() ? State::Counting : State::Idle;
+}
+
+void Countdown::pause() {
+    if (state() == State::Counting)
+        runGuarded([this] { PauseOrResume(); });
+}
+
+void Countdown::resume() {
+    if (state() == State::Paused)
+        runGuarded([this] { PauseOrResume(); });
+}
+
+void Countdown::cancel() {
+    if (state() != State::Idle)
+        runGuarded([this] { CancelCountdown(); });
+}
+
 void Countdown::showLabels(const QString &shortText, const QString &secondText) {
     m_shortText = shortText;
     m_secondText = secondText;
@@ -69,6 +96,16 @@ void Countdown::showLabels(const QString &shortText, const QString &secondText) 
         ui->ShortLabel->setText(shortText);
         ui->SecondLabel->setText(secondText);
     }
+}
+
+// Pause and Cancel work on a countdown that runs or is paused.
+void Countdown::showControls() {
+    if (!ui)
+        return;
+    const bool running = state() != State::Idle;
+    ui->PauseButton->setEnabled(running);
+    ui->PauseButton->setText(m_paused ? "Resume" : "Pause");
+    ui->CancelButton->setEnabled(running);
 }
 
 void Countdown::Sec20() {
@@ -120,6 +157,9 @@ void Countdown::StartCountdown(int64_t seconds) {
     ClearTimer.setEnabled(false);
     SecondsTimer.setEnabled(false);
     SecondsTimer.setEnabled(true);
+    m_paused = false;
+    showControls();
+    emit statusChanged();
 }
 
 void Countdown::SecondsDisplay() {
@@ -130,12 +170,15 @@ void Countdown::SecondsDisplay() {
         msToEnd = ShortTimer.remaining();
     SecondsLeft = countdownNextCount(SecondsLeft, msToEnd);
     showLabels(m_shortText, QString::fromStdString(countdownText(SecondsLeft)));
+    emit statusChanged();
 }
 
 // The notice goes out first: a box the sound may open (no unmute, no file)
 // must not keep it from a user who is not looking.
 void Countdown::BuzzEm() {
     ShortTimer.setEnabled(false);
+    showControls();
+    emit statusChanged();
     announceCountdownEnd(m_page->window(), ShortTimer.interval());
     m_sound.PlaySoundFile(TimerSoundFile);
     showLabels("Done", "0");
@@ -146,4 +189,38 @@ void Countdown::BuzzEm() {
 void Countdown::Clearing() {
     showLabels(" ", " ");
     ClearTimer.setEnabled(false);
+}
+
+// Paused, no timer runs at all: the end is re-armed at Resume for the seconds
+// kept, on the same boot clock, and the display ticks count from there.
+void Countdown::PauseOrResume() {
+    if (!m_paused) {
+        std::optional<int64_t> msToEnd;
+        if (ShortTimer.isArmed())
+            msToEnd = ShortTimer.remaining();
+        SecondsLeft = countdownPausedCount(SecondsLeft, msToEnd);
+        ShortTimer.setEnabled(false);
+        SecondsTimer.setEnabled(false);
+        m_paused = true;
+        showLabels("Paused", QString::fromStdString(countdownText(SecondsLeft)));
+    } else {
+        m_paused = false;
+        ShortTimer.setInterval(countdownInterval(SecondsLeft));
+        ShortTimer.setEnabled(true);
+        SecondsTimer.setEnabled(true);
+        showLabels("Counting...", m_secondText);
+    }
+    showControls();
+    emit statusChanged();
+}
+
+// Ends the countdown without its sound and notice.
+void Countdown::CancelCountdown() {
+    ShortTimer.setEnabled(false);
+    SecondsTimer.setEnabled(false);
+    ClearTimer.setEnabled(false);
+    m_paused = false;
+    showLabels(" ", " ");
+    showControls();
+    emit statusChanged();
 }

@@ -46,3 +46,10 @@ int32_t countdownNextCount(int32_t secondsLeft, std::optional<int64_t> msToEnd) 
     return static_cast<int32_t>(
         std::min<int64_t>(next, (std::max<int64_t>(*msToEnd, 0) + 500) / 1000));
 }
+
+int32_t countdownPausedCount(int32_t secondsLeft, std::optional<int64_t> msToEnd) {
+    if (!msToEnd)
+        return secondsLeft;
+    const int64_t toEnd = (std::max<int64_t>(*msToEnd, 0) + 999) / 1000;
+    return static_cast<int32_t>(std::max<int64_t>(1, std::min<int64_t>(secondsLeft, toEnd)));
+}

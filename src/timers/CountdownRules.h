@@ -29,3 +29,10 @@ uint32_t countdownInterval(int64_t seconds);
 // are fewer, as after a sleep or ticks held up by a busy window. msToEnd is
 // empty when no end is pending: the count then just goes on down.
 int32_t countdownNextCount(int32_t secondsLeft, std::optional<int64_t> msToEnd);
+
+// The seconds a paused countdown keeps: the seconds left until the end timer
+// ticks, rounded up, but never more than the label showed (a display tick
+// may come a little early) and at least one, so that a resumed countdown
+// still ends. msToEnd is empty when no end is pending: the label's count is
+// kept as it is. Resuming arms the end for that many seconds.
+int32_t countdownPausedCount(int32_t secondsLeft, std::optional<int64_t> msToEnd);

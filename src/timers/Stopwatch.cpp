@@ -3,8 +3,13 @@
 
 #include "platform/Accessibility.h"
 #include "platform/Widgets.h"
-#include "timers/StopwatchRules.h"
 #include "ui_StopwatchPage.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 Stopwatch::Stopwatch(QWidget *page) : QObject(page), m_page(page), SWTimer(this, 100) {
     SWTimer.setObjectName("SWTimer");
@@ -25,6 +30,19 @@ void Stopwatch::buildPage() {
         setPixelSize(widget, 19);
     bindHandler(this, ui->Button8, &Stopwatch::Start_Or_Stop);
     bindHandler(this, ui->Button9, &Stopwatch::StopTheWatch);
+    bindHandler(this, ui->LapButton, &Stopwatch::TakeLap);
+    // Ctrl+C in the list, and the same command in its context menu.
+    auto *copy = new QAction("Copy", ui->LapList);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    ui->LapList->addAction(copy);
+    bindHandler(this, copy, &Stopwatch::CopyLaps);
+    ui->LapList->header()->setStretchLastSection(true);
+    ui->LapList->setColumnWidth(0, 32);
+    ui->LapList->setColumnWidth(1, 76);
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton *button : m_page->findChildren<QPushButton *>())
+        button->setAutoDefault(true);
     describeStatus(ui->StopLabel, "Stopwatch time", "Time on the stopwatch");
     showState();
 }
@@ -35,6 +53,7 @@ void Stopwatch::showState() {
     if (!m_shown.isNull())
         ui->StopLabel->setText(m_shown);
     ui->Button8->setText(SWRunning ? "Stop" : "Start");
+    ui->LapButton->setEnabled(SWRunning);
 }
 
 void Stopwatch::Start_Or_Stop() {
@@ -63,5 +82,30 @@ void Stopwatch::StopTheWatch() {
     SWMinutes = count.minutes;
     SWSeconds = count.seconds;
     SWTenths = count.tenths;
+    m_laps.clear();
+    m_lapTotals.clear();
+    if (ui)
+        ui->LapList->clear();
     SWSecond();
+}
+
+// The lap is read off the count the display shows, so its total is the
+// display's text at that moment.
+void Stopwatch::TakeLap() {
+    if (!SWRunning || !ui)
+        return;
+    const uint64_t total = stopwatchTenths({SWHours, SWMinutes, SWSeconds, SWTenths});
+    const StopwatchLap lap = stopwatchLap(m_lapTotals, total);
+    m_laps.push_back(lap);
+    m_lapTotals.push_back(total);
+    auto *row = new QTreeWidgetItem(QStringList{QString::number(lap.number),
+                                                QString::fromStdString(lap.lap),
+                                                QString::fromStdString(lap.total)});
+    ui->LapList->insertTopLevelItem(0, row);
+}
+
+// All laps, as the list shows them: newest first.
+void Stopwatch::CopyLaps() {
+    const std::vector<StopwatchLap> shown(m_laps.rbegin(), m_laps.rend());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(stopwatchLapLines(shown)));
 }

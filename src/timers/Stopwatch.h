@@ -2,12 +2,14 @@
 #pragma once
 
 #include "platform/IntervalTimer.h"
+#include "timers/StopwatchRules.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -15,7 +17,8 @@ namespace Ui {
 class StopwatchPage;
 }
 
-// The StopWatch tab: start, stop and clear, counting tenths of a second. It
+// The StopWatch tab: start, stop and clear, counting tenths of a second, and
+// laps taken on the same count, listed newest first and copied as text. It
 // counts whether or not its page has been built.
 class Stopwatch : public QObject {
     Q_OBJECT
@@ -30,6 +33,8 @@ private:
     void Start_Or_Stop();
     void SWSecond();
     void StopTheWatch();
+    void TakeLap();
+    void CopyLaps();
 
     void showState();
 
@@ -44,4 +49,7 @@ private:
     bool SWRunning = false;
     // The display's text once the watch has counted; until then the page's own.
     QString m_shown;
+    // The laps, oldest first, and the count each was taken at.
+    std::vector<StopwatchLap> m_laps;
+    std::vector<uint64_t> m_lapTotals;
 };

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The stopwatch's counters and the rules that move and show them. Time is a
 // count of ticks of a tenth of a second each; the window owns the timer that
@@ -25,3 +26,25 @@ std::string stopwatchText(const StopwatchCount &count);
 // Zeroes the counters with the tenths one below zero, so that the one tick
 // the window then runs lands on zero and redraws "00:00.0".
 void stopwatchClear(StopwatchCount &count);
+
+// The count as tenths of a second, and back.
+uint64_t stopwatchTenths(const StopwatchCount &count);
+StopwatchCount stopwatchCountOf(uint64_t tenths);
+
+// One lap: its number from 1, its own time and the total when it was taken,
+// both in the display's form.
+struct StopwatchLap {
+    int number = 0;
+    std::string lap;
+    std::string total;
+
+    bool operator==(const StopwatchLap &) const = default;
+};
+
+// The lap taken at `total`, after the laps before it (oldest first): its time
+// is what the watch counted since the last lap, or since zero for the first.
+StopwatchLap stopwatchLap(const std::vector<uint64_t> &earlierTotals, uint64_t total);
+
+// The laps as copied: one line per lap, number, lap and total separated by
+// tabs, in the order given, each line ending in a newline.
+std::string stopwatchLapLines(const std::vector<StopwatchLap> &laps);

@@ -82,6 +82,11 @@ TEST_F(ProgramRuns, HelpVersionAndMistakesNeedNoDisplayAndWriteNothing) {
         {{"--tab", "kitchen"}, 1, "", "No tab 'kitchen'"},
         {{"stray"}, 1, "", "Unexpected argument 'stray'."},
         {{"--countdown"}, 1, "", "Missing value after '--countdown'"},
+        {{"--help"}, 0, "--cancel", ""},
+        {{"--countdown", "1:2:3"}, 2, "", "'1:2:3' is not a countdown duration"},
+        {{"--alarm", "noon", "--tab", "clock"}, 2, "", "'noon' is not an alarm time"},
+        {{"--pause", "--cancel"}, 1, "", "only one of --pause, --resume and --cancel"},
+        {{"--resume"}, 0, "", ""}, // no window runs here: nothing to resume
     };
     for (const Case &c : cases) {
         auto process = run(c.arguments, false);
@@ -129,13 +134,49 @@ TEST_F(ProgramRuns, ASecondStartHandsItsRequestToTheWindowHere) {
     EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), "2:00");
     EXPECT_FALSE(w.isMinimized());
 
-    // The same reading and message as the button.
+    // A time the entry would refuse never reaches the window.
     auto third = run({"--alarm", "noon"});
     ASSERT_TRUE(finishes(*third));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }, 10000));
-    EXPECT_EQ(messages.messages[0].text, "Invalid time entered");
-    EXPECT_EQ(messages.messages[0].caption, "Invalid entry.");
-    EXPECT_EQ(widget<QTabWidget>("Page1")->currentWidget(), widget<QWidget>("TabSheet2"));
+    EXPECT_EQ(third->exitCode(), 2);
+    QTest::qWait(100);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(widget<QTabWidget>("Page1")->currentWidget(), widget<QWidget>("TabSheet1"));
+}
+
+// Pause, resume and cancel from later starts reach the countdown of the
+// window here, and leave the window where it is.
+TEST_F(ProgramRuns, LaterStartsPauseResumeAndCancelTheCountdown) {
+    auto &w = startForm();
+    SingleInstance instance(socketFor(QDir::currentPath()));
+    ASSERT_TRUE(instance.listen());
+    takeLaterStarts(instance, w);
+    openTab("TabSheet1");
+    w.startCountdown("1:00");
+    w.showMinimized();
+    const auto state = [&] { return widget<QLabel>("ShortLabel")->text(); };
+
+    const std::pair<const char *, const char *> steps[] = {
+        {"--pause", "Paused"}, {"--pause", "Paused"}, {"--resume", "Counting..."},
+        {"--cancel", " "},     {"--resume", " "},
+    };
+    for (const auto &[option, after] : steps) {
+        auto start = run({option});
+        ASSERT_TRUE(finishes(*start));
+        EXPECT_EQ(start->exitCode(), 0) << option;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return state() == after; }, 10000))
+            << option << ": " << state().toStdString();
+    }
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_FALSE(timer("ShortTimer").enabled());
+}
+
+TEST_F(ProgramRuns, WithoutADisplayOneLineAndStatusOne) {
+    auto process = run({}, false);
+    ASSERT_TRUE(process->waitForFinished(20000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 1);
+    EXPECT_EQ(QString(process->readAllStandardError()),
+              "chimeral: no display to show the window on\n");
 }
 
 TEST_F(ProgramRuns, OneWindowPerFolderBetweenRealRuns) {

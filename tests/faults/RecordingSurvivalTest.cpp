@@ -145,16 +145,16 @@ TEST_F(RecordingSurvival, EndingSignalsStoreTheRecordingWithoutABox) {
     EXPECT_EQ(shown(), "");
 }
 
-// A signal while a box of the start waits for the user, in the window's
-// start-up or in carrying out the command line: the box closes and the
-// process ends at once.
+// A signal while a box waits for the user, in the window's start-up or at
+// the end of a countdown from the command line (its sound file is missing):
+// the box closes and the process ends at once.
 TEST_F(RecordingSurvival, SignalsEndTheProgramWhileAStartUpBoxIsOpen) {
     struct Case {
         const char *options;
         QStringList arguments;
     };
     const Case cases[] = {
-        {"ALARMSOUND=alarm.wav\r\nTIMERSOUND=timer.wav\r\n", {"--countdown", "abc"}},
+        {"ALARMSOUND=alarm.wav\r\nTIMERSOUND=timer.wav\r\n", {"--countdown", "0:01"}},
         {"", {}},
     };
     for (const Case &c : cases) {

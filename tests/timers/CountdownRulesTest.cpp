@@ -60,3 +60,25 @@ TEST(CountdownRules, EndTimerInterval) {
     EXPECT_EQ(countdownInterval(4294968), 0u);
     EXPECT_EQ(countdownInterval(int64_t{1} << 40), 0u);
 }
+
+TEST(CountdownRules, SecondsKeptByAPause) {
+    struct Case {
+        int32_t shown;
+        std::optional<int64_t> msToEnd;
+        int32_t kept;
+    };
+    const Case cases[] = {
+        {13, 12600, 13},        // between two display ticks: what the label shows
+        {13, 13000, 13},        // right at a tick
+        {12, 12003, 12},        // the tick came a little early: not one more
+        {20, 19999, 20},        // paused within the first second
+        {300, 60400, 61},       // after a sleep the end decides
+        {1, 300, 1},            // less than a second left: still one
+        {1, 0, 1},              // the end is due but not yet handled
+        {-7, std::nullopt, -7}, // a countdown without an end keeps its count
+        {0, std::nullopt, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(countdownPausedCount(c.shown, c.msToEnd), c.kept)
+            << c.shown << " shown, " << c.msToEnd.value_or(-1) << " ms to the end";
+}

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "timers/Countdown.h"
 #include "platform/BootClock.h"
 #include "platform/ClockWatch.h"
 #include "platform/MediaPlayer.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -45,6 +47,13 @@ protected:
     }
     QString timeLeft() { return widget<QLabel>("SecondLabel")->text(); }
     QString state() { return widget<QLabel>("ShortLabel")->text(); }
+    QPushButton *pauseButton() { return widget<QPushButton>("PauseButton"); }
+    QPushButton *cancelButton() { return widget<QPushButton>("CancelButton"); }
+    // Whether any of the tab's three timers would wake the program.
+    bool anyTimerArmed() {
+        return timer("ShortTimer").isArmed() || timer("SecondsTimer").isArmed() ||
+               timer("ClearTimer").isArmed();
+    }
 
     int64_t boot = 1000000;
 };
@@ -159,4 +168,99 @@ TEST_F(CountdownTab, RunsAndEndsWithItsPageNeverShown) {
     EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), "1:30");
     EXPECT_EQ(state(), "Done");
     EXPECT_EQ(timeLeft(), "0");
+}
+
+// Paused, the seconds left stay on the label and nothing ticks, however long
+// the pause; resumed, the end comes that many seconds later on the boot clock.
+TEST_F(CountdownTab, PauseKeepsTheSecondsLeftAndResumeEndsThatMuchLater) {
+    openTimerTab();
+    click("Button1");
+    auto *countdown = form->findChild<Countdown *>();
+    QSignalSpy changes(countdown, &Countdown::statusChanged);
+    for (int i = 0; i < 7; ++i) {
+        boot += 1000;
+        timer("SecondsTimer").fire();
+    }
+    boot += 400;
+    click("PauseButton");
+    EXPECT_EQ(state(), "Paused");
+    EXPECT_EQ(timeLeft(), " 13 sec ");
+    EXPECT_EQ(pauseButton()->text(), "Resume");
+    EXPECT_FALSE(anyTimerArmed());
+    EXPECT_EQ(countdown->state(), Countdown::State::Paused);
+    EXPECT_EQ(countdown->secondsLeft(), 13);
+    EXPECT_EQ(changes.size(), 8);
+
+    boot += 3600 * 1000;
+    click("PauseButton");
+    EXPECT_EQ(state(), "Counting...");
+    EXPECT_EQ(pauseButton()->text(), "Pause");
+    EXPECT_EQ(countdown->state(), Countdown::State::Counting);
+    boot += 12999;
+    timer("ShortTimer").check();
+    EXPECT_EQ(state(), "Counting...");
+    boot += 1;
+    timer("ShortTimer").check();
+    EXPECT_EQ(state(), "Done");
+    EXPECT_FALSE(pauseButton()->isEnabled());
+    EXPECT_FALSE(cancelButton()->isEnabled());
+}
+
+// Cancel ends at once: no sound and no notice, both labels blank, nothing
+// left to tick, Pause and Cancel disabled as before the start.
+TEST_F(CountdownTab, CancelEndsWithoutASound) {
+    writeOptions("", cwd.file("timer.wav"));
+    writeFile(cwd.file("timer.wav"), sineWave(0.5));
+    openTimerTab();
+    EXPECT_FALSE(pauseButton()->isEnabled());
+    EXPECT_FALSE(cancelButton()->isEnabled());
+    click("Button3");
+    EXPECT_TRUE(cancelButton()->isEnabled());
+    click("PauseButton");
+    click("CancelButton");
+    EXPECT_EQ(state(), " ");
+    EXPECT_EQ(timeLeft(), " ");
+    EXPECT_FALSE(anyTimerArmed());
+    EXPECT_FALSE(pauseButton()->isEnabled());
+    EXPECT_EQ(pauseButton()->text(), "Pause");
+    EXPECT_FALSE(cancelButton()->isEnabled());
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(diskAudioSamples(cwd.file("audio.raw")).empty());
+}
+
+// A preset while paused drops the pause and starts its own count.
+TEST_F(CountdownTab, PresetWhilePausedStartsAfresh) {
+    openTimerTab();
+    click("Button10");
+    click("PauseButton");
+    boot += 5000;
+    click("Button1");
+    EXPECT_EQ(state(), "Counting...");
+    EXPECT_EQ(timeLeft(), "20");
+    EXPECT_EQ(timer("ShortTimer").remaining(), 20000);
+    EXPECT_TRUE(timer("SecondsTimer").isArmed());
+    EXPECT_EQ(pauseButton()->text(), "Pause");
+}
+
+// Tab goes through the page as it is laid out, left to right and top to
+// bottom, on to Pause and Cancel; Enter presses the button that has the focus.
+TEST_F(CountdownTab, KeyboardReachesAndPressesPauseAndCancel) {
+    openTimerTab();
+    click("Button1");
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"Button1", "Button3", "Button10", "Button2", "Button4", "Button7",
+                                  "Edit2", "PauseButton", "CancelButton"}));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), pauseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(state(), "Paused");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), cancelButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(state(), " ");
 }

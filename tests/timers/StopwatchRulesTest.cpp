@@ -69,3 +69,24 @@ TEST(StopwatchRules, ClearLandsOnZeroAfterOneTick) {
     EXPECT_EQ(count, (StopwatchCount{}));
     EXPECT_EQ(stopwatchText(count), "00:00.0");
 }
+
+TEST(StopwatchRules, LapsCountFromTheLastLap) {
+    struct Case {
+        std::vector<uint64_t> earlier;
+        uint64_t total;
+        StopwatchLap lap;
+    };
+    const Case cases[] = {
+        {{}, 53, {1, "00:05.3", "00:05.3"}},       {{53}, 73, {2, "00:02.0", "00:07.3"}},
+        {{53, 73}, 73, {3, "00:00.0", "00:07.3"}}, {{10, 600}, 36005, {3, "59:00.5", "1:00:00.5"}},
+        {{}, 0, {1, "00:00.0", "00:00.0"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(stopwatchLap(c.earlier, c.total), c.lap) << c.total;
+}
+
+TEST(StopwatchRules, LapLinesAreTabSeparated) {
+    EXPECT_EQ(stopwatchLapLines({{2, "00:02.0", "00:07.3"}, {1, "00:05.3", "00:05.3"}}),
+              "2\t00:02.0\t00:07.3\n1\t00:05.3\t00:05.3\n");
+    EXPECT_EQ(stopwatchLapLines({}), "");
+}

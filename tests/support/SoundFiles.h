@@ -41,6 +41,16 @@ inline std::string midiChord() {
     return midiFile(96, std::string(reinterpret_cast<const char *>(events), sizeof events));
 }
 
+// A tone followed by silence, so that a sound played again and again shows
+// as separate bursts.
+inline std::string toneThenSilence(double toneSeconds, double silenceSeconds) {
+    const std::string tone = sineWave(toneSeconds);
+    // The data of a mono WAV begins after its 44-byte header.
+    std::string data = tone.substr(44);
+    data.append(2 * static_cast<size_t>(silenceSeconds * 22050), '\0');
+    return monoWav(22050, data);
+}
+
 struct NamedSound {
     const char *name;
     std::string content;
@@ -63,6 +73,24 @@ inline std::vector<int16_t> diskAudioSamples(const std::string &path) {
     while (in.read(reinterpret_cast<char *>(&sample), sizeof sample))
         result.push_back(sample);
     return result;
+}
+
+// How many times sound starts after silence from the given sample on: loud
+// samples with at least `gap` quiet ones between them count as one.
+inline size_t audibleBursts(const std::vector<int16_t> &samples, size_t from = 0,
+                            size_t gap = 4000) {
+    size_t bursts = 0;
+    size_t quiet = gap;
+    for (size_t i = from; i < samples.size(); ++i) {
+        if (std::abs(samples[i]) <= 300) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= gap)
+            ++bursts;
+        quiet = 0;
+    }
+    return bursts;
 }
 
 // Whether any sample from the given one on is louder than background noise.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -97,6 +98,16 @@ inline size_t audibleBursts(const std::vector<int16_t> &samples, size_t from = 0
 inline bool audible(const std::vector<int16_t> &samples, size_t from = 0) {
     for (size_t i = from; i < samples.size(); ++i)
         if (std::abs(samples[i]) > 300)
+            return true;
+    return false;
+}
+
+// Whether SDL's disk audio driver holds its output file open in this process,
+// that is, whether the audio device is open.
+inline bool diskDeviceHeld(const std::string &output) {
+    std::error_code error;
+    for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd"))
+        if (std::filesystem::read_symlink(fd.path(), error) == output)
             return true;
     return false;
 }

@@ -114,6 +114,7 @@ void TMainForm::bindMenus() {
     bind(ui->Digits24hour1, &TMainForm::Digits24hour1Click);
     bind(ui->Digits12hour1, &TMainForm::Digits12hour1Click);
     bind(ui->Sounds1, &TMainForm::ShowOptions);
+    bind(ui->RingUntilStopped1, &TMainForm::RingUntilStopped);
     bind(ui->Warranty1, &TMainForm::Warrant);
     bind(ui->Loganerrororcomment1, &TMainForm::UserLogger);
     bind(ui->About1, &TMainForm::AboutMe);
@@ -203,8 +204,14 @@ void TMainForm::Creator() {
         store.get("TimerSound", TimerSoundFile);
         OptionList.emplace_back().setFileOption("TimerSound", "Timer sound file name",
                                                 TimerSoundFile);
+        std::string repeat;
+        store.get("AlarmRepeat", repeat);
+        AlarmRepeat = repeat == "1";
     }
     OptionsAsRead = optionValues(OptionList);
+    AlarmRepeatAsRead = AlarmRepeat;
+    ui->RingUntilStopped1->setChecked(AlarmRepeat);
+    m_alarm->setRingUntilStopped(AlarmRepeat);
 
     if (AlarmSoundFile.size() < 4) {
         m_recorder->skipDatabaseForWantOfAlarmSound();
@@ -232,7 +239,11 @@ void TMainForm::SaveIni() {
     store.read();
     store.set("AlarmSound", AlarmSoundFile);
     store.set("TimerSound", TimerSoundFile);
-    if (!store.write() && optionValues(OptionList) != OptionsAsRead)
+    // An empty value is left out of the file, so a file that never had the
+    // option is written as before.
+    store.set("AlarmRepeat", AlarmRepeat ? "1" : "");
+    if (!store.write() &&
+        (optionValues(OptionList) != OptionsAsRead || AlarmRepeat != AlarmRepeatAsRead))
         showMessage("Could not save the options to " + store.fileName() + ".", "Warning");
 }
 
@@ -275,6 +286,12 @@ void TMainForm::Sizing() {
 
 void TMainForm::AllDone() {
     close();
+}
+
+// From the next ring on; a ring under way goes on as it began.
+void TMainForm::RingUntilStopped() {
+    AlarmRepeat = ui->RingUntilStopped1->isChecked();
+    m_alarm->setRingUntilStopped(AlarmRepeat);
 }
 
 void TMainForm::ShowOptions() {

@@ -85,6 +85,7 @@ private:
     void TestAlarmSound();
     void AllDone();
     void ShowOptions();
+    void RingUntilStopped();
     void AboutMe();
     void Warrant();
     void UserLogger();
@@ -110,6 +111,9 @@ private:
     // Their values as start-up read them: exit warns about a failed save only
     // when this run changed one of them.
     std::vector<std::string> OptionsAsRead;
+    // Options > Ring Until Stopped, kept as AlarmRepeat=1 while it is on.
+    bool AlarmRepeat = false;
+    bool AlarmRepeatAsRead = false;
 
     // The tabs, each owned by its page.
     Countdown *m_countdown = nullptr;

@@ -183,7 +183,7 @@ void MediaPlayer::Open() {
     m_soundFile = fileName;
 }
 
-void MediaPlayer::Play() {
+void MediaPlayer::Play(Repeat repeat) {
     if (m_soundFile.empty()) {
         m_error = NotOpen;
         return;
@@ -205,8 +205,14 @@ void MediaPlayer::Play() {
         }
         m_deviceLate = false;
     }
-    m_error = m_library->playMusic(m_music, 0) == 0 ? Success : PlayFailed;
+    // SDL_mixer counts -1 loops as for ever and 0 as a single play.
+    const int loops = repeat == Repeat::UntilStopped ? -1 : 0;
+    m_error = m_library->playMusic(m_music, loops) == 0 ? Success : PlayFailed;
     m_quietSince = Clock::now();
+}
+
+void MediaPlayer::Stop() {
+    closeSound();
 }
 
 std::string MediaPlayer::ErrorMessage() const {

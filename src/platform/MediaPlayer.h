@@ -67,8 +67,13 @@ public:
     // A device that is late is no open failure: the Play after it fails.
     void Open();
     // Starts the opened sound from its beginning and returns at once. Stores
-    // its result code and never throws.
-    void Play();
+    // its result code and never throws. A repeating sound starts again each
+    // time it ends, until Stop or the next Open.
+    enum class Repeat { Once, UntilStopped };
+    void Play(Repeat repeat = Repeat::Once);
+    // Stops the sound; the device is let go as after a sound that ended, and
+    // the next Play starts the same file again.
+    void Stop();
 
     int Error() const { return m_error; }
     // errorText(Error()), except that a library that could not be loaded is

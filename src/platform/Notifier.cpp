@@ -22,11 +22,18 @@ const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 const QString AppId = QStringLiteral(CHIMERAL_APP_ID);
 
 void announce(QWidget *window, const QString &summary, const QString &body,
-              DesktopNotifier::Urgency urgency) {
+              DesktopNotifier::Urgency urgency, std::vector<NoticeAction> actions = {}) {
     if (!window)
         return;
     QApplication::alert(window);
-    DesktopNotifier::of(window)->notify(summary, body, urgency);
+    DesktopNotifier::of(window)->notify(summary, body, urgency, std::move(actions));
+}
+
+// The keys the service hands back in ActionInvoked: "default" is the notice
+// itself, the notice's own actions are numbered.
+const QString DefaultAction = QStringLiteral("default");
+QString actionKey(size_t index) {
+    return QStringLiteral("action-%1").arg(index);
 }
 } // namespace
 
@@ -35,9 +42,9 @@ void announceCountdownEnd(QWidget *window, uint32_t durationMs) {
              DesktopNotifier::Urgency::Normal);
 }
 
-void announceAlarm(QWidget *window, const QString &alarmEntry) {
+void announceAlarm(QWidget *window, const QString &alarmEntry, std::vector<NoticeAction> actions) {
     announce(window, QStringLiteral("Alarm"), alarmNoticeBody(alarmEntry),
-             DesktopNotifier::Urgency::Critical);
+             DesktopNotifier::Urgency::Critical, std::move(actions));
 }
 
 QString countdownNoticeBody(uint32_t durationMs) {
@@ -87,12 +94,13 @@ DesktopNotifier *DesktopNotifier::of(QWidget *window) {
     return new DesktopNotifier(window);
 }
 
-void DesktopNotifier::notify(const QString &summary, const QString &body, Urgency urgency) {
+void DesktopNotifier::notify(const QString &summary, const QString &body, Urgency urgency,
+                             std::vector<NoticeAction> actions) {
     if (m_connected && QDBusConnection(m_connectionName).isConnected()) {
-        send({summary, body, urgency});
+        send({summary, body, urgency, std::move(actions)});
         return;
     }
-    m_waiting.push_back({summary, body, urgency});
+    m_waiting.push_back({summary, body, urgency, std::move(actions)});
     if (!m_connecting)
         connectInBackground();
 }
@@ -118,6 +126,16 @@ void DesktopNotifier::connectInBackground() {
                     SLOT(actionInvoked(uint, QString)));
         bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
                     SLOT(notificationClosed(uint, uint)));
+        // Asked once per connection; a service that does not answer in time
+        // gets notices without buttons.
+        constexpr int capabilitiesTimeoutMs = 3000;
+        const QDBusMessage reply =
+            bus.call(QDBusMessage::createMethodCall(Service, Path, Interface,
+                                                    QStringLiteral("GetCapabilities")),
+                     QDBus::Block, capabilitiesTimeoutMs);
+        m_offersActions =
+            reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+            reply.arguments().first().toStringList().contains(QStringLiteral("actions"));
     }));
     connect(m_connecting.get(), &QThread::finished, this, &DesktopNotifier::connectionAttempted,
             Qt::QueuedConnection);
@@ -146,21 +164,44 @@ void DesktopNotifier::send(const Notice &notice) {
     if (notice.urgency == Urgency::Critical)
         hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2)));
     call << QString::fromStdString(applicationTitle()) << uint(0) << AppId << notice.summary
-         << notice.body << QStringList{QStringLiteral("default"), QStringLiteral("Show")} << hints
-         << int(-1);
+         << notice.body << noticeActions(notice) << hints << int(-1);
     auto *watcher =
         new QDBusPendingCallWatcher(QDBusConnection(m_connectionName).asyncCall(call), this);
+    std::vector<NoticeAction> actions =
+        m_offersActions ? notice.actions : std::vector<NoticeAction>{};
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher *finished) {
+            [this, actions = std::move(actions)](QDBusPendingCallWatcher *finished) {
                 const QDBusPendingReply<uint> reply = *finished;
                 if (reply.isValid())
-                    m_shown.insert(reply.value());
+                    m_shown.insert(reply.value(), actions);
                 finished->deleteLater();
             });
 }
 
+// Pairs of key and caption, as the service takes them.
+QStringList DesktopNotifier::noticeActions(const Notice &notice) const {
+    QStringList pairs{DefaultAction, QStringLiteral("Show")};
+    if (m_offersActions)
+        for (size_t i = 0; i < notice.actions.size(); ++i)
+            pairs << actionKey(i) << notice.actions[i].caption;
+    return pairs;
+}
+
 void DesktopNotifier::actionInvoked(uint id, const QString &action) {
-    if (!m_shown.contains(id) || action != QStringLiteral("default"))
+    const auto shown = m_shown.constFind(id);
+    if (shown == m_shown.constEnd())
+        return;
+    const std::vector<NoticeAction> &actions = *shown;
+    for (size_t i = 0; i < actions.size(); ++i) {
+        if (action == actionKey(i)) {
+            // A copy: what the action does may change the notices.
+            const NoticeAction invoked = actions[i];
+            if (invoked.owner && invoked.run)
+                runGuarded(invoked.run);
+            return;
+        }
+    }
+    if (action != DefaultAction)
         return;
     if (m_window->isMinimized())
         m_window->showNormal();

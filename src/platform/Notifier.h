@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,7 +27,16 @@ class QWidget;
 // and nothing waits. The alarm's notice is critical, which most desktops
 // keep on screen until it is dismissed.
 void announceCountdownEnd(QWidget *window, uint32_t durationMs);
-void announceAlarm(QWidget *window, const QString &alarmEntry);
+
+// A button on a notice, where the service offers them: its caption and what
+// it does, run guarded while `owner` still exists.
+struct NoticeAction {
+    QString caption;
+    QPointer<QObject> owner;
+    std::function<void()> run;
+};
+void announceAlarm(QWidget *window, const QString &alarmEntry,
+                   std::vector<NoticeAction> actions = {});
 
 // The notices' texts: "1 min 30 sec", "20 sec", "3 min"; "Alarm: 7:00 AM"
 // for the alarm entry "7:00 AM", the time named as the user typed it.
@@ -37,7 +50,8 @@ QString sessionBusAddress();
 
 // One window's link to the notification service, made on its first notice
 // and kept as the window's child. The service's default action ("clicked
-// the notice") raises the window.
+// the notice") raises the window. A notice's own actions are offered only
+// when the service says it shows actions (its capability "actions").
 class DesktopNotifier : public QObject {
     Q_OBJECT
 public:
@@ -47,7 +61,8 @@ public:
     static DesktopNotifier *of(QWidget *window);
 
     enum class Urgency { Normal, Critical };
-    void notify(const QString &summary, const QString &body, Urgency urgency = Urgency::Normal);
+    void notify(const QString &summary, const QString &body, Urgency urgency = Urgency::Normal,
+                std::vector<NoticeAction> actions = {});
 
 private slots:
     void actionInvoked(uint id, const QString &action);
@@ -58,15 +73,20 @@ private:
         QString summary;
         QString body;
         Urgency urgency;
+        std::vector<NoticeAction> actions;
     };
     void connectInBackground();
     void connectionAttempted();
     void send(const Notice &notice);
+    QStringList noticeActions(const Notice &notice) const;
 
     QWidget *m_window;
     const QString m_connectionName;
     std::unique_ptr<QThread> m_connecting;
     bool m_connected = false;
     std::vector<Notice> m_waiting;
-    QSet<uint> m_shown;
+    // Set by the connecting thread before it ends.
+    std::atomic<bool> m_offersActions = false;
+    // The notices on screen, by the service's number, with their actions.
+    QHash<uint, std::vector<NoticeAction>> m_shown;
 };

@@ -18,6 +18,7 @@ void SoundPlayer::PlaySoundFile(const std::string &file) {
     MediaPlayer1.Wait = false;
     try {
         MediaPlayer1.FileName = file;
+        ++m_sounds;
         MediaPlayer1.Open();
         UnmuteSpeakers();
         MediaPlayer1.Play();
@@ -28,9 +29,15 @@ void SoundPlayer::PlaySoundFile(const std::string &file) {
     }
 }
 
-void SoundPlayer::PlaySoundFileUnguarded(const std::string &file) {
+void SoundPlayer::PlaySoundFileUnguarded(const std::string &file, bool repeat) {
     MediaPlayer1.FileName = file;
+    ++m_sounds;
     MediaPlayer1.Open();
     UnmuteSpeakers();
-    MediaPlayer1.Play();
+    MediaPlayer1.Play(repeat ? MediaPlayer::Repeat::UntilStopped : MediaPlayer::Repeat::Once);
+}
+
+void SoundPlayer::stopSound(unsigned number) {
+    if (number == m_sounds)
+        MediaPlayer1.Stop();
 }

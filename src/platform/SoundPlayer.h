@@ -21,9 +21,17 @@ public:
     void PlaySoundFile(const std::string &file);
 
     // The alarm's variant: an open failure is not caught here but leaves the
-    // caller's handler for the standard exception display.
-    void PlaySoundFileUnguarded(const std::string &file);
+    // caller's handler for the standard exception display. A repeating sound
+    // plays until stopSound() or the next sound.
+    void PlaySoundFileUnguarded(const std::string &file, bool repeat = false);
+
+    // Each sound opened counts one; stopSound stops the sound of that number
+    // only while it is still the current one, so the alarm's Stop never cuts
+    // off a countdown's sound that has replaced its own.
+    unsigned soundNumber() const { return m_sounds; }
+    void stopSound(unsigned number);
 
 private:
     MediaPlayer MediaPlayer1;
+    unsigned m_sounds = 0;
 };

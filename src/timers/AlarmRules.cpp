@@ -3,6 +3,7 @@
 
 #include "common/Text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -64,6 +65,10 @@ std::optional<AlarmEntry> parseAlarmEntry(const std::string &typed) {
     return AlarmEntry{*hours, *minutes};
 }
 
+bool entryNamesDayHalf(const std::string &text) {
+    return text.find_first_of("AaPp") != std::string::npos;
+}
+
 AlarmArming alarmArming(const TimeDate &now, int hours, int minutes) {
     const auto hour = static_cast<int16_t>(hours);
     const auto minute = static_cast<int16_t>(minutes);
@@ -96,4 +101,48 @@ AlarmArming alarmArming(const TimeDate &now, int hours, int minutes) {
 
 int64_t alarmMsLeft(const TimeDate &now, const TimeDate &alarmTime) {
     return localMs(alarmTime) - localMs(now);
+}
+
+RingMoment ringMoment(const TimeDate &now, const TimeDate &moment) {
+    constexpr int64_t dayMs = 24 * 3600 * 1000;
+    const auto floorDiv = [](int64_t a, int64_t b) { return a / b - (a % b != 0 && a < 0); };
+    const int64_t at = localMs(moment);
+    const int64_t day = floorDiv(at, dayMs);
+    const int64_t minuteOfDay = (at - day * dayMs) / 60000;
+    RingMoment ring;
+    ring.dayOffset = std::max<int64_t>(0, day - floorDiv(localMs(now), dayMs));
+    ring.hour = static_cast<int>(minuteOfDay / 60);
+    ring.minute = static_cast<int>(minuteOfDay % 60);
+    return ring;
+}
+
+std::string alarmTimeText(int hour, int minute, bool twelveHour) {
+    const std::string minutes = (minute < 10 ? ":0" : ":") + std::to_string(minute);
+    if (!twelveHour)
+        return std::to_string(hour) + minutes;
+    const int shown = hour % 12 == 0 ? 12 : hour % 12;
+    return std::to_string(shown) + minutes + (hour < 12 ? " AM" : " PM");
+}
+
+std::string ringsLine(const RingMoment &moment, bool twelveHour) {
+    std::string day = "today";
+    if (moment.dayOffset == 1)
+        day = "tomorrow";
+    else if (moment.dayOffset > 1)
+        day = "in " + std::to_string(moment.dayOffset) + " days";
+    return "Rings " + day + " at " + alarmTimeText(moment.hour, moment.minute, twelveHour);
+}
+
+std::string rangLine(const RingMoment &moment, bool twelveHour) {
+    return "Rang at " + alarmTimeText(moment.hour, moment.minute, twelveHour);
+}
+
+TimeDate snoozeEnd(const TimeDate &now) {
+    return TimeDate(now.year, now.month, now.day, now.hour,
+                    static_cast<int16_t>(now.minute + SnoozeMs / 60000), now.second,
+                    now.millisecond);
+}
+
+std::string snoozedText(const RingMoment &end, bool twelveHour) {
+    return "Snoozed until " + alarmTimeText(end.hour, end.minute, twelveHour);
 }

@@ -23,7 +23,7 @@
 
 namespace {
 // The desktop's notification service as the program sees it: records every
-// notice and answers with its number.
+// notice and answers with its number; offers what `capabilities` lists.
 class FakeNotifications : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
@@ -34,8 +34,10 @@ public:
         QVariantMap hints;
     };
     std::vector<Notice> notices;
+    QStringList capabilities;
 
 public slots:
+    QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString &app, uint, const QString &icon, const QString &summary,
                 const QString &body, const QStringList &actions, const QVariantMap &hints, int) {
         notices.push_back({app, icon, summary, body, actions, hints});
@@ -61,11 +63,20 @@ public:
         daemon.waitForFinished();
     }
 
-    void invokeDefaultAction(uint id) {
+    void invokeDefaultAction(uint id) { invokeAction(id, "default"); }
+    void invokeAction(uint id, const QString &key) {
         QDBusMessage signal = QDBusMessage::createSignal(
             "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
-        signal << id << QString("default");
+        signal << id << key;
         service.send(signal);
+    }
+    // The key of the notice's action with this caption, as the user's click
+    // on it sends it.
+    void clickAction(uint id, const QString &caption) {
+        const QStringList &actions = fake.notices.at(id - 41).actions;
+        const qsizetype at = actions.indexOf(caption);
+        ASSERT_GT(at, 0) << caption.toStdString();
+        invokeAction(id, actions[at - 1]);
     }
 
     QProcess daemon;
@@ -136,6 +147,7 @@ TEST_F(Desktop, CountdownEndAndAlarmAreNotifiedAndTheNoticeRaisesTheWindow) {
     EXPECT_EQ(notices[1].summary, "Alarm");
     EXPECT_EQ(notices[1].body, "Alarm: 7:05 PM");
     EXPECT_EQ(notices[1].hints.value("urgency"), QVariant::fromValue(uchar(2)));
+    EXPECT_FALSE(notices[1].actions.contains("Snooze")) << "the service shows no actions";
 
     w.showMinimized();
     QCoreApplication::processEvents();
@@ -143,6 +155,36 @@ TEST_F(Desktop, CountdownEndAndAlarmAreNotifiedAndTheNoticeRaisesTheWindow) {
     bus.invokeDefaultAction(42);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isMinimized(); }, 10000));
     EXPECT_TRUE(w.isVisible());
+}
+
+// Where the service shows actions, the alarm's notice snoozes and stops it
+// as the buttons do, and the snoozed ring sends its notice again.
+TEST_F(Desktop, TheAlarmNoticeSnoozesAndStopsTheAlarm) {
+    PrivateBus bus;
+    ASSERT_TRUE(bus.service.isConnected()) << bus.address.toStdString();
+    bus.fake.capabilities = {"body", "actions"};
+    setenv("DBUS_SESSION_BUS_ADDRESS", bus.address.toUtf8().constData(), 1);
+    const std::string sound = cwd.file("alarm.wav");
+    writeFile(sound, sineWave(0.3));
+    writeOptions(sound, sound);
+    auto &w = startForm();
+    openTab("TabSheet2");
+    auto &notices = bus.fake.notices;
+    auto *label = widget<QLabel>("AlarmLabel");
+
+    w.setAlarm("7:00 AM");
+    timer("AlarmTimer").fire();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 1; }, 10000));
+    bus.clickAction(41, "Snooze");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label->text().startsWith("Snoozed until "); }, 10000));
+
+    timer("AlarmTimer").fire();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 2; }, 10000));
+    EXPECT_EQ(notices[1].body, "Alarm: 7:00 AM");
+    bus.clickAction(42, "Stop");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !widget<QPushButton>("StopButton")->isEnabled(); }, 10000));
+    EXPECT_EQ(label->text().trimmed(), "");
 }
 
 // A bus that takes the connection and never answers: the end sequence is

@@ -106,6 +106,32 @@ TEST_F(MainFormOptions, ExitWritesBothNamesAndKeepsTheOtherEntries) {
     EXPECT_EQ(readBytes(iniPath()), "BETA=2\r\nTIMERSOUND=/s/new.mid\r\nZETA=1\r\n");
 }
 
+// Ring Until Stopped is read as start-up finds it and kept only while on.
+TEST_F(MainFormOptions, RingUntilStoppedIsKeptOnlyWhileOn) {
+    const std::string sounds = "ALARMSOUND=/s/alarm.wav\r\nTIMERSOUND=/s/timer.wav\r\n";
+    const struct {
+        std::string file;
+        bool checked, toggle;
+        std::string after;
+    } cases[] = {
+        {sounds, false, false, sounds},
+        {sounds, false, true, "ALARMREPEAT=1\r\n" + sounds},
+        {"AlarmRepeat=1\r\n" + sounds, true, false, "ALARMREPEAT=1\r\n" + sounds},
+        {"AlarmRepeat=1\r\n" + sounds, true, true, sounds},
+    };
+    for (const auto &c : cases) {
+        writeBytes(iniPath(), c.file);
+        {
+            AppWindows windows;
+            auto *item = windows.mainForm->findChild<QAction *>("RingUntilStopped1");
+            EXPECT_EQ(item->isChecked(), c.checked) << c.file;
+            if (c.toggle)
+                item->trigger();
+        }
+        EXPECT_EQ(readBytes(iniPath()), c.after) << c.file;
+    }
+}
+
 TEST_F(MainFormOptions, SoundsShowsTheSameEditorOnTheTwoSoundNames) {
     writeBytes(iniPath(), "AlarmSound=/s/alarm.wav\r\n");
     AppWindows windows;

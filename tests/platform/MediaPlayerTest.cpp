@@ -54,13 +54,7 @@ protected:
 
     // Whether the disk driver holds its file open in this process, that is,
     // whether the audio device is open.
-    bool deviceHeld() const {
-        std::error_code error;
-        for (const auto &fd : fs::directory_iterator("/proc/self/fd"))
-            if (fs::read_symlink(fd.path(), error) == output)
-                return true;
-        return false;
-    }
+    bool deviceHeld() const { return diskDeviceHeld(output); }
     bool deviceLetGo() const {
         return QTest::qWaitFor([&] { return fs::exists(output) && !deviceHeld(); }, 3000);
     }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -41,6 +42,16 @@ inline std::string midiChord() {
     return midiFile(96, std::string(reinterpret_cast<const char *>(events), sizeof events));
 }
 
+// A tone followed by silence, so that a sound played again and again shows
+// as separate bursts.
+inline std::string toneThenSilence(double toneSeconds, double silenceSeconds) {
+    const std::string tone = sineWave(toneSeconds);
+    // The data of a mono WAV begins after its 44-byte header.
+    std::string data = tone.substr(44);
+    data.append(2 * static_cast<size_t>(silenceSeconds * 22050), '\0');
+    return monoWav(22050, data);
+}
+
 struct NamedSound {
     const char *name;
     std::string content;
@@ -65,10 +76,38 @@ inline std::vector<int16_t> diskAudioSamples(const std::string &path) {
     return result;
 }
 
+// How many times sound starts after silence from the given sample on: loud
+// samples with at least `gap` quiet ones between them count as one.
+inline size_t audibleBursts(const std::vector<int16_t> &samples, size_t from = 0,
+                            size_t gap = 4000) {
+    size_t bursts = 0;
+    size_t quiet = gap;
+    for (size_t i = from; i < samples.size(); ++i) {
+        if (std::abs(samples[i]) <= 300) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= gap)
+            ++bursts;
+        quiet = 0;
+    }
+    return bursts;
+}
+
 // Whether any sample from the given one on is louder than background noise.
 inline bool audible(const std::vector<int16_t> &samples, size_t from = 0) {
     for (size_t i = from; i < samples.size(); ++i)
         if (std::abs(samples[i]) > 300)
+            return true;
+    return false;
+}
+
+// Whether SDL's disk audio driver holds its output file open in this process,
+// that is, whether the audio device is open.
+inline bool diskDeviceHeld(const std::string &output) {
+    std::error_code error;
+    for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd"))
+        if (std::filesystem::read_symlink(fd.path(), error) == output)
             return true;
     return false;
 }

@@ -103,3 +103,54 @@ TEST(AlarmRules, TimeLeftUntilTheWallClockReachesTheAlarm) {
     for (const auto &c : cases)
         EXPECT_EQ(alarmMsLeft(c.now, c.alarmTime), c.ms) << c.what;
 }
+
+// The entry as typed decides the form; the armed moment, read on the real
+// calendar, decides the day and the time.
+TEST(AlarmRules, RingLineSaysWhenTheEntryRingsInItsOwnForm) {
+    struct Case {
+        TimeDate now;
+        std::string entry, line;
+    };
+    const TimeDate six{2026, 3, 10, 6, 0, 0, 0};
+    const Case cases[] = {
+        {six, "7:00 AM", "Rings today at 7:00 AM"},
+        {{2026, 3, 10, 20, 0, 0, 0}, "19:30", "Rings tomorrow at 19:30"},
+        {six, "7", "Rings today at 7:00"},
+        {six, "7 pm", "Rings today at 7:00 PM"},
+        {six, "12:15 AM", "Rings today at 12:15 PM"},
+        {six, "0:05 am", "Rings tomorrow at 12:05 AM"},
+        {six, "25:00", "Rings tomorrow at 1:00"},
+        {six, "-5:00", "Rings today at 19:00"},
+        {six, "100", "Rings in 4 days at 4:00"},
+        {{2026, 12, 31, 23, 0, 0, 0}, "7:00 AM", "Rings tomorrow at 7:00 AM"},
+    };
+    for (const auto &c : cases) {
+        const auto entry = parseAlarmEntry(c.entry);
+        ASSERT_TRUE(entry) << c.entry;
+        const TimeDate alarm = alarmArming(c.now, entry->hours, entry->minutes).alarmTime;
+        EXPECT_EQ(ringsLine(ringMoment(c.now, alarm), entryNamesDayHalf(c.entry)), c.line)
+            << c.entry;
+    }
+    EXPECT_EQ(rangLine(ringMoment(six, {2026, 3, 10, 19, 5, 0, 0}), true), "Rang at 7:05 PM");
+}
+
+TEST(AlarmRules, SnoozeEndsTenMinutesOnAndSaysWhen) {
+    struct Case {
+        TimeDate now;
+        bool twelveHour;
+        std::string status, line;
+    };
+    const Case cases[] = {
+        {{2026, 3, 10, 7, 0, 0, 0}, true, "Snoozed until 7:10 AM", "Rings today at 7:10 AM"},
+        {{2026, 3, 10, 11, 55, 30, 0}, true, "Snoozed until 12:05 PM", "Rings today at 12:05 PM"},
+        {{2026, 3, 10, 23, 55, 0, 0}, false, "Snoozed until 0:05", "Rings tomorrow at 0:05"},
+        {{2026, 12, 31, 23, 59, 59, 500}, false, "Snoozed until 0:09", "Rings tomorrow at 0:09"},
+    };
+    for (const auto &c : cases) {
+        const TimeDate end = snoozeEnd(c.now);
+        EXPECT_EQ(alarmMsLeft(c.now, end), SnoozeMs) << c.status;
+        const RingMoment at = ringMoment(c.now, end);
+        EXPECT_EQ(snoozedText(at, c.twelveHour), c.status);
+        EXPECT_EQ(ringsLine(at, c.twelveHour), c.line);
+    }
+}

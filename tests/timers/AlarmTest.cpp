@@ -4,6 +4,7 @@
 #include "support/MainFormFixture.h"
 #include "support/SoundFiles.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -254,4 +255,119 @@ TEST_F(AlarmTab, ABoxOpenedByTheAlarmIsNotStacked) {
     EXPECT_GT(alarm().remaining(), 50000);
     alarm().fire();
     EXPECT_EQ(messages.messages.size(), 2u) << "the alarm keeps trying";
+}
+
+namespace {
+// The Alarm tab with an alarm sound, ringing or about to.
+class AlarmRing : public AlarmTab {
+protected:
+    void SetUp() override {
+        AlarmTab::SetUp();
+        writeOptions(cwd.file("alarm.wav"), "");
+        writeFile(cwd.file("alarm.wav"), sineWave(0.3));
+    }
+    QString line() { return widget<QLabel>("RingLabel")->text(); }
+    QPushButton *snoozeButton() { return widget<QPushButton>("SnoozeButton"); }
+    QPushButton *stopButton() { return widget<QPushButton>("StopButton"); }
+    // Arms "7:00 AM" at six and rings it at seven.
+    void ring() {
+        arm({2026, 3, 10, 6, 0, 0, 0}, "7:00 AM");
+        now = {2026, 3, 10, 7, 0, 0, 0};
+        expectHeard([&] { alarm().fire(); });
+    }
+};
+} // namespace
+
+TEST_F(AlarmRing, StopDisarmsAnArmedAlarm) {
+    showActive();
+    arm(now, "7:00 AM");
+    EXPECT_EQ(line(), "Rings today at 7:00 AM");
+    EXPECT_FALSE(snoozeButton()->isEnabled());
+    QTest::mouseClick(stopButton(), Qt::LeftButton);
+    EXPECT_FALSE(alarm().enabled());
+    EXPECT_EQ(label().trimmed(), "");
+    EXPECT_EQ(line().trimmed(), "");
+    EXPECT_FALSE(stopButton()->isEnabled());
+}
+
+TEST_F(AlarmRing, SnoozeRingsAgainTenMinutesFromThePress) {
+    showActive();
+    ring();
+    EXPECT_EQ(line(), "Rang at 7:00 AM");
+    EXPECT_TRUE(stopButton()->isEnabled());
+    now = {2026, 3, 10, 7, 0, 20, 0};
+    QTest::mouseClick(snoozeButton(), Qt::LeftButton);
+    EXPECT_EQ(label(), "Snoozed until 7:10 AM");
+    EXPECT_EQ(line(), "Rings today at 7:10 AM");
+    EXPECT_FALSE(snoozeButton()->isEnabled());
+    EXPECT_TRUE(stopButton()->isEnabled());
+    EXPECT_EQ(alarm().remaining(), 600000);
+
+    now = {2026, 3, 10, 7, 10, 20, 0};
+    expectHeard([&] { alarm().check(); });
+    EXPECT_EQ(line(), "Rang at 7:10 AM");
+    EXPECT_TRUE(snoozeButton()->isEnabled());
+}
+
+TEST_F(AlarmRing, SnoozeLapsesTenMinutesAfterTheRingAndTheLineStays) {
+    showActive();
+    ring();
+    timer("RingTimer").fire();
+    EXPECT_FALSE(snoozeButton()->isEnabled());
+    EXPECT_FALSE(stopButton()->isEnabled());
+    EXPECT_EQ(line(), "Rang at 7:00 AM");
+}
+
+TEST_F(AlarmRing, ANewAlarmDropsTheSnooze) {
+    showActive();
+    ring();
+    QTest::mouseClick(snoozeButton(), Qt::LeftButton);
+    arm(now, "19:30");
+    EXPECT_EQ(label(), "Activated...");
+    EXPECT_EQ(line(), "Rings today at 19:30");
+    EXPECT_EQ(alarm().remaining(), 12 * 3600000 + 30 * 60000);
+}
+
+// From the entry, Shift+Tab walks back through Stop and Snooze to "Set
+// Alarm"; Enter presses the button that has the focus.
+TEST_F(AlarmRing, TabReachesTheButtonsInTheirOrderAndEnterPressesThem) {
+    showActive();
+    ring();
+    QTest::mouseClick(widget<QLineEdit>("Edit1"), Qt::LeftButton);
+    std::vector<QString> backwards;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(backwards, (std::vector<QString>{"StopButton", "SnoozeButton", "Button5"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), snoozeButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(label(), "Snoozed until 7:10 AM");
+}
+
+// Off, the sound plays once and the device is let go after it; on, it starts
+// again each time it ends until Stop, and the device is let go after that.
+TEST_F(AlarmRing, RingUntilStoppedRepeatsTheSoundUntilStop) {
+    writeFile(cwd.file("alarm.wav"), toneThenSilence(0.15, 0.3));
+    showActive();
+    const std::string output = cwd.file("audio.raw");
+    for (const bool repeat : {false, true}) {
+        SCOPED_TRACE(repeat ? "on" : "off");
+        if (repeat)
+            form->findChild<QAction *>("RingUntilStopped1")->trigger();
+        // The device is closed: the next opening writes a new file.
+        std::filesystem::remove(output);
+        const auto bursts = [&] { return audibleBursts(diskAudioSamples(output)); };
+        ring();
+        if (repeat) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return bursts() >= 3; }, 5000)) << bursts();
+            QTest::mouseClick(stopButton(), Qt::LeftButton);
+        }
+        // A sound that repeats would hold the device for ever.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !diskDeviceHeld(output); }, 4000));
+        if (!repeat) {
+            EXPECT_EQ(bursts(), 1u);
+        }
+    }
 }

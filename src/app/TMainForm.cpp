@@ -176,6 +176,7 @@ void TMainForm::Creator() {
         store.get("TimerSound", TimerSoundFile);
         OptionList.emplace_back().setFileOption("TimerSound", "Timer sound file name",
                                                 TimerSoundFile);
+        AwayMinutes = readAwayMinutes(store);
     }
     OptionsAsRead = optionValues(OptionList);
 
@@ -205,6 +206,7 @@ void TMainForm::SaveIni() {
     store.read();
     store.set("AlarmSound", AlarmSoundFile);
     store.set("TimerSound", TimerSoundFile);
+    writeAwayMinutes(store, AwayMinutes);
     if (!store.write() && optionValues(OptionList) != OptionsAsRead)
         showMessage("Could not save the options to " + store.fileName() + ".", "Warning");
 }

@@ -207,6 +207,7 @@ void TMainForm::Creator() {
         std::string repeat;
         store.get("AlarmRepeat", repeat);
         AlarmRepeat = repeat == "1";
+        AwayMinutes = readAwayMinutes(store);
     }
     OptionsAsRead = optionValues(OptionList);
     AlarmRepeatAsRead = AlarmRepeat;
@@ -242,6 +243,7 @@ void TMainForm::SaveIni() {
     // An empty value is left out of the file, so a file that never had the
     // option is written as before.
     store.set("AlarmRepeat", AlarmRepeat ? "1" : "");
+    writeAwayMinutes(store, AwayMinutes);
     if (!store.write() &&
         (optionValues(OptionList) != OptionsAsRead || AlarmRepeat != AlarmRepeatAsRead))
         showMessage("Could not save the options to " + store.fileName() + ".", "Warning");

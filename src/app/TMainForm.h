@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "options/AwayMinutes.h"
 #include "options/GeneralOption.h"
 #include "platform/SoundPlayer.h"
 
@@ -58,6 +59,10 @@ public:
     // The desktop session is saved: a running recording goes to its journal.
     void saveSession();
 
+    // Minutes without input after which a recording asks about the time away
+    // (the options file's AwayMinutes; 0: never).
+    int32_t awayMinutes() const { return AwayMinutes; }
+
 signals:
     // The main window has closed: the program ends.
     void closed();
@@ -106,6 +111,7 @@ private:
     std::string m_configFolder;
     std::string AlarmSoundFile;
     std::string TimerSoundFile;
+    int32_t AwayMinutes = DefaultAwayMinutes;
     // The records the options editor edits, bound to the two sound-file names.
     std::vector<GeneralOption> OptionList;
     // Their values as start-up read them: exit warns about a failed save only

@@ -729,11 +729,11 @@ void historyFigures(const std::string &folder) {
         int64_t count = 0;
         for (int i = 0; i < 5; ++i) {
             const Clock::time_point start = Clock::now();
-            const StoreResult<int64_t> rows = store.historyCount(c.filter);
+            const StoreOutcome<int64_t> rows = store.historyCount(c.filter);
             const auto page =
                 rows
                     ? store.history(c.filter, c.last ? std::max<int64_t>(*rows - Page, 0) : 0, Page)
-                    : StoreResult<std::vector<HistoryRow>>(rows.error());
+                    : StoreOutcome<std::vector<HistoryRow>>(rows.error());
             times.push_back(msSince(start));
             if (!page) {
                 std::fprintf(stderr, "cannot read the history: %s\n", page.error().text.c_str());

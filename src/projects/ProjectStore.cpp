@@ -217,7 +217,7 @@ StoreStatus ProjectStore::createTables() {
     for (const auto &[sql, name] : tables) {
         if (m_database->Execute(sql))
             continue;
-        const StoreResult<int64_t> there =
+        const StoreOutcome<int64_t> there =
             queryNumber(std::string("select count(*) from sqlite_master where type = 'table' "
                                     "and name = '") +
                         name + "'");
@@ -271,7 +271,7 @@ StoreError ProjectStore::sqlFailed(const std::string &sql) const {
     return error;
 }
 
-StoreResult<int64_t> ProjectStore::queryNumber(const std::string &sql) const {
+StoreOutcome<int64_t> ProjectStore::queryNumber(const std::string &sql) const {
     std::unique_ptr<SQLite_Cursor> cursor(m_database->Query(sql));
     if (!cursor || !cursor->Next())
         return queryFailed(sql);
@@ -287,7 +287,7 @@ void ProjectStore::changed(bool projects) {
     emit recordsChanged();
 }
 
-StoreResult<ProjectStore::ProjectNames> ProjectStore::projectNames() const {
+StoreOutcome<ProjectStore::ProjectNames> ProjectStore::projectNames() const {
     if (!isOpen())
         return notOpen();
     std::unique_ptr<SQLite_Cursor> rows(m_database->Query(ListProjectNamesSql));
@@ -306,7 +306,7 @@ StoreResult<ProjectStore::ProjectNames> ProjectStore::projectNames() const {
     return list;
 }
 
-StoreResult<std::vector<std::string>> ProjectStore::projectsByName() const {
+StoreOutcome<std::vector<std::string>> ProjectStore::projectsByName() const {
     if (!isOpen())
         return notOpen();
     const std::string sql =
@@ -322,7 +322,7 @@ StoreResult<std::vector<std::string>> ProjectStore::projectsByName() const {
     return names;
 }
 
-StoreResult<int32_t> ProjectStore::findProject(const std::string &name) const {
+StoreOutcome<int32_t> ProjectStore::findProject(const std::string &name) const {
     if (!isOpen())
         return notOpen();
     const std::string sql = projectIdSql(name);
@@ -330,12 +330,12 @@ StoreResult<int32_t> ProjectStore::findProject(const std::string &name) const {
     if (!cursor)
         return queryFailed(sql);
     if (!cursor->Next())
-        return cursor->MoreRows() ? StoreResult<int32_t>(queryFailed(sql))
-                                  : StoreResult<int32_t>(0);
+        return cursor->MoreRows() ? StoreOutcome<int32_t>(queryFailed(sql))
+                                  : StoreOutcome<int32_t>(0);
     return cursor->ColumnInt(0, 0);
 }
 
-StoreResult<std::vector<int32_t>> ProjectStore::projectIds(const std::string &name) const {
+StoreOutcome<std::vector<int32_t>> ProjectStore::projectIds(const std::string &name) const {
     const std::string sql = projectIdSql(name);
     std::unique_ptr<SQLite_Cursor> cursor(m_database->Query(sql));
     if (!cursor)
@@ -351,7 +351,7 @@ StoreResult<std::vector<int32_t>> ProjectStore::projectIds(const std::string &na
 
 // A stored name that is not an integer ID, or a name that finds none, gives
 // no ID, so time can never land on the project of an earlier lookup.
-StoreResult<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) {
+StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) {
     if (!isOpen())
         return notOpen();
     const std::string sql = projectIdSql(name);
@@ -367,7 +367,7 @@ StoreResult<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) {
         if (!transaction.open())
             return errorOf(StoreError::Query,
                            "Error in maximum ID query. " + m_database->ErrorText(), "Oops");
-        StoreResult<ProjectLookup> added = findOrAddProject(name);
+        StoreOutcome<ProjectLookup> added = findOrAddProject(name);
         if (!added)
             return added;
         if (!transaction.commit())
@@ -388,8 +388,8 @@ StoreResult<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) {
 // Inside a write transaction: the largest ID is read and the new one written
 // under one write lock, so two windows adding a name at the same moment end
 // with one project: the second finds the first's row once it gets the lock.
-StoreResult<ProjectLookup> ProjectStore::findOrAddProject(const std::string &name) {
-    const StoreResult<int32_t> stored = findProject(name);
+StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &name) {
+    const StoreOutcome<int32_t> stored = findProject(name);
     if (!stored)
         return stored.error();
     if (*stored > 0)
@@ -420,11 +420,11 @@ StoreResult<ProjectLookup> ProjectStore::findOrAddProject(const std::string &nam
 }
 
 // Inside a write transaction, so nothing takes the second before the insert.
-StoreResult<TimeDate> ProjectStore::freeSecondFrom(const TimeDate &start) const {
+StoreOutcome<TimeDate> ProjectStore::freeSecondFrom(const TimeDate &start) const {
     TimeDate at = start;
     for (int tries = 0; tries < FreeSecondTries; ++tries) {
         const std::string sql = rowsAtSecondSql(at);
-        const StoreResult<int64_t> rows = queryNumber(sql);
+        const StoreOutcome<int64_t> rows = queryNumber(sql);
         if (!rows)
             return rows.error();
         if (*rows == 0)
@@ -435,9 +435,9 @@ StoreResult<TimeDate> ProjectStore::freeSecondFrom(const TimeDate &start) const 
     return start;
 }
 
-StoreResult<TimesRow> ProjectStore::insertRow(const TimesRow &row,
-                                              const BeforeInsert &beforeInsert) {
-    const StoreResult<TimeDate> at = freeSecondFrom(row.start);
+StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
+                                               const BeforeInsert &beforeInsert) {
+    const StoreOutcome<TimeDate> at = freeSecondFrom(row.start);
     if (!at)
         return at.error();
     TimesRow stored = row;
@@ -450,8 +450,8 @@ StoreResult<TimesRow> ProjectStore::insertRow(const TimesRow &row,
     return stored;
 }
 
-StoreResult<TimesRow> ProjectStore::storeTime(const TimesRow &row,
-                                              const BeforeInsert &beforeInsert) {
+StoreOutcome<TimesRow> ProjectStore::storeTime(const TimesRow &row,
+                                               const BeforeInsert &beforeInsert) {
     if (!isOpen())
         return notOpen();
     if (row.minutes <= 0 || row.project <= 0)
@@ -461,7 +461,7 @@ StoreResult<TimesRow> ProjectStore::storeTime(const TimesRow &row,
     // Said as the insert that could not be run, as Stop always said it.
     if (!transaction.open())
         return sqlFailed(recordTimeSql(row.project, row.minutes, row.start));
-    StoreResult<TimesRow> stored = insertRow(row, beforeInsert);
+    StoreOutcome<TimesRow> stored = insertRow(row, beforeInsert);
     if (!stored)
         return stored;
     if (!transaction.commit())
@@ -470,10 +470,10 @@ StoreResult<TimesRow> ProjectStore::storeTime(const TimesRow &row,
     return stored;
 }
 
-StoreResult<bool> ProjectStore::hasRow(const TimesRow &row) const {
+StoreOutcome<bool> ProjectStore::hasRow(const TimesRow &row) const {
     if (!isOpen())
         return notOpen();
-    const StoreResult<int64_t> rows =
+    const StoreOutcome<int64_t> rows =
         queryNumber(storedRowCountSql(row.project, row.start) +
                     " and minutes_worked = " + std::to_string(row.minutes));
     if (!rows)
@@ -481,8 +481,8 @@ StoreResult<bool> ProjectStore::hasRow(const TimesRow &row) const {
     return *rows > 0;
 }
 
-StoreResult<int64_t> ProjectStore::minutesSince(int32_t project, int year, int month,
-                                                int day) const {
+StoreOutcome<int64_t> ProjectStore::minutesSince(int32_t project, int year, int month,
+                                                 int day) const {
     if (!isOpen())
         return notOpen();
     const std::string sql = minutesSinceSql(project, year, month, day);
@@ -526,12 +526,12 @@ std::string historyWhere(const HistoryFilter &filter, const std::vector<int32_t>
 
 } // namespace
 
-StoreResult<int64_t> ProjectStore::historyCount(const HistoryFilter &filter) const {
+StoreOutcome<int64_t> ProjectStore::historyCount(const HistoryFilter &filter) const {
     if (!isOpen())
         return notOpen();
     std::vector<int32_t> ids;
     if (filter.project) {
-        const StoreResult<std::vector<int32_t>> found = projectIds(*filter.project);
+        const StoreOutcome<std::vector<int32_t>> found = projectIds(*filter.project);
         if (!found)
             return found.error();
         if (found->empty())
@@ -541,13 +541,13 @@ StoreResult<int64_t> ProjectStore::historyCount(const HistoryFilter &filter) con
     return queryNumber("select count(*) from times t" + historyWhere(filter, ids));
 }
 
-StoreResult<std::vector<HistoryRow>> ProjectStore::history(const HistoryFilter &filter,
-                                                           int64_t offset, int64_t limit) const {
+StoreOutcome<std::vector<HistoryRow>> ProjectStore::history(const HistoryFilter &filter,
+                                                            int64_t offset, int64_t limit) const {
     if (!isOpen())
         return notOpen();
     std::vector<int32_t> ids;
     if (filter.project) {
-        const StoreResult<std::vector<int32_t>> found = projectIds(*filter.project);
+        const StoreOutcome<std::vector<int32_t>> found = projectIds(*filter.project);
         if (!found)
             return found.error();
         if (found->empty())
@@ -601,8 +601,8 @@ StoreStatus ProjectStore::prepareHistory() {
     return StoreDone{};
 }
 
-StoreResult<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::string &projectName,
-                                            const TimeDate &start, int64_t minutes) {
+StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::string &projectName,
+                                             const TimeDate &start, int64_t minutes) {
     if (!isOpen())
         return notOpen();
     const std::string name = projectNameOf(projectName);
@@ -615,20 +615,20 @@ StoreResult<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::st
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
         return sqlFailed(remove);
-    const StoreResult<int64_t> there =
+    const StoreOutcome<int64_t> there =
         queryNumber("select count(*) from times where " + historyRowSql(row));
     if (!there)
         return there.error();
     if (*there == 0)
         return errorOf(StoreError::NoSuchRow, "The recording was changed or deleted meanwhile.",
                        "Oops");
-    const StoreResult<ProjectLookup> project = findOrAddProject(name);
+    const StoreOutcome<ProjectLookup> project = findOrAddProject(name);
     if (!project)
         return project.error();
     if (!m_database->Execute(remove))
         return sqlFailed(remove);
     // The row's own second is free again, so a start left as it was stays.
-    StoreResult<TimesRow> stored = insertRow({project->id, start, minutes}, {});
+    StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {});
     if (!stored)
         return stored;
     if (!transaction.commit())
@@ -637,7 +637,7 @@ StoreResult<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::st
     return stored;
 }
 
-StoreResult<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> &rows) {
+StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> &rows) {
     if (!isOpen())
         return notOpen();
     if (rows.empty())
@@ -671,10 +671,10 @@ StoreResult<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> 
     return deleted;
 }
 
-StoreResult<RowsSummary> ProjectStore::projectSummary(const std::string &name) const {
+StoreOutcome<RowsSummary> ProjectStore::projectSummary(const std::string &name) const {
     if (!isOpen())
         return notOpen();
-    const StoreResult<std::vector<int32_t>> ids = projectIds(name);
+    const StoreOutcome<std::vector<int32_t>> ids = projectIds(name);
     if (!ids)
         return ids.error();
     if (ids->empty())
@@ -700,7 +700,7 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
         return sqlFailed(sql);
-    const StoreResult<std::vector<int32_t>> ids = projectIds(name);
+    const StoreOutcome<std::vector<int32_t>> ids = projectIds(name);
     if (!ids)
         return ids.error();
     if (ids->empty())
@@ -708,7 +708,7 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
                        "Oops");
     if (renamed == name)
         return StoreDone{};
-    const StoreResult<int32_t> taken = findProject(renamed);
+    const StoreOutcome<int32_t> taken = findProject(renamed);
     if (!taken)
         return taken.error();
     if (*taken != 0)
@@ -721,18 +721,18 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
     return StoreDone{};
 }
 
-StoreResult<RowsSummary> ProjectStore::mergeProject(const std::string &name,
-                                                    const std::string &into) {
+StoreOutcome<RowsSummary> ProjectStore::mergeProject(const std::string &name,
+                                                     const std::string &into) {
     if (!isOpen())
         return notOpen();
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
         return sqlFailed("begin immediate");
-    const StoreResult<RowsSummary> moved = projectSummary(name);
+    const StoreOutcome<RowsSummary> moved = projectSummary(name);
     if (!moved)
         return moved;
-    const StoreResult<std::vector<int32_t>> from = projectIds(name);
-    const StoreResult<int32_t> target = findProject(into);
+    const StoreOutcome<std::vector<int32_t>> from = projectIds(name);
+    const StoreOutcome<int32_t> target = findProject(into);
     if (!from)
         return from.error();
     if (!target)
@@ -754,16 +754,16 @@ StoreResult<RowsSummary> ProjectStore::mergeProject(const std::string &name,
     return moved;
 }
 
-StoreResult<RowsSummary> ProjectStore::deleteProject(const std::string &name) {
+StoreOutcome<RowsSummary> ProjectStore::deleteProject(const std::string &name) {
     if (!isOpen())
         return notOpen();
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
         return sqlFailed("begin immediate");
-    const StoreResult<RowsSummary> deleted = projectSummary(name);
+    const StoreOutcome<RowsSummary> deleted = projectSummary(name);
     if (!deleted)
         return deleted;
-    const StoreResult<std::vector<int32_t>> ids = projectIds(name);
+    const StoreOutcome<std::vector<int32_t>> ids = projectIds(name);
     if (!ids)
         return ids.error();
     for (const std::string &sql : {"delete from times where project in " + idList(*ids),

@@ -55,10 +55,10 @@ struct StoreError {
 };
 
 // A value, or the error that stands in its place.
-template <typename T> class StoreResult {
+template <typename T> class StoreOutcome {
 public:
-    StoreResult(T value) : m_value(std::move(value)) {}
-    StoreResult(StoreError error) : m_value(std::move(error)) {}
+    StoreOutcome(T value) : m_value(std::move(value)) {}
+    StoreOutcome(StoreError error) : m_value(std::move(error)) {}
 
     bool ok() const { return m_value.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -72,7 +72,7 @@ private:
 };
 
 struct StoreDone {};
-using StoreStatus = StoreResult<StoreDone>;
+using StoreStatus = StoreOutcome<StoreDone>;
 
 // One `times` row as the program stores it: the project's ID, the start of
 // the recording (the row's key) and its whole minutes.
@@ -170,15 +170,15 @@ public:
         std::vector<std::string> names;
         bool complete = true;
     };
-    StoreResult<ProjectNames> projectNames() const;
+    StoreOutcome<ProjectNames> projectNames() const;
     // Each text name once, sorted bytewise.
-    StoreResult<std::vector<std::string>> projectsByName() const;
+    StoreOutcome<std::vector<std::string>> projectsByName() const;
     // The ID of the first project of that name, 0 when there is none.
-    StoreResult<int32_t> findProject(const std::string &name) const;
+    StoreOutcome<int32_t> findProject(const std::string &name) const;
     // The project's ID, made under the next free ID when the name is not
     // stored (the lookup and the insert under one write lock, so two windows
     // adding a name at once make one project).
-    StoreResult<ProjectLookup> projectIdFor(const std::string &name);
+    StoreOutcome<ProjectLookup> projectIdFor(const std::string &name);
 
     // The row is stored at its start second, or when another recording took
     // that second, at the next free one (up to a minute on): the minutes are
@@ -186,14 +186,14 @@ public:
     // transaction, just before the insert, so a journal can hold it; the row
     // is stored only when it returns true. Gives the row as stored.
     using BeforeInsert = std::function<bool(const TimesRow &)>;
-    StoreResult<TimesRow> storeTime(const TimesRow &row, const BeforeInsert &beforeInsert = {});
+    StoreOutcome<TimesRow> storeTime(const TimesRow &row, const BeforeInsert &beforeInsert = {});
     // Whether exactly this row (project, start second and minutes) is stored.
-    StoreResult<bool> hasRow(const TimesRow &row) const;
+    StoreOutcome<bool> hasRow(const TimesRow &row) const;
 
     // The project's minutes over the rows that started on or after the day
     // (whatever the time of day); 0 when there are none. The day is not
     // checked, as the Time Record tab's fields are not.
-    StoreResult<int64_t> minutesSince(int32_t project, int year, int month, int day) const;
+    StoreOutcome<int64_t> minutesSince(int32_t project, int year, int month, int day) const;
     // The Totals window's figures.
     RecordTotals totals(const PeriodCalendar &calendar) const;
 
@@ -205,28 +205,28 @@ public:
     // file that cannot be written, a project's rows are read all the same,
     // only slower.
     StoreStatus prepareHistory();
-    StoreResult<int64_t> historyCount(const HistoryFilter &filter) const;
-    StoreResult<std::vector<HistoryRow>> history(const HistoryFilter &filter, int64_t offset,
-                                                 int64_t limit) const;
+    StoreOutcome<int64_t> historyCount(const HistoryFilter &filter) const;
+    StoreOutcome<std::vector<HistoryRow>> history(const HistoryFilter &filter, int64_t offset,
+                                                  int64_t limit) const;
 
     // Replaces a row by the recording typed for it, with Add Time's rules:
     // a project name (made when new), at least a minute, and the start moved
     // on to the next free second when another row has it. Gives the new row.
-    StoreResult<TimesRow> editRow(const HistoryRow &row, const std::string &projectName,
-                                  const TimeDate &start, int64_t minutes);
+    StoreOutcome<TimesRow> editRow(const HistoryRow &row, const std::string &projectName,
+                                   const TimeDate &start, int64_t minutes);
     // Removes the rows that are still stored; gives how many and their minutes.
-    StoreResult<RowsSummary> deleteRows(const std::vector<HistoryRow> &rows);
+    StoreOutcome<RowsSummary> deleteRows(const std::vector<HistoryRow> &rows);
 
     // The rows and minutes of the projects of that name, for the questions.
-    StoreResult<RowsSummary> projectSummary(const std::string &name) const;
+    StoreOutcome<RowsSummary> projectSummary(const std::string &name) const;
     // Gives the project a name no other project has.
     StoreStatus renameProject(const std::string &name, const std::string &newName);
     // Moves the rows of the projects named `name` to the project `into` and
     // removes them. Rows are keyed by their start alone, so no moved row
     // meets another; gives what was moved.
-    StoreResult<RowsSummary> mergeProject(const std::string &name, const std::string &into);
+    StoreOutcome<RowsSummary> mergeProject(const std::string &name, const std::string &into);
     // Removes the projects of that name and their rows; gives what went.
-    StoreResult<RowsSummary> deleteProject(const std::string &name);
+    StoreOutcome<RowsSummary> deleteProject(const std::string &name);
 
 signals:
     // A change was committed: a row stored, edited or deleted, or a project
@@ -240,11 +240,11 @@ private:
     StoreError queryFailed(const std::string &sql) const;
     StoreError sqlFailed(const std::string &sql) const;
     StoreStatus createTables();
-    StoreResult<std::vector<int32_t>> projectIds(const std::string &name) const;
-    StoreResult<ProjectLookup> findOrAddProject(const std::string &name);
-    StoreResult<TimeDate> freeSecondFrom(const TimeDate &start) const;
-    StoreResult<TimesRow> insertRow(const TimesRow &row, const BeforeInsert &beforeInsert);
-    StoreResult<int64_t> queryNumber(const std::string &sql) const;
+    StoreOutcome<std::vector<int32_t>> projectIds(const std::string &name) const;
+    StoreOutcome<ProjectLookup> findOrAddProject(const std::string &name);
+    StoreOutcome<TimeDate> freeSecondFrom(const TimeDate &start) const;
+    StoreOutcome<TimesRow> insertRow(const TimesRow &row, const BeforeInsert &beforeInsert);
+    StoreOutcome<int64_t> queryNumber(const std::string &sql) const;
     void changed(bool projects);
 
     struct CloseDatabase {

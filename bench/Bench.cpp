@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/IntervalTimer.h"
 #include "projects/ProjectSql.h"
+#include "projects/ProjectStore.h"
 #include "projects/RecordTotals.h"
 #include "projects/SQLite.h"
 #include "projects/TotalsWindow.h"
@@ -690,6 +691,60 @@ void totalsFigures(const std::string &folder) {
            "median of 5, Totals window built, read, shown and painted (offscreen)");
 }
 
+// History on the large database, through the store: what the window reads
+// to open (the count and the first page) and to show the oldest page.
+void historyFigures(const std::string &folder) {
+    ProjectStore store;
+    if (const StoreStatus opened =
+            store.open(folder + "/" + ProjectDatabaseName, ProjectStore::OpenMode::Existing);
+        !opened) {
+        std::fprintf(stderr, "cannot open the store: %s\n", opened.error().text.c_str());
+        std::exit(1);
+    }
+    const Clock::time_point indexing = Clock::now();
+    if (const StoreStatus prepared = store.prepareHistory(); !prepared) {
+        std::fprintf(stderr, "cannot prepare the history: %s\n", prepared.error().text.c_str());
+        std::exit(1);
+    }
+    figure("history_index_made_large_db", msSince(indexing), "ms",
+           "once per file, the project index over 1,000,000 rows");
+    constexpr int64_t Page = 50;
+    struct Case {
+        const char *name;
+        HistoryFilter filter;
+        bool last;
+        const char *how;
+    };
+    const Case cases[] = {
+        {"history_open_all_large_db", {}, false, "all projects, all time"},
+        {"history_open_project_large_db", {"Project 77", {}, {}}, false, "one project of 10,000"},
+        {"history_open_month_large_db", HistoryFilter::ofPeriod(ThisMonth, {2015, 6, 15}, 1), false,
+         "all projects, one month (June 2015)"},
+        {"history_last_page_large_db", {}, true, "all projects, the oldest page"},
+    };
+    for (const Case &c : cases) {
+        std::vector<double> times;
+        int64_t count = 0;
+        for (int i = 0; i < 5; ++i) {
+            const Clock::time_point start = Clock::now();
+            const StoreOutcome<int64_t> rows = store.historyCount(c.filter);
+            const auto page =
+                rows
+                    ? store.history(c.filter, c.last ? std::max<int64_t>(*rows - Page, 0) : 0, Page)
+                    : StoreOutcome<std::vector<HistoryRow>>(rows.error());
+            times.push_back(msSince(start));
+            if (!page) {
+                std::fprintf(stderr, "cannot read the history: %s\n", page.error().text.c_str());
+                std::exit(1);
+            }
+            count = *rows;
+        }
+        figure(c.name, median(times), "ms",
+               std::string("median of 5, count (") + std::to_string(count) + ") and a page of " +
+                   std::to_string(Page) + " rows, " + c.how);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -709,6 +764,7 @@ int main(int argc, char **argv) {
         figure("large_database_made", msSince(made) / 1000, "s",
                "10,000 projects, 1,000,000 times rows (not a program figure)");
         totalsFigures(work.path().toStdString());
+        historyFigures(work.path().toStdString());
         return 0;
     }
     // The program starts in a folder of its own, so its path must not be relative.
@@ -836,6 +892,7 @@ int main(int argc, char **argv) {
     }
 
     totalsFigures(large);
+    historyFigures(large);
 
     QDir::setCurrent(QString::fromStdString(small));
     TMainForm w;

@@ -261,7 +261,7 @@ bool TimeRecorder::storeAddedTime(const std::string &typedName, const TimeDate &
         return false;
     }
     const int32_t project = projectIdFor(name);
-    if (project < 1 || !storeTimesRow({project, minutes, start}, ""))
+    if (project < 1 || !storeTimesRow({project, start, minutes}, ""))
         return false;
     refreshShownMinutes(name);
     emit timeStored();
@@ -289,7 +289,7 @@ void TimeRecorder::RecordTime() {
         if (!QuietStore)
             showMessage("Not worth recording less than a minute", "Seriously?");
     } else if (!storeTimesRow(
-                   {ProjectId, minutes, TRStart},
+                   {ProjectId, TRStart, minutes},
                    m_closing ? " The time is kept and will be stored when the "
                                "program next starts in this folder."
                              : " The time is kept; press Stop again to store it.",

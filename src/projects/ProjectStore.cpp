@@ -64,14 +64,6 @@ std::string quoted(const std::string &name) {
     return "'" + sqlQuoteText(name) + "'";
 }
 
-std::string rowsAtSecondSql(const TimeDate &at) {
-    return "select count(*) from times where year = " + std::to_string(at.Year()) +
-           " and month = " + std::to_string(at.Month()) + " and day = " + std::to_string(at.Day()) +
-           " and hours = " + std::to_string(at.Hour()) +
-           " and minutes = " + std::to_string(at.Minute()) +
-           " and seconds = " + std::to_string(at.Second());
-}
-
 // The row History showed, as long as it is still the same: its row ID and
 // its start as History read it.
 std::string historyRowSql(const HistoryRow &row) {

@@ -4,6 +4,7 @@
 #include "common/TimeDate.h"
 #include "projects/RecordExport.h"
 #include "projects/RecordTotals.h"
+#include "projects/TimesRow.h"
 
 #include <QObject>
 
@@ -73,16 +74,6 @@ private:
 
 struct StoreDone {};
 using StoreStatus = StoreOutcome<StoreDone>;
-
-// One `times` row as the program stores it: the project's ID, the start of
-// the recording (the row's key) and its whole minutes.
-struct TimesRow {
-    int32_t project = 0;
-    TimeDate start;
-    int64_t minutes = 0;
-
-    bool operator==(const TimesRow &) const = default;
-};
 
 // A project as a lookup found or made it.
 struct ProjectLookup {

@@ -157,7 +157,7 @@ void TimeRecorder::recoverRecordings() {
                 return journal.rewrite(noted);
             };
             const std::optional<TimesRow> row = storeTimesRow(
-                {project, minutes, entry->start}, "", rowChosen, journal.descriptor());
+                {project, entry->start, minutes}, "", rowChosen, journal.descriptor());
             if (!row)
                 continue;
             pass.noteStored(project, row->start);

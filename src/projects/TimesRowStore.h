@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/TimeDate.h"
+#include "projects/TimesRow.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,16 +10,6 @@
 #include <vector>
 
 class SQLite;
-
-// One `times` row: the project, the whole minutes worked and the start
-// second, which is the table's key.
-struct TimesRow {
-    int32_t project = 0;
-    int64_t minutes = 0;
-    TimeDate start;
-
-    bool operator==(const TimesRow &) const = default;
-};
 
 // A write transaction that rolls back unless committed, so no failure leaves
 // the database locked. "begin immediate" takes the write lock at once: what is

@@ -147,7 +147,7 @@ TEST_F(ProgramRuns, ASecondStartHandsItsRequestToTheWindowHere) {
 // window here, and leave the window where it is.
 TEST_F(ProgramRuns, LaterStartsPauseResumeAndCancelTheCountdown) {
     auto &w = startForm();
-    SingleInstance instance(socketFor(QDir::currentPath()));
+    SingleInstance instance(QFile::encodeName(socketFor(QDir::currentPath())));
     ASSERT_TRUE(instance.listen());
     takeLaterStarts(instance, w);
     openTab("TabSheet1");

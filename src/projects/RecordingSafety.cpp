@@ -156,8 +156,8 @@ void TimeRecorder::recoverRecordings() {
                 noted.row = RecordingJournalRow{row.start, row.minutes};
                 return journal.rewrite(noted);
             };
-            const std::optional<TimesRow> row = storeTimesRow(
-                {project, entry->start, minutes}, "", rowChosen, journal.descriptor());
+            const std::optional<TimesRow> row = storeTimesRow({project, entry->start, minutes}, "",
+                                                              rowChosen, journal.descriptor());
             if (!row)
                 continue;
             pass.noteStored(project, row->start);

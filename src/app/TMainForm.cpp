@@ -2,6 +2,7 @@
 #include "app/TMainForm.h"
 
 #include "app/AppWindows.h"
+#include "app/PanelController.h"
 #include "app/SoundsFolder.h"
 #include "clock/ClockFace.h"
 #include "options/TOptionsForm.h"
@@ -74,6 +75,8 @@ void TMainForm::createFeatures() {
     m_stopwatch = new Stopwatch(ui->TabSheet3);
     m_recorder = new TimeRecorder(ui->TimeRecord);
     m_clock = new ClockFace(ui->TabSheet4);
+    m_panel =
+        std::make_unique<PanelController>(this, m_countdown, m_alarm, m_stopwatch, m_recorder);
     onFocusEntering(ui->Page1, [this] { m_clock->ClockEnter(); });
     connect(ui->Page1, &QTabWidget::currentChanged, this, guarded([this] { buildShownPage(); }));
 }

@@ -15,6 +15,7 @@
 class AlarmClock;
 class ClockFace;
 class Countdown;
+class PanelController;
 class Stopwatch;
 class TimeRecorder;
 class TotalsWindow;
@@ -129,4 +130,7 @@ private:
     ClockFace *m_clock = nullptr;
     // The records' totals, made when first asked for.
     TotalsWindow *m_totals = nullptr;
+    // The panel icon and the task manager's entry; it reads the tabs, so it
+    // goes before them.
+    std::unique_ptr<PanelController> m_panel;
 };

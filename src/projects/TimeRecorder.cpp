@@ -104,13 +104,20 @@ int TimeRecorder::dateField(int index) const {
     return StrToInt(text.toStdString());
 }
 
+void TimeRecorder::stopRecording() {
+    if (Recording)
+        runGuarded([this] { ProjectClick(); });
+}
+
 void TimeRecorder::showElapsed(const QString &text) {
     m_elapsed = text;
+    emit recordingChanged();
     if (ui)
         ui->StopLabel2->setText(text);
 }
 
 void TimeRecorder::showButtons() {
+    emit recordingChanged();
     if (!ui)
         return;
     ui->Button11->setText(Recording ? "Stop" : "Start");

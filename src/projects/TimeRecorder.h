@@ -69,9 +69,18 @@ public:
     QString currentProject() const { return projectText(); }
     bool storeAddedTime(const std::string &typedName, const TimeDate &start, int64_t minutes);
 
+    // A recording that runs (paused or not), its project and what it has
+    // counted; "Stop" for it, as the button does.
+    bool recording() const { return Recording; }
+    QString recordingProject() const { return QString::fromStdString(RecordingName); }
+    uint32_t recordedSeconds() const { return (TRHours * 60 + TRMinutes) * 60 + TRSeconds; }
+    void stopRecording();
+
 signals:
     // A recording or an added time has been stored.
     void timeStored();
+    // A recording started, stopped or counted a second.
+    void recordingChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -145,6 +145,7 @@ void Countdown::Specified() {
 }
 
 void Countdown::StartCountdown(int64_t seconds) {
+    m_duration = seconds;
     // Typed totals can exceed the 32-bit count; the display then starts from
     // the nearest count it can hold.
     SecondsLeft = static_cast<int32_t>(std::clamp<int64_t>(

@@ -41,6 +41,8 @@ public:
     State state() const;
     // The seconds on the time-left label while counting or paused.
     int32_t secondsLeft() const { return SecondsLeft; }
+    // The whole length of the last countdown started.
+    int64_t durationSeconds() const { return m_duration; }
 
     // As "Pause", "Resume" and "Cancel": each does nothing when the countdown
     // is not in a state its button is enabled in.
@@ -78,6 +80,7 @@ private:
     IntervalTimer SecondsTimer;
     IntervalTimer ClearTimer;
     int32_t SecondsLeft = 0;
+    int64_t m_duration = 0;
     // Paused: no timer runs, SecondsLeft is what is left.
     bool m_paused = false;
     // The page's texts while it is not built.

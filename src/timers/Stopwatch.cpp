@@ -60,6 +60,7 @@ void Stopwatch::Start_Or_Stop() {
     SWRunning = !SWRunning;
     SWTimer.setEnabled(SWRunning);
     showState();
+    emit changed();
 }
 
 void Stopwatch::SWSecond() {
@@ -71,6 +72,7 @@ void Stopwatch::SWSecond() {
     SWTenths = count.tenths;
     m_shown = QString::fromStdString(stopwatchText(count));
     showState();
+    emit changed();
 }
 
 void Stopwatch::StopTheWatch() {

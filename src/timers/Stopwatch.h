@@ -29,6 +29,14 @@ public:
     // Makes the page's widgets; the window calls it when the tab is first shown.
     void buildPage();
 
+    bool running() const { return SWRunning; }
+    // The count the display shows, in tenths of a second.
+    uint64_t tenths() const { return stopwatchTenths({SWHours, SWMinutes, SWSeconds, SWTenths}); }
+
+signals:
+    // Started, stopped, cleared or counted a tenth.
+    void changed();
+
 private:
     void Start_Or_Stop();
     void SWSecond();

@@ -23,11 +23,11 @@ struct RunningNow {
     int64_t countdownSeconds = 0;
     AlarmClock::State alarm = AlarmClock::State::Idle;
     // In the alarm entry's own form ("7:00 AM", "19:30").
-    QString alarmTime;
+    QString alarmTime{};
     bool stopwatchRunning = false;
     uint64_t stopwatchTenths = 0;
     bool recording = false;
-    QString project;
+    QString project{};
     uint32_t recordedSeconds = 0;
 };
 

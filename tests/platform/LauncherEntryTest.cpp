@@ -9,10 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 
 namespace {
-// A task manager that notes every Update said for the program's entry.
+// A task manager that notes every Update said on the bus for the entry.
 class FakeTaskManager : public QObject {
     Q_OBJECT
 public:
@@ -25,51 +24,34 @@ public slots:
         updates << properties;
     }
 };
-
-// A session bus of the test's own, with the task manager listening on it.
-class PrivateBus {
-public:
-    PrivateBus() {
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
-        if (daemon.waitForReadyRead(10000))
-            address = QString::fromUtf8(daemon.readLine()).trimmed();
-        listener = QDBusConnection::connectToBus(address, "fake-task-manager");
-        listener.connect(QString(), LauncherEntry::objectPath(),
-                         "com.canonical.Unity.LauncherEntry", "Update", &taskManager,
-                         SLOT(update(QString, QVariantMap)));
-        // Answered after the match above is in place.
-        listener.call(QDBusMessage::createMethodCall(
-            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId"));
-        setenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8().constData(), 1);
-    }
-    ~PrivateBus() {
-        QDBusConnection::disconnectFromBus("fake-task-manager");
-        daemon.kill();
-        daemon.waitForFinished();
-        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-    }
-    // Waits for the task manager's count of updates to reach `count`.
-    bool heard(qsizetype count) {
-        return QTest::qWaitFor([&] { return taskManager.updates.size() >= count; }, 10000);
-    }
-
-    QProcess daemon;
-    QString address;
-    QDBusConnection listener{QString()};
-    FakeTaskManager taskManager;
-};
-
-QVariantMap bar(double progress) {
-    return {{"progress", progress}, {"progress-visible", true}};
-}
 } // namespace
 
 // Each change is said once, for the program's menu entry; the same value
 // again says nothing. The end of the object takes the bar and the request
 // for attention away.
 TEST(LauncherEntryOnTheBus, SaysEachChangeAndClearsAtTheEnd) {
-    PrivateBus bus;
-    ASSERT_TRUE(bus.listener.isConnected()) << bus.address.toStdString();
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    ASSERT_TRUE(daemon.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    FakeTaskManager taskManager;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(address, "fake-task-manager");
+        ASSERT_TRUE(bus.isConnected());
+        bus.connect(QString(), LauncherEntry::objectPath(), "com.canonical.Unity.LauncherEntry",
+                    "Update", &taskManager, SLOT(update(QString, QVariantMap)));
+        // Answered once the match above is in place.
+        bus.call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                "org.freedesktop.DBus", "GetId"));
+    }
+    setenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8().constData(), 1);
+    const auto heard = [&](qsizetype count) {
+        return QTest::qWaitFor([&] { return taskManager.updates.size() >= count; }, 10000);
+    };
+
+    const auto bar = [](double progress) {
+        return QVariantMap{{"progress", progress}, {"progress-visible", true}};
+    };
     auto entry = std::make_unique<LauncherEntry>();
     const struct {
         std::optional<double> progress;
@@ -89,16 +71,21 @@ TEST(LauncherEntryOnTheBus, SaysEachChangeAndClearsAtTheEnd) {
         entry->setProgress(step.progress);
         entry->setProgress(step.progress);
         entry->setUrgent(step.urgent);
-        ASSERT_TRUE(bus.heard(++count)) << count;
-        EXPECT_EQ(bus.taskManager.updates.last(), step.said) << count;
+        ASSERT_TRUE(heard(++count)) << count;
+        EXPECT_EQ(taskManager.updates.last(), step.said) << count;
     }
     entry.reset();
-    ASSERT_TRUE(bus.heard(++count));
-    EXPECT_EQ(bus.taskManager.updates.last(),
+    EXPECT_TRUE(heard(++count));
+    EXPECT_EQ(taskManager.updates.last(),
               (QVariantMap{{"progress-visible", false}, {"urgent", false}}));
-    EXPECT_EQ(bus.taskManager.updates.size(), count);
-    EXPECT_EQ(bus.taskManager.uris,
+    EXPECT_EQ(taskManager.updates.size(), count);
+    EXPECT_EQ(taskManager.uris,
               QStringList(count, "application://io.github.chimeral.Chimeral.desktop"));
+
+    QDBusConnection::disconnectFromBus("fake-task-manager");
+    daemon.kill();
+    daemon.waitForFinished();
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
 #include "LauncherEntryTest.moc"

@@ -711,9 +711,18 @@ void historyWindowFigures(ProjectStore &store) {
            "median of 5, History window built, counted, shown and painted (offscreen)");
     HistoryWindow window(store);
     window.showAndRaise();
+    QCoreApplication::processEvents();
     auto *table = window.findChild<QTableView *>();
     table->viewport()->repaint();
     QScrollBar *bar = table->verticalScrollBar();
+    // Each step must have painted rows that were read: the top row's date.
+    auto painted = [table] {
+        const QModelIndex top = table->indexAt(QPoint(1, 1));
+        if (!top.isValid() || table->model()->index(top.row(), 1).data().toString().isEmpty()) {
+            std::fprintf(stderr, "the History window shows no row at the top\n");
+            std::exit(1);
+        }
+    };
     std::vector<double> steps;
     constexpr int Jumps = 40;
     for (int i = 0; i <= Jumps; ++i) {
@@ -721,6 +730,7 @@ void historyWindowFigures(ProjectStore &store) {
         bar->setValue(static_cast<int>(static_cast<int64_t>(bar->maximum()) * i / Jumps));
         table->viewport()->repaint();
         steps.push_back(msSince(start));
+        painted();
     }
     bar->setValue(0);
     for (int i = 0; i < Jumps; ++i) {
@@ -728,6 +738,7 @@ void historyWindowFigures(ProjectStore &store) {
         bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
         table->viewport()->repaint();
         steps.push_back(msSince(start));
+        painted();
     }
     figure("history_scroll_large_db", *std::max_element(steps.begin(), steps.end()), "ms",
            "slowest of " + std::to_string(steps.size()) + " steps, each painted: " +

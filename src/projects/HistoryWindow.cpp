@@ -78,23 +78,38 @@ public:
         const int64_t page = index / PageRows;
         auto kept = m_pages.find(page);
         if (kept == m_pages.end()) {
-            if (m_pages.size() >= KeptPages) {
-                // The page farthest from this one is the least likely to be
-                // shown again soon.
-                auto farthest = std::max_element(
-                    m_pages.begin(), m_pages.end(), [page](const auto &a, const auto &b) {
-                        return std::llabs(a.first - page) < std::llabs(b.first - page);
-                    });
-                m_pages.erase(farthest);
-            }
-            // A page that cannot be read is kept empty, so painting does not
-            // ask for it again and again.
-            StoreOutcome<std::vector<HistoryRow>> rows =
-                m_store.history(m_filter, page * PageRows, PageRows);
-            kept = m_pages.emplace(page, rows ? *rows : std::vector<HistoryRow>{}).first;
+            readFrom(page);
+            kept = m_pages.find(page);
         }
         const size_t at = static_cast<size_t>(index - page * PageRows);
         return at < kept->second.size() ? &kept->second[at] : nullptr;
+    }
+
+    // Reads the page and the one after it in one query: a view painted from
+    // this page on reaches into the next one at most, and a page deep down
+    // costs mostly the rows skipped to reach it, which are skipped once.
+    void readFrom(int64_t page) const {
+        const bool nextKept = m_pages.count(page + 1) > 0;
+        const int64_t pages = nextKept ? 1 : 2;
+        while (m_pages.size() + static_cast<size_t>(pages) > KeptPages) {
+            // The page farthest from this one is the least likely to be shown
+            // again soon.
+            auto farthest = std::max_element(
+                m_pages.begin(), m_pages.end(), [page](const auto &a, const auto &b) {
+                    return std::llabs(a.first - page) < std::llabs(b.first - page);
+                });
+            m_pages.erase(farthest);
+        }
+        // A page that cannot be read is kept empty, so painting does not ask
+        // for it again and again.
+        StoreOutcome<std::vector<HistoryRow>> rows =
+            m_store.history(m_filter, page * PageRows, pages * PageRows);
+        std::vector<HistoryRow> read = rows ? *rows : std::vector<HistoryRow>{};
+        const auto split = read.begin() + std::min<ptrdiff_t>(PageRows, std::ssize(read));
+        if (!nextKept)
+            m_pages[page + 1] = std::vector<HistoryRow>(split, read.end());
+        read.erase(split, read.end());
+        m_pages[page] = std::move(read);
     }
 
     int rowCount(const QModelIndex &parent = {}) const override {

@@ -14,6 +14,7 @@
 #include "common/TimeDate.h"
 #include "platform/Dialogs.h"
 #include "platform/IntervalTimer.h"
+#include "projects/HistoryWindow.h"
 #include "projects/ProjectSql.h"
 #include "projects/ProjectStore.h"
 #include "projects/RecordTotals.h"
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -691,6 +693,59 @@ void totalsFigures(const std::string &folder) {
            "median of 5, Totals window built, read, shown and painted (offscreen)");
 }
 
+// The History window on the large database, in this process on Qt's
+// offscreen platform: opened as a user does until its table is painted, then
+// scrolled by jumps of the scroll bar across the million rows and by pages
+// from the top, each step painted before the next.
+void historyWindowFigures(ProjectStore &store) {
+    std::vector<double> opened;
+    for (int i = 0; i < 5; ++i) {
+        const Clock::time_point start = Clock::now();
+        HistoryWindow window(store);
+        window.showAndRaise();
+        window.findChild<QTableView *>()->viewport()->repaint();
+        QCoreApplication::processEvents();
+        opened.push_back(msSince(start));
+    }
+    figure("history_window_large_db", median(opened), "ms",
+           "median of 5, History window built, counted, shown and painted (offscreen)");
+    HistoryWindow window(store);
+    window.showAndRaise();
+    QCoreApplication::processEvents();
+    auto *table = window.findChild<QTableView *>();
+    table->viewport()->repaint();
+    QScrollBar *bar = table->verticalScrollBar();
+    // Each step must have painted rows that were read: the top row's date.
+    auto painted = [table] {
+        const QModelIndex top = table->indexAt(QPoint(1, 1));
+        if (!top.isValid() || table->model()->index(top.row(), 1).data().toString().isEmpty()) {
+            std::fprintf(stderr, "the History window shows no row at the top\n");
+            std::exit(1);
+        }
+    };
+    std::vector<double> steps;
+    constexpr int Jumps = 40;
+    for (int i = 0; i <= Jumps; ++i) {
+        const Clock::time_point start = Clock::now();
+        bar->setValue(static_cast<int>(static_cast<int64_t>(bar->maximum()) * i / Jumps));
+        table->viewport()->repaint();
+        steps.push_back(msSince(start));
+        painted();
+    }
+    bar->setValue(0);
+    for (int i = 0; i < Jumps; ++i) {
+        const Clock::time_point start = Clock::now();
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        table->viewport()->repaint();
+        steps.push_back(msSince(start));
+        painted();
+    }
+    figure("history_scroll_large_db", *std::max_element(steps.begin(), steps.end()), "ms",
+           "slowest of " + std::to_string(steps.size()) + " steps, each painted: " +
+               std::to_string(Jumps) + " jumps across 1,000,000 rows, " + std::to_string(Jumps) +
+               " pages down (median " + std::to_string(median(steps)).substr(0, 4) + " ms)");
+}
+
 // History on the large database, through the store: what the window reads
 // to open (the count and the first page) and to show the oldest page.
 void historyFigures(const std::string &folder) {
@@ -743,6 +798,7 @@ void historyFigures(const std::string &folder) {
                std::string("median of 5, count (") + std::to_string(count) + ") and a page of " +
                    std::to_string(Page) + " rows, " + c.how);
     }
+    historyWindowFigures(store);
 }
 
 } // namespace

@@ -37,6 +37,11 @@ void show(const std::string &text, const std::string &caption, MessageKind kind)
     box.exec();
 }
 
+QuestionHandler &questionHandler() {
+    static QuestionHandler handler;
+    return handler;
+}
+
 std::string &titleText() {
     static std::string title;
     return title;
@@ -73,6 +78,26 @@ void closeOpenBoxes() {
 
 void showMessage(const std::string &text, const std::string &caption) {
     show(text, caption, MessageKind::Plain);
+}
+
+bool askYesNo(const std::string &text, const std::string &caption) {
+    if (toStandardError()) {
+        std::fprintf(stderr, "chimeral: %s: %s No\n", caption.c_str(), text.c_str());
+        return false;
+    }
+    if (questionHandler())
+        return questionHandler()(text, caption);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void setQuestionHandler(QuestionHandler handler) {
+    questionHandler() = std::move(handler);
 }
 
 void showException(const std::string &message) {

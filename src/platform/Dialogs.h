@@ -20,6 +20,10 @@ enum class MessageKind {
 // when the user has dismissed it; timers keep ticking meanwhile.
 void showMessage(const std::string &text, const std::string &caption);
 
+// The modal question with a text, a caption and the buttons Yes and No (No
+// the default, so a stray Enter changes nothing). True when the user chose Yes.
+bool askYesNo(const std::string &text, const std::string &caption);
+
 // The application title, "Timer and Alarm Clock": the caption of the
 // exception display. It is kept here rather than as Qt's application display
 // name, which Qt would append to every window's own caption on X11.
@@ -37,9 +41,15 @@ using MessageHandler =
     std::function<void(const std::string &text, const std::string &caption, MessageKind kind)>;
 void setMessageHandler(MessageHandler handler);
 
+// Answers the Yes/No questions instead of the real box, for tests: the
+// function gets the text and the caption and gives the answer. An empty
+// function restores the real box.
+using QuestionHandler = std::function<bool(const std::string &text, const std::string &caption)>;
+void setQuestionHandler(QuestionHandler handler);
+
 // From now on every message and exception display goes to standard error
-// ("chimeral: caption: text") instead of a box: the process is ending and no
-// box may hold it up.
+// ("chimeral: caption: text") instead of a box, and every question is answered
+// No: the process is ending and no box may hold it up.
 void sendMessagesToStandardError();
 
 // Closes every modal box and dialog that is open, the innermost first; their

@@ -35,6 +35,15 @@ private:
 };
 } // namespace
 
+QString oneLineText(const std::string &name) {
+    QString text = QString::fromStdString(name);
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    return text;
+}
+
 void setPixelSize(QWidget *widget, int pixels) {
     QFont font = widget->font();
     font.setPixelSize(pixels);

@@ -7,10 +7,15 @@
 #include <QAction>
 
 #include <initializer_list>
+#include <string>
 
 class QWidget;
 
 // Chores every window does with its widgets.
+
+// A name (UTF-8) as a table shows it: on one line, each control character
+// and line or paragraph separator a blank.
+QString oneLineText(const std::string &name);
 
 // Gives the widget its font at the given pixel size, the rest of the font kept.
 void setPixelSize(QWidget *widget, int pixels);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "projects/AddTimeDialog.h"
 
+#include "common/Text.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
@@ -13,10 +14,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
+
+// How the start is shown, and so stored.
+const QString StartFormat = QStringLiteral("HH:mm:ss");
+
+// One to `most` decimal digits at `at`, moving past them; nothing otherwise.
+std::optional<int> digitsAt(const std::string &text, size_t &at, size_t least, size_t most) {
+    size_t end = at;
+    while (end < text.size() && end - at < most &&
+           std::isdigit(static_cast<unsigned char>(text[end])))
+        ++end;
+    if (end - at < least)
+        return std::nullopt;
+    const int value = std::stoi(text.substr(at, end - at));
+    at = end;
+    return value;
+}
 
 // The minutes field keeps the text typed into it, acceptable or not, until OK
 // reads it. A plain spin box puts its previous value back when Enter is
@@ -45,6 +64,52 @@ protected:
 };
 
 } // namespace
+
+std::optional<QTime> parseStartTime(const std::string &typed) {
+    std::string text = trimText(typed);
+    // The half of the day, when named, ends the text: "2:00 PM", "2pm".
+    std::optional<bool> afternoon;
+    if (text.size() >= 2) {
+        const std::string half = upperAscii(text.substr(text.size() - 2));
+        if (half == "AM" || half == "PM") {
+            afternoon = half == "PM";
+            text = trimText(text.substr(0, text.size() - 2));
+        }
+    }
+    size_t at = 0;
+    const std::optional<int> hours = digitsAt(text, at, 1, 2);
+    if (!hours)
+        return std::nullopt;
+    int minutes = 0;
+    int seconds = 0;
+    // Hours alone only with the half of the day: "2 PM" is a time, "14" may
+    // be minutes typed into the wrong field.
+    if (at < text.size() || !afternoon) {
+        if (at >= text.size() || text[at++] != ':')
+            return std::nullopt;
+        const std::optional<int> typedMinutes = digitsAt(text, at, 2, 2);
+        if (!typedMinutes)
+            return std::nullopt;
+        minutes = *typedMinutes;
+        if (at < text.size()) {
+            if (text[at++] != ':')
+                return std::nullopt;
+            const std::optional<int> typedSeconds = digitsAt(text, at, 2, 2);
+            if (!typedSeconds || at != text.size())
+                return std::nullopt;
+            seconds = *typedSeconds;
+        }
+    }
+    int hour = *hours;
+    if (afternoon) {
+        if (hour < 1 || hour > 12)
+            return std::nullopt;
+        hour = hour % 12 + (*afternoon ? 12 : 0);
+    }
+    if (hour > 23 || minutes > 59 || seconds > 59)
+        return std::nullopt;
+    return QTime(hour, minutes, seconds);
+}
 
 AddTimeDialog::AddTimeDialog(const QStringList &projectNames, const QString &currentProject,
                              StoreAddedTime store, QWidget *parent)
@@ -75,10 +140,12 @@ void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString
     m_date->setCalendarPopup(true);
     m_date->setAccessibleName("Date");
 
-    m_start = new QTimeEdit(this);
+    // A line rather than a time field: a time field takes keys section by
+    // section, so "14:00" or "2:00 PM" typed over a selection would not read.
+    m_start = new QLineEdit(this);
     m_start->setObjectName("AddTimeStart");
-    m_start->setDisplayFormat("HH:mm:ss");
     m_start->setAccessibleName("Start time");
+    m_start->setAccessibleDescription("A time of day such as 14:00, 14:00:00 or 2:00 PM");
 
     m_minutes = new MinutesBox(this);
     m_minutes->setObjectName("AddTimeMinutes");
@@ -117,7 +184,30 @@ void AddTimeDialog::bindHandlers() {
             m_startChosen = true;
     };
     connect(m_date, &QDateEdit::dateChanged, this, guarded(chosen));
-    connect(m_start, &QTimeEdit::timeChanged, this, guarded(chosen));
+    connect(m_start, &QLineEdit::textEdited, this, guarded(chosen));
+    connect(m_start, &QLineEdit::editingFinished, this, guarded([this] { showStartAsStored(); }));
+}
+
+void AddTimeDialog::editTime(const AddedTime &recording) {
+    setWindowTitle("Edit Time");
+    m_startChosen = true;
+    const QString project = QString::fromStdString(recording.project);
+    m_project->setCurrentIndex(m_project->findText(project, Qt::MatchExactly));
+    m_project->setEditText(project);
+    const TimeDate &start = recording.start;
+    m_settingStart = true;
+    m_date->setDate(QDate(start.Year(), start.Month(), start.Day()));
+    m_start->setText(QTime(start.Hour(), start.Minute(), start.Second()).toString(StartFormat));
+    m_minutes->setValue(static_cast<int>(
+        std::clamp<int64_t>(recording.minutes, m_minutes->minimum(), m_minutes->maximum())));
+    m_settingStart = false;
+}
+
+// A start that reads is rewritten as it will be stored; one that does not is
+// left as typed, for OK to refuse.
+void AddTimeDialog::showStartAsStored() {
+    if (const std::optional<QTime> time = parseStartTime(m_start->text().toStdString()))
+        m_start->setText(time->toString(StartFormat));
 }
 
 // The day may be the one before: an hour worked at half past midnight started
@@ -128,13 +218,13 @@ void AddTimeDialog::startBeforeNow() {
     const QDateTime start = opened.addSecs(-60 * static_cast<qint64>(m_minutes->value()));
     m_settingStart = true;
     m_date->setDate(start.date());
-    m_start->setTime(start.time());
+    m_start->setText(start.time().toString(StartFormat));
     m_settingStart = false;
 }
 
 AddedTime AddTimeDialog::addedTime() const {
     const QDate day = m_date->date();
-    const QTime time = m_start->time();
+    const QTime time = parseStartTime(m_start->text().toStdString()).value_or(QTime(0, 0));
     AddedTime added;
     added.project = m_project->currentText().toStdString();
     added.start =
@@ -155,6 +245,35 @@ void AddTimeDialog::storeAndClose() {
         m_minutes->setFocus();
         return;
     }
+    if (!parseStartTime(m_start->text().toStdString())) {
+        showMessage("The start time must be a time of day, such as 14:00, 14:00:00 or 2:00 PM.",
+                    "Oops");
+        m_start->setFocus();
+        return;
+    }
+    showStartAsStored();
+    if (!endsInThePast())
+        return;
     if (m_store && m_store(addedTime()))
         accept();
+}
+
+// Compared on the local clock's seconds, as the start is typed; a recording
+// may end this very second.
+bool AddTimeDialog::endsInThePast() {
+    const AddedTime added = addedTime();
+    const QDateTime start(m_date->date(),
+                          QTime(added.start.Hour(), added.start.Minute(), added.start.Second()));
+    const QDateTime end = start.addSecs(60 * added.minutes);
+    TimeDate now;
+    now.SetNow();
+    const QDateTime current(QDate(now.Year(), now.Month(), now.Day()),
+                            QTime(now.Hour(), now.Minute(), now.Second()));
+    if (end <= current)
+        return true;
+    showMessage("A recording cannot end in the future: this one would end at " +
+                    end.toString("yyyy-MM-dd HH:mm:ss").toStdString() +
+                    ". Choose an earlier start or fewer minutes.",
+                "Oops");
+    return false;
 }

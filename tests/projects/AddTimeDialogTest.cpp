@@ -11,10 +11,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimeEdit>
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,7 +68,9 @@ TEST_F(AddTimeDialogTest, TheStartFollowsTheMinutesUntilChosen) {
     auto *minutes = dialog->findChild<QSpinBox *>("AddTimeMinutes");
     minutes->setValue(20);
     EXPECT_EQ(dialog->addedTime().start, TimeDate(2026, 12, 1, 0, 10, 0, 0));
-    dialog->findChild<QTimeEdit *>("AddTimeStart")->setTime(QTime(9, 0, 0));
+    showAndClick(*dialog, dialog->findChild<QLineEdit *>("AddTimeStart"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "9:00");
     minutes->setValue(90);
     EXPECT_EQ(dialog->addedTime().start, TimeDate(2026, 12, 1, 9, 0, 0, 0));
     EXPECT_EQ(dialog->addedTime().minutes, 90);
@@ -76,7 +79,7 @@ TEST_F(AddTimeDialogTest, TheStartFollowsTheMinutesUntilChosen) {
 TEST_F(AddTimeDialogTest, EnterInTheProjectBoxStoresAndClosesOnlyWhenStored) {
     auto dialog = open(TimeDate(2026, 12, 9, 14, 0, 0, 0));
     dialog->findChild<QDateEdit *>("AddTimeDate")->setDate(QDate(2026, 12, 7));
-    dialog->findChild<QTimeEdit *>("AddTimeStart")->setTime(QTime(8, 15, 30));
+    dialog->findChild<QLineEdit *>("AddTimeStart")->setText("08:15:30");
     dialog->findChild<QSpinBox *>("AddTimeMinutes")->setValue(125);
     auto *project = dialog->findChild<QComboBox *>("AddTimeProject");
     showAndClick(*dialog, project->lineEdit());
@@ -119,6 +122,78 @@ TEST_F(AddTimeDialogTest, MinutesTheFieldDoesNotAcceptAreRefused) {
     EXPECT_EQ(messages.messages.size(), 2u);
     EXPECT_TRUE(stored.empty());
     EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST(AddTimeStart, ReadsATimeOfDayAsUsersTypeIt) {
+    const std::pair<const char *, std::optional<QTime>> cases[] = {
+        {"14:00", QTime(14, 0)},
+        {"14:00:30", QTime(14, 0, 30)},
+        {"2:00 PM", QTime(14, 0)},
+        {" 2:05:09pm ", QTime(14, 5, 9)},
+        {"2 pm", QTime(14, 0)},
+        {"12:30 AM", QTime(0, 30)},
+        {"12:30 PM", QTime(12, 30)},
+        {"0:00", QTime(0, 0)},
+        {"9:05", QTime(9, 5)},
+        {"23:59:59", QTime(23, 59, 59)},
+        {"", std::nullopt},
+        {"14", std::nullopt},
+        {"24:00", std::nullopt},
+        {"14:60", std::nullopt},
+        {"14:5", std::nullopt},
+        {"14:00:60", std::nullopt},
+        {"13:00 PM", std::nullopt},
+        {"0:30 AM", std::nullopt},
+        {"14:00:00:00", std::nullopt},
+        {"14.00", std::nullopt},
+        {"+2:00", std::nullopt},
+        {"PM", std::nullopt},
+        {"two o'clock", std::nullopt},
+        {"123:00", std::nullopt},
+    };
+    for (const auto &[typed, time] : cases)
+        EXPECT_EQ(parseStartTime(typed), time) << typed;
+}
+
+// A start typed over the selection is shown as it will be stored once the
+// field is left; one that does not read is refused by OK, and nothing is stored.
+TEST_F(AddTimeDialogTest, AStartTypedOverTheSelectionShowsWhatWillBeStored) {
+    MessageRecorder messages;
+    auto dialog = open(TimeDate(2026, 12, 9, 16, 0, 0, 0));
+    auto *start = dialog->findChild<QLineEdit *>("AddTimeStart");
+    showAndClick(*dialog, start);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "2:00 PM");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(start->text(), "14:00:00");
+    showAndClick(*dialog, start);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "14:00 tomorrow");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "Oops");
+    EXPECT_TRUE(stored.empty());
+}
+
+// 13:30 and 60 minutes would end at 14:30, half an hour from now.
+TEST_F(AddTimeDialogTest, ASpanEndingInTheFutureIsRefused) {
+    MessageRecorder messages;
+    auto dialog = open(TimeDate(2026, 12, 9, 14, 0, 0, 0));
+    auto *start = dialog->findChild<QLineEdit *>("AddTimeStart");
+    showAndClick(*dialog, start);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "13:30");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("future"), std::string::npos);
+    EXPECT_NE(messages.messages[0].text.find("14:30:00"), std::string::npos);
+    EXPECT_TRUE(stored.empty());
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "13:00");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(stored.size(), 1u); // ending now is no future
+    EXPECT_EQ(stored[0].start, TimeDate(2026, 12, 9, 13, 0, 0, 0));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+class ProjectStore;
 class QComboBox;
 class QDateEdit;
 class QSpinBox;
@@ -27,9 +28,9 @@ struct AddedTime {
 using StoreAddedTime = std::function<bool(const AddedTime &)>;
 
 // The Add Time dialog: a project, the day and time of day a recording started
-// and its minutes. OK hands them to the owner's store function and closes only
-// when that stored them; how a name is checked and the row written is the
-// recorder's business. Cancel stores nothing. Until the user changes the date
+// and its minutes. OK hands them to the store function and closes only when
+// that stored them; how a name is checked and the row written is the project
+// store's business. Cancel stores nothing. Until the user changes the date
 // or the start, the start follows the minutes: it is the moment the dialog
 // opened less the minutes, so "60" means the hour just worked.
 class AddTimeDialog : public QDialog {
@@ -42,6 +43,9 @@ public:
     // `projectNames` fill the project list; `currentProject` is preselected.
     AddTimeDialog(const QStringList &projectNames, const QString &currentProject,
                   StoreAddedTime store, QWidget *parent = nullptr);
+    // The project list is the store's, and OK adds the time to it
+    // (ProjectStore::addTime), showing the box for what it could not store.
+    AddTimeDialog(ProjectStore &store, const QString &currentProject, QWidget *parent = nullptr);
 
     // What OK would store now.
     AddedTime addedTime() const;

@@ -437,27 +437,43 @@ StoreOutcome<TimesRow> ProjectStore::storeTime(const TimesRow &row,
 StoreOutcome<TimesRow> ProjectStore::addTime(const std::string &projectName, const TimeDate &start,
                                              int64_t minutes) {
     const std::string name = projectNameOf(projectName);
-    if (name.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+    if (std::optional<StoreError> refused = typedRowRefused(name, minutes))
+        return *refused;
     if (!isOpen())
         return notOpen();
-    if (minutes <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
         return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
                        "Oops");
+    const StoreOutcome<TypedRow> typed = insertTypedRow(name, start, minutes);
+    if (!typed)
+        return typed.error();
+    if (!transaction.commit())
+        return sqlFailed("commit");
+    changed(typed->projectMade);
+    return typed->row;
+}
+
+std::optional<StoreError> ProjectStore::typedRowRefused(const std::string &name, int64_t minutes) {
+    if (name.empty())
+        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+    if (minutes <= 0)
+        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
+                       "Seriously?");
+    return std::nullopt;
+}
+
+// Inside a write transaction: the project is found or made, then the row goes
+// in at the first free second from its start.
+StoreOutcome<ProjectStore::TypedRow>
+ProjectStore::insertTypedRow(const std::string &name, const TimeDate &start, int64_t minutes) {
     const StoreOutcome<ProjectLookup> project = findOrAddProject(name);
     if (!project)
         return project.error();
-    StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {}, -1);
+    const StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {}, -1);
     if (!stored)
-        return stored;
-    if (!transaction.commit())
-        return sqlFailed("commit");
-    changed(project->created);
-    return stored;
+        return stored.error();
+    return TypedRow{*stored, project->created};
 }
 
 StoreOutcome<bool> ProjectStore::hasRow(const TimesRow &row) const {
@@ -698,11 +714,8 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (!isOpen())
         return notOpen();
     const std::string name = projectNameOf(projectName);
-    if (name.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
-    if (minutes <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
+    if (std::optional<StoreError> refused = typedRowRefused(name, minutes))
+        return *refused;
     const std::string remove = "delete from times where " + historyRowSql(row);
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
@@ -714,19 +727,16 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (*there == 0)
         return errorOf(StoreError::NoSuchRow, "The recording was changed or deleted meanwhile.",
                        "Oops");
-    const StoreOutcome<ProjectLookup> project = findOrAddProject(name);
-    if (!project)
-        return project.error();
     if (!m_database->Execute(remove))
         return sqlFailed(remove);
     // The row's own second is free again, so a start left as it was stays.
-    StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {}, -1);
-    if (!stored)
-        return stored;
+    const StoreOutcome<TypedRow> typed = insertTypedRow(name, start, minutes);
+    if (!typed)
+        return typed.error();
     if (!transaction.commit())
         return sqlFailed("commit");
-    changed(project->created);
-    return stored;
+    changed(typed->projectMade);
+    return typed->row;
 }
 
 StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> &rows) {

@@ -445,13 +445,7 @@ StoreOutcome<TimesRow> ProjectStore::addTime(const std::string &projectName, con
     if (!transaction.open())
         return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
                        "Oops");
-    const StoreOutcome<TypedRow> typed = insertTypedRow(name, start, minutes);
-    if (!typed)
-        return typed.error();
-    if (!transaction.commit())
-        return sqlFailed("commit");
-    changed(typed->projectMade);
-    return typed->row;
+    return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
 }
 
 std::optional<StoreError> ProjectStore::typedRowRefused(const std::string &name, int64_t minutes) {
@@ -464,16 +458,20 @@ std::optional<StoreError> ProjectStore::typedRowRefused(const std::string &name,
 }
 
 // Inside a write transaction: the project is found or made, then the row goes
-// in at the first free second from its start.
-StoreOutcome<ProjectStore::TypedRow>
-ProjectStore::insertTypedRow(const std::string &name, const TimeDate &start, int64_t minutes) {
+// in at the first free second from its start, and the change is committed.
+StoreOutcome<TimesRow> ProjectStore::commitTypedRow(const std::string &name, const TimeDate &start,
+                                                    int64_t minutes,
+                                                    const std::function<bool()> &commit) {
     const StoreOutcome<ProjectLookup> project = findOrAddProject(name);
     if (!project)
         return project.error();
     const StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {}, -1);
     if (!stored)
-        return stored.error();
-    return TypedRow{*stored, project->created};
+        return stored;
+    if (!commit())
+        return sqlFailed("commit");
+    changed(project->created);
+    return stored;
 }
 
 StoreOutcome<bool> ProjectStore::hasRow(const TimesRow &row) const {
@@ -730,13 +728,7 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (!m_database->Execute(remove))
         return sqlFailed(remove);
     // The row's own second is free again, so a start left as it was stays.
-    const StoreOutcome<TypedRow> typed = insertTypedRow(name, start, minutes);
-    if (!typed)
-        return typed.error();
-    if (!transaction.commit())
-        return sqlFailed("commit");
-    changed(typed->projectMade);
-    return typed->row;
+    return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
 }
 
 StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> &rows) {

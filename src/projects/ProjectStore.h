@@ -268,14 +268,11 @@ private:
     StoreOutcome<ProjectLookup> findOrAddProject(const std::string &name);
     StoreOutcome<TimesRow> insertRow(const TimesRow &row, const BeforeInsert &beforeInsert,
                                      int ownJournal);
-    // A row typed by hand (Add Time, an edit), and whether its project was made.
-    struct TypedRow {
-        TimesRow row;
-        bool projectMade = false;
-    };
+    // A row typed by hand (Add Time, an edit): its checks, and its store
+    // inside the caller's transaction, which `commit` ends.
     static std::optional<StoreError> typedRowRefused(const std::string &name, int64_t minutes);
-    StoreOutcome<TypedRow> insertTypedRow(const std::string &name, const TimeDate &start,
-                                          int64_t minutes);
+    StoreOutcome<TimesRow> commitTypedRow(const std::string &name, const TimeDate &start,
+                                          int64_t minutes, const std::function<bool()> &commit);
     StoreStatus eachRow(const std::string &sql,
                         const std::function<void(SQLite_Cursor &)> &row) const;
     StoreOutcome<int64_t> queryNumber(const std::string &sql) const;

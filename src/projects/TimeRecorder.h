@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>

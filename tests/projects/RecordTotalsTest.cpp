@@ -100,7 +100,7 @@ std::vector<std::string> sampleRows() {
 }
 
 // The totals as the store reads them from the file, or why it could not open it.
-RecordTotals readRecordTotals(const std::string &path, const PeriodCalendar &calendar) {
+RecordTotals totalsOf(const std::string &path, const PeriodCalendar &calendar) {
     ProjectStore store;
     if (const StoreStatus opened = store.open(path, ProjectStore::OpenMode::ReadOnly); !opened) {
         RecordTotals failed;
@@ -114,7 +114,7 @@ RecordTotals readRecordTotals(const std::string &path, const PeriodCalendar &cal
 TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
     TempCurrentDir dir;
     const std::string path = makeDatabase(dir, sampleRows());
-    const RecordTotals totals = readRecordTotals(path, PeriodCalendar({2026, 12, 9}, Monday));
+    const RecordTotals totals = totalsOf(path, PeriodCalendar({2026, 12, 9}, Monday));
     ASSERT_EQ(totals.status, RecordTotals::Read) << totals.error;
     struct Row {
         std::string name;
@@ -140,7 +140,7 @@ TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
                       "insert into times values (1, 9223372036854775807, 2026, 12, 9, 0, 0, 1)",
                       "insert into times values (2, -9223372036854775808, 2026, 12, 9, 0, 0, 2)"},
                      "huge.db");
-    const RecordTotals ends = readRecordTotals(huge, PeriodCalendar({2026, 12, 9}, Monday));
+    const RecordTotals ends = totalsOf(huge, PeriodCalendar({2026, 12, 9}, Monday));
     ASSERT_EQ(ends.projects.size(), 2u);
     EXPECT_EQ(ends.projects[0].minutes[Today], INT64_MAX);
     EXPECT_EQ(ends.projects[1].minutes[Today], -INT64_MAX);
@@ -148,8 +148,7 @@ TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
 
     // A named pipe would hold the window up in its open for good.
     ASSERT_EQ(::mkfifo(dir.file("pipe.db").c_str(), 0600), 0);
-    const RecordTotals pipe =
-        readRecordTotals(dir.file("pipe.db"), PeriodCalendar({2026, 12, 9}, Monday));
+    const RecordTotals pipe = totalsOf(dir.file("pipe.db"), PeriodCalendar({2026, 12, 9}, Monday));
     EXPECT_EQ(pipe.status, RecordTotals::Failed);
     EXPECT_NE(pipe.error.find("not a regular file"), std::string::npos) << pipe.error;
 }

@@ -665,11 +665,16 @@ void totalsFigures(const std::string &folder) {
     const std::string path = folder + "/" + ProjectDatabaseName;
     const TimeDate now = TimeDate::localNow();
     const PeriodCalendar calendar({now.Year(), now.Month(), now.Day()}, QLocale().firstDayOfWeek());
+    ProjectStore store;
+    if (const StoreStatus opened = store.open(path, ProjectStore::OpenMode::ReadOnly); !opened) {
+        std::fprintf(stderr, "cannot open the store: %s\n", opened.error().text.c_str());
+        std::exit(1);
+    }
     std::vector<double> read;
     size_t projects = 0;
     for (int i = 0; i < 5; ++i) {
         const Clock::time_point start = Clock::now();
-        const RecordTotals totals = readRecordTotals(path, calendar);
+        const RecordTotals totals = store.totals(calendar);
         read.push_back(msSince(start));
         projects = totals.projects.size();
         if (totals.status != RecordTotals::Read) {
@@ -682,8 +687,7 @@ void totalsFigures(const std::string &folder) {
     std::vector<double> shown;
     for (int i = 0; i < 5; ++i) {
         const Clock::time_point start = Clock::now();
-        TotalsWindow window;
-        window.setDatabasePath(path);
+        TotalsWindow window(store);
         window.showAndRaise();
         window.findChild<QTableView *>()->viewport()->repaint();
         QCoreApplication::processEvents();

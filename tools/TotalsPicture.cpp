@@ -8,6 +8,7 @@
 
 #include "common/TimeDate.h"
 #include "projects/ProjectSql.h"
+#include "projects/ProjectStore.h"
 #include "projects/SQLite.h"
 #include "projects/TotalsWindow.h"
 
@@ -89,8 +90,9 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "cannot make the sample database in %s\n", path.c_str());
         return 1;
     }
-    TotalsWindow window;
-    window.setDatabasePath(path);
+    ProjectStore store;
+    store.open(path, ProjectStore::OpenMode::ReadOnly);
+    TotalsWindow window(store);
     window.resize(500, 250);
     window.showAndRaise();
     // The table's focus frame would mark its first cell as if chosen.

@@ -14,6 +14,7 @@
 #include "platform/Widgets.h"
 #include "projects/AddTimeDialog.h"
 #include "projects/ProjectSql.h"
+#include "projects/ProjectStore.h"
 #include "projects/RecordExport.h"
 #include "projects/RecordTotals.h"
 #include "projects/TimeRecorder.h"
@@ -33,7 +34,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 std::string optionsFileName(const std::string &folder) {
@@ -49,7 +49,9 @@ std::vector<std::string> optionValues(const std::vector<GeneralOption> &options)
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+TMainForm::TMainForm(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()),
+      m_projects(std::make_unique<ProjectStore>()) {
     ui->setupUi(this);
     move(187, 178);
     applyFonts();
@@ -73,7 +75,7 @@ void TMainForm::createFeatures() {
     m_countdown = new Countdown(ui->TabSheet1, m_sound, TimerSoundFile);
     m_alarm = new AlarmClock(ui->TabSheet2, m_sound, AlarmSoundFile);
     m_stopwatch = new Stopwatch(ui->TabSheet3);
-    m_recorder = new TimeRecorder(ui->TimeRecord);
+    m_recorder = new TimeRecorder(ui->TimeRecord, *m_projects);
     m_clock = new ClockFace(ui->TabSheet4);
     m_panel =
         std::make_unique<PanelController>(this, m_countdown, m_alarm, m_stopwatch, m_recorder);
@@ -163,17 +165,14 @@ void TMainForm::cancelCountdown() {
 // The journal is brought up to date first: should the store take longer
 // than the process is given, the next start finds the time there.
 void TMainForm::endQuietly() {
-    m_recorder->saveSession();
-    m_recorder->beQuiet();
+    m_recorder->programClosing(TimeRecorder::Closing::Quietly);
     // A box already open would hold the window's close up until dismissed.
     closeOpenBoxes();
     close();
 }
 
 void TMainForm::storeQuietly() {
-    m_recorder->beQuiet();
-    if (!m_recorder->storeKept() && m_recorder->hasCountedTime())
-        m_recorder->RecordTime();
+    m_recorder->programClosing(TimeRecorder::Closing::Quietly);
 }
 
 void TMainForm::saveSession() {
@@ -254,21 +253,11 @@ void TMainForm::SaveIni() {
 
 // A recording still counting, or paused, is stored as the window closes.
 void TMainForm::CloseQ() {
-    if (m_recorder->hasCountedTime())
-        m_recorder->RecordTime();
-}
-
-// CloseQ has zeroed the counters, so this stores only what was counted since.
-// When CloseQ's store failed, its journal keeps the time for the next start.
-void TMainForm::Closer() {
-    if (!m_recorder->storeKept() && m_recorder->hasCountedTime())
-        m_recorder->RecordTime();
+    m_recorder->programClosing(TimeRecorder::Closing::Window);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
-    m_recorder->windowClosing();
     runGuarded([this] { CloseQ(); });
-    runGuarded([this] { Closer(); });
     event->accept();
     emit closed();
 }
@@ -386,33 +375,23 @@ void TMainForm::TestAlarmSound() {
     m_sound.PlaySoundFile(AlarmSoundFile);
 }
 
-// One Totals window, kept up to date with every stored time.
+// One Totals window, which follows every change of the records.
 void TMainForm::ShowTotals() {
-    if (!m_totals) {
-        m_totals = new TotalsWindow(this);
-        connect(m_recorder, &TimeRecorder::timeStored, m_totals, &TotalsWindow::refresh);
-    }
-    m_totals->setDatabasePath(m_recorder->databaseFile());
+    if (!m_totals)
+        m_totals = new TotalsWindow(*m_projects, this);
     m_totals->showAndRaise();
 }
 
 void TMainForm::AddTime() {
-    AddTimeDialog dialog(
-        m_recorder->projectNames(), m_recorder->currentProject(),
-        [this](const AddedTime &added) {
-            return m_recorder->storeAddedTime(added.project, added.start, added.minutes);
-        },
-        this);
+    AddTimeDialog dialog(*m_projects, m_recorder->currentProject(), this);
     dialog.exec();
 }
 
-// The same file as the command line's --export-csv, through the same code.
+// The same file as the command line's --export-csv, through the same code,
+// from the database this run opened, else the one the command line reads.
 void TMainForm::ExportCsv() {
-    std::string database = m_recorder->databaseFile();
-    if (database.empty()) {
-        std::error_code noPath;
-        database = std::filesystem::absolute(ProjectDatabaseName, noPath).string();
-    }
+    const std::string database =
+        m_projects->isOpen() ? m_projects->path() : ProjectStore::pathOf(ProjectDatabaseName);
     const std::string target = chooseSaveFile(this, "Export CSV", exportCsvStartPath(database),
                                               "CSV files (*.csv);;All files (*)");
     if (target.empty())

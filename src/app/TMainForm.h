@@ -13,6 +13,7 @@
 #include <vector>
 
 class AlarmClock;
+class ProjectStore;
 class ClockFace;
 class Countdown;
 class PanelController;
@@ -52,6 +53,12 @@ public:
     void resumeCountdown();
     void cancelCountdown();
 
+    // The project database of this run, which the Time Record tab opens at
+    // start-up and the Records menu's windows read and change. It lives as
+    // long as the window, and is gone before the window's children: a window
+    // that is lent it must not use it while it is destroyed.
+    ProjectStore &projectStore() { return *m_projects; }
+
     // The end of the process without any message box: a recording is stored
     // as closing stores it, any open box is closed, and the window closes.
     void endQuietly();
@@ -83,7 +90,6 @@ private:
     void Creator();
     void SaveIni();
     void CloseQ();
-    void Closer();
     void Sizing();
 
     // Menu commands.
@@ -107,6 +113,7 @@ private:
     void ExportCsv();
 
     std::unique_ptr<Ui::TMainForm> ui;
+    std::unique_ptr<ProjectStore> m_projects;
 
     SoundPlayer m_sound;
     std::string m_configFolder;

@@ -94,6 +94,30 @@ size_t timeSeparator(const std::string &text) {
     return separator;
 }
 
+std::string oneLine(std::string text) {
+    std::string line;
+    line.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at) {
+        const auto byte = [&text](size_t i) {
+            return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+        };
+        const unsigned c = byte(at);
+        if (c < 0x20 || c == 0x7f) {
+            line += ' ';
+        } else if (c == 0xc2 && byte(at + 1) >= 0x80 && byte(at + 1) <= 0x9f) {
+            line += ' '; // U+0080 to U+009F
+            at += 1;
+        } else if (c == 0xe2 && byte(at + 1) == 0x80 &&
+                   (byte(at + 2) == 0xa8 || byte(at + 2) == 0xa9)) {
+            line += ' '; // U+2028, U+2029
+            at += 2;
+        } else {
+            line += static_cast<char>(c);
+        }
+    }
+    return line;
+}
+
 std::string sentence(std::string text) {
     if (!text.empty() && text.back() != '.' && text.back() != '!' && text.back() != '?')
         text += '.';

@@ -36,6 +36,11 @@ std::string twoDigits(int64_t value);
 // first blank, else the first '.'; std::string::npos when there is none.
 size_t timeSeparator(const std::string &text);
 
+// A name on one line of a table or a report: every control character (C0, DEL
+// and C1) and the Unicode line and paragraph separators become a blank, byte
+// by byte, so a text that is not UTF-8 keeps its other bytes.
+std::string oneLine(std::string text);
+
 // The text ending as a sentence does: with a full stop added unless it ends in
 // one already (or in "!" or "?"). Empty text stays empty.
 std::string sentence(std::string text);

@@ -3,6 +3,8 @@
 
 #include "common/Text.h"
 #include "platform/Dialogs.h"
+#include "projects/ProjectStore.h"
+#include "projects/StoreBoxes.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -119,6 +121,28 @@ AddTimeDialog::AddTimeDialog(const QStringList &projectNames, const QString &cur
     startBeforeNow();
     bindHandlers();
 }
+
+namespace {
+QStringList storedNames(const ProjectStore &store) {
+    QStringList names;
+    if (const auto stored = store.projectNames())
+        for (const std::string &name : stored->names)
+            names.append(QString::fromStdString(name));
+    return names;
+}
+} // namespace
+
+AddTimeDialog::AddTimeDialog(ProjectStore &store, const QString &currentProject, QWidget *parent)
+    : AddTimeDialog(
+          storedNames(store), currentProject,
+          [&store](const AddedTime &added) {
+              const StoreOutcome<TimesRow> stored =
+                  store.addTime(added.project, added.start, added.minutes);
+              if (!stored)
+                  showStoreError(stored.error());
+              return stored.ok();
+          },
+          parent) {}
 
 void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString &currentProject) {
     setWindowTitle("Add Time");

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+class ProjectStore;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -34,9 +35,9 @@ using StoreAddedTime = std::function<bool(const AddedTime &)>;
 std::optional<QTime> parseStartTime(const std::string &text);
 
 // The Add Time dialog: a project, the day and time of day a recording started
-// and its minutes. OK hands them to the owner's store function and closes only
-// when that stored them; how a name is checked and the row written is the
-// recorder's business. Cancel stores nothing. Until the user changes the date
+// and its minutes. OK hands them to the store function and closes only when
+// that stored them; how a name is checked and the row written is the project
+// store's business. Cancel stores nothing. Until the user changes the date
 // or the start, the start follows the minutes: it is the moment the dialog
 // opened less the minutes, so "60" means the hour just worked. The start is
 // typed as a user writes a time of day and shown as it will be stored; a
@@ -52,6 +53,9 @@ public:
     // `projectNames` fill the project list; `currentProject` is preselected.
     AddTimeDialog(const QStringList &projectNames, const QString &currentProject,
                   StoreAddedTime store, QWidget *parent = nullptr);
+    // The project list is the store's, and OK adds the time to it
+    // (ProjectStore::addTime), showing the box for what it could not store.
+    AddTimeDialog(ProjectStore &store, const QString &currentProject, QWidget *parent = nullptr);
 
     // Turns the dialog into "Edit Time" for that recording: its fields hold the
     // recording's, and the start no longer follows the minutes.

@@ -7,8 +7,8 @@
 class TimeDate;
 
 // The project database's file and the SQL texts the program runs on it. Only
-// files and texts here: running them, and telling the user about a failure, is
-// the main window's business.
+// files and texts here: the project store runs them, and telling the user
+// about a failure is the business of whoever asked the store.
 //
 // Numbers are spliced as plain decimal. Names go between single quotes with
 // every quote in them doubled, so any name, quotes included, is stored and

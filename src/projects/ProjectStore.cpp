@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "projects/ProjectStore.h"
 
+#include "platform/FileChecks.h"
 #include "projects/ProjectSql.h"
 #include "projects/RecordingJournal.h"
 #include "projects/SQLite.h"
 
 #include <algorithm>
-#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <limits>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -23,6 +23,8 @@ constexpr char HistoryIndexSql[] = "create index if not exists times_by_project 
                                    "(project, year, month, day, hours, minutes, seconds)";
 // How far on a row may move from the start second another row holds.
 constexpr int FreeSecondTries = 60;
+// SQLite's result code for a broken constraint: the key is taken.
+constexpr int ConstraintFailed = 19;
 
 StoreError errorOf(StoreError::Kind kind, std::string text, std::string caption) {
     StoreError error;
@@ -30,27 +32,6 @@ StoreError errorOf(StoreError::Kind kind, std::string text, std::string caption)
     error.text = std::move(text);
     error.caption = std::move(caption);
     return error;
-}
-
-// The path as SQLite's "file:" URI wants it: every character but the plain
-// ones escaped, so '?', '#' and '%' in a name stay part of it.
-std::string uriPath(const std::string &path) {
-    // An absolute path gets the URI's empty authority, so that one starting
-    // with two slashes is not taken for a host name.
-    std::string name = !path.empty() && path[0] == '/' ? "//" : "";
-    static const char hex[] = "0123456789ABCDEF";
-    for (const unsigned char c : path) {
-        const bool plain =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (plain || c == '/' || c == '.' || c == '-' || c == '_' || c == '~') {
-            name += static_cast<char>(c);
-        } else {
-            name += '%';
-            name += hex[c >> 4];
-            name += hex[c & 15];
-        }
-    }
-    return name;
 }
 
 std::string idList(const std::vector<int32_t> &ids) {
@@ -115,37 +96,11 @@ std::string StoreError::message(const std::string &note) const {
 
 HistoryFilter HistoryFilter::ofPeriod(Period period, RecordDay today, int firstDayOfWeek,
                                       std::optional<std::string> project) {
-    using namespace std::chrono;
     HistoryFilter filter;
     filter.project = std::move(project);
-    const year_month_day date{year(today.year), month(static_cast<unsigned>(today.month)),
-                              day(static_cast<unsigned>(today.day))};
-    const auto dayOf = [](sys_days at) {
-        const year_month_day d{at};
-        return RecordDay{static_cast<int>(d.year()), static_cast<int>(unsigned(d.month())),
-                         static_cast<int>(unsigned(d.day()))};
-    };
-    switch (period) {
-    case Today:
-        filter.from = filter.until = today;
-        break;
-    case ThisWeek: {
-        // Qt counts Sunday as 7, std::chrono as 0; a day out of range is Monday.
-        const bool known = firstDayOfWeek >= 1 && firstDayOfWeek <= 7;
-        const weekday first{known ? static_cast<unsigned>(firstDayOfWeek % 7) : 1u};
-        const sys_days start = sys_days(date) - (weekday(sys_days(date)) - first);
-        filter.from = dayOf(start);
-        filter.until = dayOf(start + days(6));
-        break;
-    }
-    case ThisMonth: {
-        const year_month_day_last last{date.year() / date.month() / std::chrono::last};
-        filter.from = RecordDay{today.year, today.month, 1};
-        filter.until = RecordDay{today.year, today.month, static_cast<int>(unsigned(last.day()))};
-        break;
-    }
-    default:
-        break;
+    if (const auto days = PeriodCalendar(today, firstDayOfWeek).daysOf(period)) {
+        filter.from = days->first;
+        filter.until = days->second;
     }
     return filter;
 }
@@ -158,17 +113,19 @@ ProjectStore::ProjectStore(QObject *parent) : QObject(parent) {}
 
 ProjectStore::~ProjectStore() = default;
 
+std::string ProjectStore::pathOf(const std::string &name) {
+    std::error_code noPath;
+    const std::string absolute = std::filesystem::absolute(name, noPath).string();
+    return noPath || name.empty() ? name : absolute;
+}
+
 StoreStatus ProjectStore::open(const std::string &path, OpenMode mode) {
     close();
-    std::error_code noPath;
-    std::string absolute = std::filesystem::absolute(path, noPath).string();
-    if (noPath || path.empty())
-        absolute = path;
+    const std::string absolute = pathOf(path);
     // Looked at without opening it: opening a pipe waits for a writer.
-    struct stat info {};
-    if (stat(absolute.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+    if (const std::string notRegular = notRegularFileReason(absolute); !notRegular.empty())
         return errorOf(StoreError::NotRegularFile,
-                       "Could not open database file. " + path + " is not a regular file.", "Oops");
+                       "Could not open database file. " + path + " " + notRegular + ".", "Oops");
     // The file is made before the library is loaded, as start-up always did.
     const bool isNew = mode == OpenMode::Create && createDatabaseFileIfMissing(absolute);
     auto database = std::unique_ptr<SQLite, CloseDatabase>(new SQLite());
@@ -180,8 +137,9 @@ StoreStatus ProjectStore::open(const std::string &path, OpenMode mode) {
         error.reason = database->ErrorText();
         return error;
     }
-    const bool opened = mode == OpenMode::ReadOnly ? database->OpenForReading(absolute)
-                                                   : database->Open(uriPath(absolute), false);
+    const bool opened = mode == OpenMode::ReadOnly
+                            ? database->OpenForReading(absolute)
+                            : database->Open(SQLite::uriPath(absolute), false);
     if (!opened) {
         StoreError error =
             errorOf(StoreError::OpenFailed,
@@ -383,7 +341,8 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
 StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &name) {
     const StoreOutcome<int32_t> stored = findProject(name);
     if (!stored)
-        return stored.error();
+        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
+                       "Oops");
     if (*stored > 0)
         return ProjectLookup{*stored, false};
     const StoreError invalid =
@@ -411,39 +370,52 @@ StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &na
     return ProjectLookup{max + 1, true};
 }
 
-// Inside a write transaction, so nothing takes the second before the insert.
-StoreOutcome<TimeDate> ProjectStore::freeSecondFrom(const TimeDate &start) const {
-    TimeDate at = start;
-    for (int tries = 0; tries < FreeSecondTries; ++tries) {
-        const std::string sql = rowsAtSecondSql(at);
-        const StoreOutcome<int64_t> rows = queryNumber(sql);
+// Inside a write transaction, so nothing takes the second before the insert,
+// and no journal chooses one: the seconds journals chose are read once the
+// write lock is held.
+StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
+                                               const BeforeInsert &beforeInsert, int ownJournal) {
+    const std::vector<TimeDate> chosen = rowSecondsChosenByJournals(m_path, ownJournal);
+    TimesRow stored = row;
+    // The row holds whole seconds, as do the seconds journals chose.
+    stored.start.millisecond = 0;
+    const TimeDate start = stored.start;
+    for (int tries = 0; tries < FreeSecondTries;
+         ++tries, stored.start = secondAfter(stored.start)) {
+        if (std::find(chosen.begin(), chosen.end(), stored.start) != chosen.end())
+            continue;
+        const StoreOutcome<int64_t> rows = queryNumber(rowsAtSecondSql(stored.start));
         if (!rows)
             return rows.error();
-        if (*rows == 0)
-            return at;
-        at = secondAfter(at);
+        if (*rows > 0)
+            continue;
+        const std::string sql = recordTimeSql(stored.project, stored.minutes, stored.start);
+        if (beforeInsert && !beforeInsert(stored)) {
+            StoreError error =
+                errorOf(StoreError::NotStoredNow, "The time was not stored.", "Time Record");
+            error.sql = sql;
+            return error;
+        }
+        if (m_database->Execute(sql))
+            return stored;
+        if (m_database->Status() != ConstraintFailed)
+            return sqlFailed(sql);
     }
-    // Every second of the minute is taken: the insert says so in SQLite's words.
-    return start;
-}
-
-StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
-                                               const BeforeInsert &beforeInsert) {
-    const StoreOutcome<TimeDate> at = freeSecondFrom(row.start);
-    if (!at)
-        return at.error();
-    TimesRow stored = row;
-    stored.start = *at;
-    const std::string sql = recordTimeSql(stored.project, stored.minutes, stored.start);
-    if (beforeInsert && !beforeInsert(stored))
-        return errorOf(StoreError::NotStoredNow, "The time was not stored.", "Time Record");
-    if (!m_database->Execute(sql))
+    // Every second of the minute is taken: the insert says so in SQLite's
+    // words, unless the start is a journal's, which no insert may take.
+    const std::string sql = recordTimeSql(stored.project, stored.minutes, start);
+    if (std::find(chosen.begin(), chosen.end(), start) == chosen.end() && !m_database->Execute(sql))
         return sqlFailed(sql);
-    return stored;
+    StoreError error =
+        errorOf(StoreError::Sql,
+                "Error in SQL command: " + sql + " No second is free in the minute from the start.",
+                "SQL error");
+    error.sql = sql;
+    return error;
 }
 
 StoreOutcome<TimesRow> ProjectStore::storeTime(const TimesRow &row,
-                                               const BeforeInsert &beforeInsert) {
+                                               const BeforeInsert &beforeInsert, int ownJournal) {
     if (!isOpen())
         return notOpen();
     if (row.minutes <= 0 || row.project <= 0)
@@ -453,12 +425,52 @@ StoreOutcome<TimesRow> ProjectStore::storeTime(const TimesRow &row,
     // Said as the insert that could not be run, as Stop always said it.
     if (!transaction.open())
         return sqlFailed(recordTimeSql(row.project, row.minutes, row.start));
-    StoreOutcome<TimesRow> stored = insertRow(row, beforeInsert);
+    StoreOutcome<TimesRow> stored = insertRow(row, beforeInsert, ownJournal);
     if (!stored)
         return stored;
     if (!transaction.commit())
         return sqlFailed("commit");
     changed(false);
+    return stored;
+}
+
+StoreOutcome<TimesRow> ProjectStore::addTime(const std::string &projectName, const TimeDate &start,
+                                             int64_t minutes) {
+    const std::string name = projectNameOf(projectName);
+    if (std::optional<StoreError> refused = typedRowRefused(name, minutes))
+        return *refused;
+    if (!isOpen())
+        return notOpen();
+    ImmediateTransaction transaction(*m_database);
+    if (!transaction.open())
+        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
+                       "Oops");
+    return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
+}
+
+std::optional<StoreError> ProjectStore::typedRowRefused(const std::string &name, int64_t minutes) {
+    if (name.empty())
+        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+    if (minutes <= 0)
+        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
+                       "Seriously?");
+    return std::nullopt;
+}
+
+// Inside a write transaction: the project is found or made, then the row goes
+// in at the first free second from its start, and the change is committed.
+StoreOutcome<TimesRow> ProjectStore::commitTypedRow(const std::string &name, const TimeDate &start,
+                                                    int64_t minutes,
+                                                    const std::function<bool()> &commit) {
+    const StoreOutcome<ProjectLookup> project = findOrAddProject(name);
+    if (!project)
+        return project.error();
+    const StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {}, -1);
+    if (!stored)
+        return stored;
+    if (!commit())
+        return sqlFailed("commit");
+    changed(project->created);
     return stored;
 }
 
@@ -471,6 +483,12 @@ StoreOutcome<bool> ProjectStore::hasRow(const TimesRow &row) const {
     if (!rows)
         return rows.error();
     return *rows > 0;
+}
+
+StoreOutcome<int64_t> ProjectStore::rowsAt(int32_t project, const TimeDate &start) const {
+    if (!isOpen())
+        return notOpen();
+    return queryNumber(storedRowCountSql(project, start));
 }
 
 StoreOutcome<int64_t> ProjectStore::minutesSince(int32_t project, int year, int month,
@@ -490,10 +508,106 @@ StoreOutcome<int64_t> ProjectStore::minutesSince(int32_t project, int year, int 
     return sum->ColumnInt64(0, 0);
 }
 
+StoreStatus ProjectStore::eachRow(const std::string &sql,
+                                  const std::function<void(SQLite_Cursor &)> &row) const {
+    if (!isOpen())
+        return notOpen();
+    std::unique_ptr<SQLite_Cursor> rows(m_database->Query(sql));
+    if (!rows)
+        return queryFailed(sql);
+    while (rows->MoreRows() && rows->Next())
+        row(*rows);
+    if (m_database->Status() != 0) {
+        StoreError error = queryFailed(sql);
+        error.kind = StoreError::ReadFailed;
+        return error;
+    }
+    return StoreDone{};
+}
+
+namespace {
+// Values other than the whole numbers the program stores (edited in an SQL
+// client) become numbers as the report makes them; a missing project stays
+// NULL and a missing minute count counts nothing.
+constexpr char TotalsRowsSql[] = "select cast(project as integer), year, month, day, "
+                                 "cast(minutes_worked as integer) from times";
+constexpr char ProjectNamesSql[] = "select ID, cast(name as text) from projects";
+} // namespace
+
+// The `times` rows are streamed, so memory grows with the projects, not the
+// rows; the sums go per project ID first, as most rows meet an ID met before.
 RecordTotals ProjectStore::totals(const PeriodCalendar &calendar) const {
     if (!isOpen())
         return {};
-    return readRecordTotals(m_path, calendar);
+    TotalsCollector sums(calendar);
+    StoreStatus read = eachRow(TotalsRowsSql, [&sums](SQLite_Cursor &row) {
+        sums.addRow(row.ColumnType(0) == SQLite_Cursor::Integer
+                        ? std::optional<int64_t>(row.ColumnInt64(0, 0))
+                        : std::nullopt,
+                    row.ColumnInt64(1, 0), row.ColumnInt64(2, 0), row.ColumnInt64(3, 0),
+                    row.ColumnInt64(4, 0));
+    });
+    if (read)
+        read = eachRow(ProjectNamesSql, [&sums](SQLite_Cursor &row) {
+            if (row.ColumnType(0) == SQLite_Cursor::Integer)
+                sums.nameProject(row.ColumnInt64(0, 0), row.ColumnText(1));
+        });
+    if (!read) {
+        RecordTotals failed;
+        failed.status = RecordTotals::Failed;
+        failed.error = read.error().reason;
+        return failed;
+    }
+    return sums.totals();
+}
+
+namespace {
+
+// The rows a filter lets through. The filter values are numbers checked by
+// parseRecordDay and a name whose quotes are doubled, so no text of the user
+// can end the literal it stands in. The project is matched through a list of
+// IDs, which keeps `times` the outer loop: rows then come in the order of its
+// key with nothing to sort.
+std::string recordWhere(const RecordFilter &filter) {
+    std::string where;
+    auto add = [&where](const std::string &condition) {
+        where += (where.empty() ? " where " : " and ") + condition;
+    };
+    if (filter.since)
+        add(dayCondition(*filter.since, ">="));
+    if (filter.project)
+        add("t.project in (select ID from projects where name = " + quoted(*filter.project) + ")");
+    return where;
+}
+
+} // namespace
+
+// Rows whose values are not what the program stores (edited by hand in an SQL
+// client) still give a line: SQLite's own conversions make them numbers.
+StoreStatus ProjectStore::eachRecord(const RecordFilter &filter,
+                                     const std::function<void(const RecordLine &)> &line) const {
+    const std::string sql = "select cast(coalesce(p.name, '') as text), "
+                            "printf('%04d-%02d-%02d', t.year, t.month, t.day), "
+                            "printf('%02d:%02d:%02d', t.hours, t.minutes, t.seconds), "
+                            "printf('%d', t.minutes_worked) "
+                            "from times t left join projects p on p.ID = t.project" +
+                            recordWhere(filter) +
+                            " order by t.year, t.month, t.day, t.hours, t.minutes, t.seconds";
+    return eachRow(sql, [&line](SQLite_Cursor &row) {
+        line({row.ColumnText(0), row.ColumnText(1), row.ColumnText(2), row.ColumnText(3)});
+    });
+}
+
+StoreStatus
+ProjectStore::eachProjectSum(const RecordFilter &filter,
+                             const std::function<void(const NamedMinutes &)> &sum) const {
+    const std::string sql = "select cast(coalesce(p.name, '') as text) as name, "
+                            "printf('%d', sum(cast(t.minutes_worked as integer))) "
+                            "from times t left join projects p on p.ID = t.project" +
+                            recordWhere(filter) + " group by name order by name";
+    return eachRow(sql, [&sum](SQLite_Cursor &row) {
+        sum({row.ColumnText(0), std::strtoll(row.ColumnText(1).c_str(), nullptr, 10)});
+    });
 }
 
 namespace {
@@ -598,11 +712,8 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (!isOpen())
         return notOpen();
     const std::string name = projectNameOf(projectName);
-    if (name.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
-    if (minutes <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
+    if (std::optional<StoreError> refused = typedRowRefused(name, minutes))
+        return *refused;
     const std::string remove = "delete from times where " + historyRowSql(row);
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
@@ -614,19 +725,10 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (*there == 0)
         return errorOf(StoreError::NoSuchRow, "The recording was changed or deleted meanwhile.",
                        "Oops");
-    const StoreOutcome<ProjectLookup> project = findOrAddProject(name);
-    if (!project)
-        return project.error();
     if (!m_database->Execute(remove))
         return sqlFailed(remove);
     // The row's own second is free again, so a start left as it was stays.
-    StoreOutcome<TimesRow> stored = insertRow({project->id, start, minutes}, {});
-    if (!stored)
-        return stored;
-    if (!transaction.commit())
-        return sqlFailed("commit");
-    changed(project->created);
-    return stored;
+    return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
 }
 
 StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> &rows) {

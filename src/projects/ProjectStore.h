@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@
 #include <vector>
 
 class SQLite;
+class SQLite_Cursor;
 
 // Why the store did not do what it was asked, in the words the program's
 // boxes use. The store shows nothing: the caller shows message() under
@@ -39,6 +41,7 @@ struct StoreError {
         NoSuchRow,    // the row was changed or removed meanwhile
         TooShort,     // less than a minute
         NotStoredNow, // the caller's callback turned the row down
+        ReadFailed,   // a query failed while its rows were read
     };
     Kind kind = Sql;
     // SQLite's result code, 0 when SQLite had no part in it.
@@ -141,6 +144,11 @@ public:
     explicit ProjectStore(QObject *parent = nullptr);
     ~ProjectStore() override;
 
+    // The absolute path of the database file named `name` (chimeral.db in the
+    // current folder unless told otherwise); the name itself when no absolute
+    // path can be made of it.
+    static std::string pathOf(const std::string &name);
+
     // Opens `path` (closing what was open). A path that exists but is no
     // regular file is refused before anything opens it, so a pipe cannot hang
     // the caller.
@@ -176,17 +184,42 @@ public:
     // what matters. `beforeInsert` is handed the exact row inside the write
     // transaction, just before the insert, so a journal can hold it; the row
     // is stored only when it returns true. Gives the row as stored.
+    // Seconds that the journals beside the file chose for a store that never
+    // finished are passed over too (all but `ownJournal`'s, the open journal
+    // of the recording being stored), as their rows may be in the file.
     using BeforeInsert = std::function<bool(const TimesRow &)>;
-    StoreOutcome<TimesRow> storeTime(const TimesRow &row, const BeforeInsert &beforeInsert = {});
+    StoreOutcome<TimesRow> storeTime(const TimesRow &row, const BeforeInsert &beforeInsert = {},
+                                     int ownJournal = -1);
+    // Time typed in by hand, by the rules editRow() follows: the project is
+    // made when the name is new, in the same transaction as the row.
+    StoreOutcome<TimesRow> addTime(const std::string &projectName, const TimeDate &start,
+                                   int64_t minutes);
     // Whether exactly this row (project, start second and minutes) is stored.
     StoreOutcome<bool> hasRow(const TimesRow &row) const;
+    // How many rows of the project start at that second.
+    StoreOutcome<int64_t> rowsAt(int32_t project, const TimeDate &start) const;
 
     // The project's minutes over the rows that started on or after the day
     // (whatever the time of day); 0 when there are none. The day is not
     // checked, as the Time Record tab's fields are not.
     StoreOutcome<int64_t> minutesSince(int32_t project, int year, int month, int day) const;
-    // The Totals window's figures.
+    // The Totals window's figures, over the store's own connection.
     RecordTotals totals(const PeriodCalendar &calendar) const;
+
+    // The rows the filter lets through for the command line, oldest first,
+    // handed one at a time as text: project name ("" for none), date
+    // "YYYY-MM-DD", start "hh:mm:ss" and minutes. A failure while the rows are
+    // read comes as ReadFailed, after the rows read until then.
+    using RecordLine = std::array<std::string, 4>;
+    StoreStatus eachRecord(const RecordFilter &filter,
+                           const std::function<void(const RecordLine &)> &line) const;
+    // The minutes per project name ("" for rows without one), sorted by name.
+    struct NamedMinutes {
+        std::string name;
+        int64_t minutes = 0;
+    };
+    StoreStatus eachProjectSum(const RecordFilter &filter,
+                               const std::function<void(const NamedMinutes &)> &sum) const;
 
     // History: how many rows the filter lets through, and `limit` of them
     // from `offset` on, newest first. The rows are read from the key's index,
@@ -233,8 +266,15 @@ private:
     StoreStatus createTables();
     StoreOutcome<std::vector<int32_t>> projectIds(const std::string &name) const;
     StoreOutcome<ProjectLookup> findOrAddProject(const std::string &name);
-    StoreOutcome<TimeDate> freeSecondFrom(const TimeDate &start) const;
-    StoreOutcome<TimesRow> insertRow(const TimesRow &row, const BeforeInsert &beforeInsert);
+    StoreOutcome<TimesRow> insertRow(const TimesRow &row, const BeforeInsert &beforeInsert,
+                                     int ownJournal);
+    // A row typed by hand (Add Time, an edit): its checks, and its store
+    // inside the caller's transaction, which `commit` ends.
+    static std::optional<StoreError> typedRowRefused(const std::string &name, int64_t minutes);
+    StoreOutcome<TimesRow> commitTypedRow(const std::string &name, const TimeDate &start,
+                                          int64_t minutes, const std::function<bool()> &commit);
+    StoreStatus eachRow(const std::string &sql,
+                        const std::function<void(SQLite_Cursor &)> &row) const;
     StoreOutcome<int64_t> queryNumber(const std::string &sql) const;
     void changed(bool projects);
 

@@ -2,13 +2,13 @@
 #include "projects/RecordCommands.h"
 
 #include "projects/ProjectSql.h"
+#include "projects/ProjectStore.h"
 #include "projects/RecordExport.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
@@ -56,10 +56,7 @@ std::optional<int> runRecordCommands(const QCommandLineParser &parser) {
                                   : std::string(ProjectDatabaseName);
     if (named.empty())
         return refuse("The option '--database' needs a file name.");
-    std::error_code noPath;
-    std::string database = std::filesystem::absolute(named, noPath).string();
-    if (noPath)
-        database = named;
+    const std::string database = ProjectStore::pathOf(named);
     if (reporting)
         return reportRecords(database, filter, stdout, stderr);
     const std::string target = QFile::encodeName(parser.value("export-csv")).toStdString();

@@ -4,8 +4,7 @@
 #include "common/Text.h"
 #include "platform/FileChecks.h"
 #include "platform/SafeReplace.h"
-#include "projects/ProjectSql.h"
-#include "projects/SQLite.h"
+#include "projects/ProjectStore.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -19,43 +18,6 @@
 #include <vector>
 
 namespace {
-
-// The rows a filter lets through. The filter values are numbers checked by
-// parseRecordDay and a name whose quotes are doubled, so no text of the user
-// can end the literal it stands in. The project is matched through a list of
-// IDs, which keeps `times` the outer loop: rows then come in the order of its
-// key with nothing to sort.
-std::string whereClause(const RecordFilter &filter) {
-    std::string where;
-    auto add = [&where](const std::string &condition) {
-        where += (where.empty() ? " where " : " and ") + condition;
-    };
-    if (filter.since)
-        add("(t.year, t.month, t.day) >= (" + std::to_string(filter.since->year) + ", " +
-            std::to_string(filter.since->month) + ", " + std::to_string(filter.since->day) + ")");
-    if (filter.project)
-        add("t.project in (select ID from projects where name = '" + sqlQuoteText(*filter.project) +
-            "')");
-    return where;
-}
-
-// Rows whose values are not what the program stores (edited by hand in an SQL
-// client) still give a line: SQLite's own conversions make them numbers.
-std::string exportSql(const RecordFilter &filter) {
-    return "select cast(coalesce(p.name, '') as text), "
-           "printf('%04d-%02d-%02d', t.year, t.month, t.day), "
-           "printf('%02d:%02d:%02d', t.hours, t.minutes, t.seconds), "
-           "printf('%d', t.minutes_worked) "
-           "from times t left join projects p on p.ID = t.project" +
-           whereClause(filter) + " order by t.year, t.month, t.day, t.hours, t.minutes, t.seconds";
-}
-
-std::string reportSql(const RecordFilter &filter) {
-    return "select cast(coalesce(p.name, '') as text) as name, "
-           "printf('%d', sum(cast(t.minutes_worked as integer))) "
-           "from times t left join projects p on p.ID = t.project" +
-           whereClause(filter) + " group by name order by name";
-}
 
 void fail(std::FILE *errors, const std::string &what) {
     std::fprintf(errors, "chimeral: %s\n", sentence(what).c_str());
@@ -71,57 +33,51 @@ bool readableDatabase(const std::string &path, std::FILE *errors) {
     return false;
 }
 
-// An open read-only connection and its running query, or a message on
-// `errors` and none.
-struct Records {
-    std::unique_ptr<SQLite> database;
-    std::unique_ptr<SQLite_Cursor> rows;
-
-    bool open(const std::string &path, const std::string &sql, std::FILE *errors) {
-        database = std::make_unique<SQLite>();
-        if (database->Status() == 0 && database->OpenForReading(path))
-            rows.reset(database->Query(sql));
-        if (!rows) {
-            fail(errors,
-                 "Could not read the time records in " + path + ": " + database->ErrorText());
-            return false;
-        }
-        return true;
+// The store on the database, opened for reading only, or a message on `errors`
+// and none.
+std::unique_ptr<ProjectStore> openRecords(const std::string &path, std::FILE *errors) {
+    auto store = std::make_unique<ProjectStore>();
+    if (const StoreStatus opened = store->open(path, ProjectStore::OpenMode::ReadOnly); !opened) {
+        fail(errors, "Could not read the time records in " + path + ": " + opened.error().reason);
+        return nullptr;
     }
+    return store;
+}
 
-    // The next row; false at the end or on an error, which `failed` tells.
-    bool next() { return rows->MoreRows() && rows->Next(); }
-    bool failed() const { return database->Status() != 0; }
-    void reportFailure(const std::string &path, std::FILE *errors) {
-        fail(errors, "Reading the time records in " + path + " failed: " + database->ErrorText());
-    }
-};
+// Why reading the records failed, said as it was before or after the first row.
+void readFailed(const StoreError &error, const std::string &path, std::FILE *errors) {
+    if (error.kind == StoreError::ReadFailed)
+        fail(errors, "Reading the time records in " + path + " failed: " + error.reason);
+    else
+        fail(errors, "Could not read the time records in " + path + ": " + error.reason);
+}
 
-// Writes the rows to `out`; false when reading failed (and said so).
-bool writeCsv(Records &records, const std::string &databasePath, std::FILE *out,
-              std::FILE *errors) {
-    std::string line = "project,date,start,minutes\r\n";
-    std::fputs(line.c_str(), out);
-    while (records.next()) {
-        line = csvField(records.rows->ColumnText(0));
+// Writes the header and the rows to `out`; false when reading failed (and
+// said so). The header waits for the query, so a query that cannot start
+// writes nothing.
+bool writeCsv(const ProjectStore &store, const RecordFilter &filter,
+              const std::string &databasePath, std::FILE *out, std::FILE *errors) {
+    bool started = false;
+    const auto start = [&started, out] {
+        if (!started)
+            std::fputs("project,date,start,minutes\r\n", out);
+        started = true;
+    };
+    const StoreStatus read = store.eachRecord(filter, [&](const ProjectStore::RecordLine &row) {
+        start();
+        std::string line = csvField(row[0]);
         for (int column = 1; column < 4; ++column)
-            line += "," + records.rows->ColumnText(column);
+            line += "," + row[column];
         line += "\r\n";
         std::fwrite(line.data(), 1, line.size(), out);
-    }
-    if (records.failed()) {
-        records.reportFailure(databasePath, errors);
+    });
+    if (read || read.error().kind == StoreError::ReadFailed)
+        start();
+    if (!read) {
+        readFailed(read.error(), databasePath, errors);
         return false;
     }
     return true;
-}
-
-// A name shown on one line of the report.
-std::string oneLine(std::string name) {
-    for (char &c : name)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = ' ';
-    return name;
 }
 
 } // namespace
@@ -183,11 +139,11 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
         fail(errors, "Will not write " + target + ": it is the database the records are read from");
         return 1;
     }
-    Records records;
-    if (!records.open(databasePath, exportSql(filter), errors))
+    const std::unique_ptr<ProjectStore> store = openRecords(databasePath, errors);
+    if (!store)
         return 1;
     if (target == "-") {
-        const bool read = writeCsv(records, databasePath, out, errors);
+        const bool read = writeCsv(*store, filter, databasePath, out, errors);
         if (std::fflush(out) != 0 || std::ferror(out)) {
             fail(errors, std::string("Could not write the records: ") + std::strerror(errno));
             return 1;
@@ -207,7 +163,7 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
         fail(errors, "Could not write " + target + ": " + why);
         return 1;
     }
-    bool ok = writeCsv(records, databasePath, file, errors);
+    bool ok = writeCsv(*store, filter, databasePath, file, errors);
     std::string why;
     if (ok && (std::fflush(file) != 0 || std::ferror(file))) {
         ok = false;
@@ -234,8 +190,8 @@ int reportRecords(const std::string &databasePath, const RecordFilter &filter, s
                   std::FILE *errors) {
     if (!readableDatabase(databasePath, errors))
         return 1;
-    Records records;
-    if (!records.open(databasePath, reportSql(filter), errors))
+    const std::unique_ptr<ProjectStore> store = openRecords(databasePath, errors);
+    if (!store)
         return 1;
     // One line per project: memory grows with the projects, not the rows.
     struct Line {
@@ -245,14 +201,14 @@ int reportRecords(const std::string &databasePath, const RecordFilter &filter, s
     };
     std::vector<Line> lines{{"minutes", "h:mm", "project"}};
     int64_t total = 0;
-    while (records.next()) {
-        const int64_t minutes = std::strtoll(records.rows->ColumnText(1).c_str(), nullptr, 10);
-        total += minutes;
-        lines.push_back({std::to_string(minutes), hoursMinutesText(minutes),
-                         oneLine(records.rows->ColumnText(0))});
-    }
-    if (records.failed()) {
-        records.reportFailure(databasePath, errors);
+    const StoreStatus read =
+        store->eachProjectSum(filter, [&](const ProjectStore::NamedMinutes &sum) {
+            total += sum.minutes;
+            lines.push_back(
+                {std::to_string(sum.minutes), hoursMinutesText(sum.minutes), oneLine(sum.name)});
+        });
+    if (!read) {
+        readFailed(read.error(), databasePath, errors);
         return 1;
     }
     lines.push_back({std::to_string(total), hoursMinutesText(total), "Total"});

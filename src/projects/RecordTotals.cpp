@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "projects/RecordTotals.h"
 
-#include "platform/FileChecks.h"
-#include "projects/SQLite.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <map>
-#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -27,7 +23,7 @@ int64_t addMinutes(int64_t sum, int64_t minutes) {
     return std::max(result, -LargestSum);
 }
 
-void addRow(ProjectTotal &total, unsigned periods, int64_t minutes) {
+void addToTotal(ProjectTotal &total, unsigned periods, int64_t minutes) {
     for (int period = 0; period < PeriodCount; ++period)
         if (periods & (1u << period))
             total.minutes[period] = addMinutes(total.minutes[period], minutes);
@@ -44,13 +40,6 @@ std::optional<sys_days> calendarDay(int64_t year, int64_t month, int64_t day) {
         return std::nullopt;
     return sys_days(date);
 }
-
-// Values other than the whole numbers the program stores (edited in an SQL
-// client) become numbers as the report makes them; a missing project stays
-// NULL and a missing minute count counts nothing.
-constexpr char TotalsRowsSql[] = "select cast(project as integer), year, month, day, "
-                                 "cast(minutes_worked as integer) from times";
-constexpr char ProjectNamesSql[] = "select ID, cast(name as text) from projects";
 
 } // namespace
 
@@ -76,72 +65,54 @@ unsigned PeriodCalendar::periodsOf(int64_t year, int64_t month, int64_t day) con
     return periods;
 }
 
+std::optional<std::pair<RecordDay, RecordDay>> PeriodCalendar::daysOf(Period period) const {
+    const auto dayOf = [](sys_days at) {
+        const year_month_day d{at};
+        return RecordDay{static_cast<int>(d.year()), static_cast<int>(unsigned(d.month())),
+                         static_cast<int>(unsigned(d.day()))};
+    };
+    switch (period) {
+    case Today:
+        return std::pair(m_today, m_today);
+    case ThisWeek:
+        return std::pair(dayOf(m_weekStart), dayOf(m_weekStart + days(6)));
+    case ThisMonth: {
+        const year_month_day_last last{year_month_day(m_day).year() /
+                                       year_month_day(m_day).month() / std::chrono::last};
+        return std::pair(
+            RecordDay{m_today.year, m_today.month, 1},
+            RecordDay{m_today.year, m_today.month, static_cast<int>(unsigned(last.day()))});
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string unknownProjectName(int64_t id) {
     return "#" + std::to_string(id);
 }
 
-RecordTotals readRecordTotals(const std::string &path, const PeriodCalendar &calendar) {
-    RecordTotals result;
-    if (path.empty())
-        return result;
-    // Opening a named pipe for reading would wait for a writer.
-    if (const std::string notRegular = notRegularFileReason(path); !notRegular.empty()) {
-        result.status = RecordTotals::Failed;
-        result.error = path + " " + notRegular;
-        return result;
+void TotalsCollector::addRow(std::optional<int64_t> project, int64_t year, int64_t month,
+                             int64_t day, int64_t minutes) {
+    const unsigned periods = m_calendar.periodsOf(year, month, day);
+    if (!project) {
+        if (!m_withoutId)
+            m_withoutId.emplace();
+        addToTotal(*m_withoutId, periods, minutes);
+        return;
     }
-    SQLite database;
-    if (database.Status() != 0 || !database.OpenForReading(path))
-        return result;
-    auto failed = [&]() {
-        result.status = RecordTotals::Failed;
-        result.error = database.ErrorText();
-        return result;
-    };
-
-    // The sums per project ID first: the rows come in the order of the
-    // table, and most lookups find an ID met before.
-    std::unordered_map<int64_t, ProjectTotal> byId;
-    std::optional<ProjectTotal> withoutId;
-    {
-        std::unique_ptr<SQLite_Cursor> rows(database.Query(TotalsRowsSql));
-        if (!rows)
-            return failed();
-        ProjectTotal *current = nullptr;
-        int64_t currentId = 0;
-        while (rows->MoreRows() && rows->Next()) {
-            const unsigned periods = calendar.periodsOf(
-                rows->ColumnInt64(1, 0), rows->ColumnInt64(2, 0), rows->ColumnInt64(3, 0));
-            const int64_t minutes = rows->ColumnInt64(4, 0);
-            if (rows->ColumnType(0) != SQLite_Cursor::Integer) {
-                if (!withoutId)
-                    withoutId.emplace();
-                addRow(*withoutId, periods, minutes);
-                continue;
-            }
-            const int64_t id = rows->ColumnInt64(0, 0);
-            if (!current || id != currentId) {
-                current = &byId[id];
-                currentId = id;
-            }
-            addRow(*current, periods, minutes);
-        }
-        if (database.Status() != 0)
-            return failed();
+    if (!m_current || *project != m_currentId) {
+        m_current = &m_byId[*project];
+        m_currentId = *project;
     }
+    addToTotal(*m_current, periods, minutes);
+}
 
-    std::unordered_map<int64_t, std::string> names;
-    {
-        std::unique_ptr<SQLite_Cursor> rows(database.Query(ProjectNamesSql));
-        if (!rows)
-            return failed();
-        while (rows->MoreRows() && rows->Next())
-            if (rows->ColumnType(0) == SQLite_Cursor::Integer)
-                names.emplace(rows->ColumnInt64(0, 0), rows->ColumnText(1));
-        if (database.Status() != 0)
-            return failed();
-    }
+void TotalsCollector::nameProject(int64_t id, std::string name) {
+    m_names.emplace(id, std::move(name));
+}
 
+RecordTotals TotalsCollector::totals() const {
     std::map<std::string, ProjectTotal> byName;
     auto merge = [&byName](const std::string &name, const ProjectTotal &sums) {
         ProjectTotal &total = byName[name];
@@ -149,13 +120,14 @@ RecordTotals readRecordTotals(const std::string &path, const PeriodCalendar &cal
         for (int period = 0; period < PeriodCount; ++period)
             total.minutes[period] = addMinutes(total.minutes[period], sums.minutes[period]);
     };
-    for (const auto &[id, sums] : byId) {
-        const auto name = names.find(id);
-        merge(name != names.end() ? name->second : unknownProjectName(id), sums);
+    for (const auto &[id, sums] : m_byId) {
+        const auto name = m_names.find(id);
+        merge(name != m_names.end() ? name->second : unknownProjectName(id), sums);
     }
-    if (withoutId)
-        merge(NoProjectName, *withoutId);
+    if (m_withoutId)
+        merge(NoProjectName, *m_withoutId);
 
+    RecordTotals result;
     result.status = RecordTotals::Read;
     result.projects.reserve(byName.size());
     for (auto &[name, total] : byName) {

@@ -6,15 +6,18 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
-// The minutes of every project over the periods the Totals window shows, read
-// out of a project database. The periods are calendar periods around one day,
+// The minutes of every project over the periods the Totals window shows, summed
+// from the rows the project store reads out. The periods are calendar periods around one day,
 // "today": the day itself, the week that holds it (starting on the locale's
 // first day of the week) and its month, and all time. A recording counts in a
-// period by the day it started, as the `times` rows store it. Reading only:
-// showing the figures is the window's business.
+// period by the day it started, as the `times` rows store it. Showing the
+// figures is the window's business.
 
 enum Period { Today, ThisWeek, ThisMonth, AllTime, PeriodCount };
 
@@ -29,6 +32,9 @@ public:
     // by hand may hold) counts in all time only, so its minutes stay in the
     // sums.
     unsigned periodsOf(int64_t year, int64_t month, int64_t day) const;
+    // The first and the last day of Today, ThisWeek or ThisMonth; none for
+    // AllTime, which has no bounds.
+    std::optional<std::pair<RecordDay, RecordDay>> daysOf(Period period) const;
 
     const RecordDay &today() const { return m_today; }
 
@@ -60,11 +66,28 @@ struct RecordTotals {
     ProjectTotal all;
 };
 
-// Reads the sums from the database file at `path`, opened for reading only and
-// never created: NotOpen when the file (or the SQLite library) cannot be
-// opened. The `times` rows are streamed in one query, so memory grows with the
-// projects, not the rows. Projects are told apart by name, as the report does.
-RecordTotals readRecordTotals(const std::string &path, const PeriodCalendar &calendar);
+// Sums rows into the totals: per project ID as the rows come, then per name,
+// as the report tells projects apart. Sums that leave the 64-bit range (hand
+// edits) stop at its ends.
+class TotalsCollector {
+public:
+    explicit TotalsCollector(const PeriodCalendar &calendar) : m_calendar(calendar) {}
+
+    // One `times` row; `project` is none for a row without a project ID.
+    void addRow(std::optional<int64_t> project, int64_t year, int64_t month, int64_t day,
+                int64_t minutes);
+    // The name of a project ID; IDs without one are shown as "#<ID>".
+    void nameProject(int64_t id, std::string name);
+    RecordTotals totals() const;
+
+private:
+    const PeriodCalendar &m_calendar;
+    std::unordered_map<int64_t, ProjectTotal> m_byId;
+    std::optional<ProjectTotal> m_withoutId;
+    std::unordered_map<int64_t, std::string> m_names;
+    ProjectTotal *m_current = nullptr;
+    int64_t m_currentId = 0;
+};
 
 // Where the save dialog of Export CSV starts: the folder of the database at
 // `databasePath` (the current directory for a bare or empty name), file name

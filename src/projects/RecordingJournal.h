@@ -18,8 +18,8 @@
 // recording outlives a crash, a kill or a lost display. Each recording keeps
 // its own journal and holds a lock on it for as long as it runs, so a journal
 // whose lock can be had belongs to nobody any more, whatever its name says.
-// Only files here; when to write, store and remove a journal is the window's
-// business.
+// Only files here; when to write and remove a journal is the Time Record
+// tab's business, and recovery's (RecordingRecovery) at start-up.
 //
 // A store writes into the journal the exact row it is about to insert (start
 // second and minutes) inside its write transaction, so the next start knows

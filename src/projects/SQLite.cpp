@@ -184,7 +184,7 @@ bool SQLite::Open(const std::string &name, bool readOnly) {
     return m_status == 0;
 }
 
-bool SQLite::OpenForReading(const std::string &path) {
+std::string SQLite::uriPath(const std::string &path) {
     // An absolute path gets the URI's empty authority, so that one starting
     // with two slashes is not taken for a host name.
     std::string name = !path.empty() && path[0] == '/' ? "//" : "";
@@ -200,6 +200,11 @@ bool SQLite::OpenForReading(const std::string &path) {
             name += hex[c & 15];
         }
     }
+    return name;
+}
+
+bool SQLite::OpenForReading(const std::string &path) {
+    const std::string name = uriPath(path);
     if (!Open(name, true))
         return false;
     using BusyTimeoutFn = int (*)(void *, int);

@@ -37,6 +37,9 @@ public:
     // writes, each statement waits up to ReadBusyWaitMs for the lock.
     bool OpenForReading(const std::string &path);
     static constexpr int ReadBusyWaitMs = 5000;
+    // The path as the URI's name wants it for Open: every character but the
+    // plain ones escaped, so '?', '#' and '%' in a file name stay part of it.
+    static std::string uriPath(const std::string &path);
     // Runs the first statement of `sql`, which must give no rows (a row
     // gives false with status 100).
     bool Execute(const std::string &sql);

@@ -5,8 +5,8 @@
 #include <string>
 
 // The Time Record tab's rules that need no window: how counted time becomes
-// whole minutes and how it is shown. The window owns the counters, the timer
-// that advances them and the label.
+// whole minutes and how it is shown. The tab (TimeRecorder) owns the
+// counters, the timer that advances them and the label.
 
 // Whole minutes of counted time: a part minute counts from 31 seconds on.
 int64_t minutesWorked(uint32_t hours, uint32_t minutes, uint32_t seconds);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Time Record tab's page and handlers: Start and Stop of a recording
 // against a named project, Pause and Resume, the elapsed-time display, the
-// minutes collected since a date, and the external SQL client.
+// minutes collected since a date, and the external SQL client; the start-up's
+// database step, the recording's journal and its store at the program's end.
 #include "projects/TimeRecorder.h"
 
 #include "common/ElapsedTime.h"
@@ -11,16 +12,23 @@
 #include "platform/FileChecks.h"
 #include "platform/Widgets.h"
 #include "projects/ProjectSql.h"
-#include "projects/SQLite.h"
+#include "projects/ProjectStore.h"
+#include "projects/RecordingRecovery.h"
+#include "projects/StoreBoxes.h"
 #include "projects/TimeRecordRules.h"
 #include "projects/exec_obj.h"
 #include "ui_TimeRecordPage.h"
 
 #include <QEvent>
 
-TimeRecorder::TimeRecorder(QWidget *page) : QObject(page), m_page(page), TRTimer(this, 1000) {
+TimeRecorder::TimeRecorder(QWidget *page, ProjectStore &store)
+    : QObject(page), m_page(page), m_store(store), TRTimer(this, 1000) {
     TRTimer.setObjectName("TRTimer");
     TRTimer.setHandler([this] { RecordSecond(); });
+    connect(&m_store, &ProjectStore::projectsChanged, this,
+            guarded([this] { followProjectNames(); }));
+    connect(&m_store, &ProjectStore::recordsChanged, this,
+            guarded([this] { refreshShownMinutes(); }));
 }
 
 TimeRecorder::~TimeRecorder() = default;
@@ -137,12 +145,12 @@ void TimeRecorder::ProjectClick() {
             Recording = false;
             return;
         }
-        if (!projectDatabaseOpen()) {
+        if (!m_store.isOpen()) {
             reportNoDatabase();
             Recording = false;
             return;
         }
-        if (!databaseWritable()) {
+        if (!m_store.isWritable()) {
             showMessage("Attempt to write a readonly database", "SQL error");
             Recording = false;
             return;
@@ -194,49 +202,41 @@ void TimeRecorder::GetMinutes() {
         showMessage("You must have a project selected!", "Oops");
         return;
     }
-    if (!projectDatabaseOpen()) {
+    if (!m_store.isOpen()) {
         reportNoDatabase();
         return;
     }
-    const std::optional<int32_t> project = findProject(projectNameOf(projectText().toStdString()));
-    const int year = dateField(0);
-    const int month = dateField(1);
-    const int day = dateField(2);
-    int minutes = project ? 0 : -1;
+    const std::string name = projectNameOf(projectText().toStdString());
+    const StoreOutcome<int32_t> project = m_store.findProject(name);
+    for (int field = 0; field < 3; ++field)
+        m_minutesSince[field] = dateField(field);
+    int64_t minutes = project ? 0 : -1;
     if (project && *project > 0) {
-        std::unique_ptr<SQLite_Cursor> sum(
-            Database->Query(minutesSinceSql(*project, year, month, day)));
-        // The sum over no row is null: nothing collected.
-        if (!sum || !sum->Next())
-            minutes = -1;
-        else if (sum->ColumnType(0) == SQLite_Cursor::Integer)
-            minutes = sum->ColumnInt(0, -1);
-        else if (sum->ColumnType(0) != SQLite_Cursor::Null) {
-            sum.reset();
-            showMessage("Unexpected result from query", "Houston we have a problem");
-            minutes = -1;
-        }
+        const StoreOutcome<int64_t> sum =
+            m_store.minutesSince(*project, m_minutesSince[0], m_minutesSince[1], m_minutesSince[2]);
+        minutes = sum ? *sum : -1;
+        if (!sum && sum.error().kind == StoreError::UnexpectedResult)
+            showStoreError(sum.error());
     }
     m_minutes = QString::number(minutes);
-    m_minutesProject = projectNameOf(projectText().toStdString());
+    m_minutesProject = name;
     if (ui)
         ui->QueryLabel->setText(m_minutes);
 }
 
-// Time added by hand to the project whose minutes are shown is counted in
-// at once, as a new press of Get Minutes Since would; nothing is said when
-// the sum cannot be read now.
-void TimeRecorder::refreshShownMinutes(const std::string &project) {
-    if (!ui || m_minutes.isNull() || project != m_minutesProject ||
-        projectNameOf(projectText().toStdString()) != project)
+// A change to the records, from any window, is counted into the minutes shown
+// for the project in the box at once, as a new press of Get Minutes Since
+// would from the same day; nothing is said when the sum cannot be read now.
+void TimeRecorder::refreshShownMinutes() {
+    if (!ui || m_minutes.isNull() || projectNameOf(projectText().toStdString()) != m_minutesProject)
         return;
-    const std::optional<int32_t> id = findProject(project);
+    const StoreOutcome<int32_t> id = m_store.findProject(m_minutesProject);
     if (!id || *id < 1)
         return;
-    std::unique_ptr<SQLite_Cursor> sum(
-        Database->Query(minutesSinceSql(*id, dateField(0), dateField(1), dateField(2))));
-    if (sum && sum->Next() && sum->ColumnType(0) == SQLite_Cursor::Integer) {
-        m_minutes = QString::number(sum->ColumnInt(0, -1));
+    const StoreOutcome<int64_t> sum =
+        m_store.minutesSince(*id, m_minutesSince[0], m_minutesSince[1], m_minutesSince[2]);
+    if (sum) {
+        m_minutes = QString::number(*sum);
         ui->QueryLabel->setText(m_minutes);
     }
 }
@@ -253,6 +253,7 @@ void TimeRecorder::ShowSchema() {
 // by something that is no regular file (a named pipe would hold the client up
 // for good) is refused with a message.
 void TimeRecorder::StartClient() {
+    const std::string &databasePath = m_store.path();
     if (const std::string notRegular =
             databasePath.empty() ? "" : notRegularFileReason(databasePath);
         !notRegular.empty()) {
@@ -266,4 +267,200 @@ void TimeRecorder::StartClient() {
     exec_obj client;
     client.waitTimeOut = 0;
     client.SetCommandLine(command);
+}
+
+void TimeRecorder::openProjectDatabase() {
+    if (const StoreStatus opened = m_store.open(ProjectDatabaseName); !opened) {
+        showStoreError(opened.error());
+        // A file that could not be opened still leaves the date to count from;
+        // without the library or the tables start-up ends here.
+        const StoreError::Kind kind = opened.error().kind;
+        if (kind == StoreError::NotRegularFile || kind == StoreError::OpenFailed)
+            setDateFieldsToToday();
+        return;
+    }
+    Journal.emplace(ProjectDatabaseName);
+    if (fillProjectList() == ProjectListing::NameNotText)
+        return;
+    setDateFieldsToToday();
+    RecordingRecovery(m_store, ProjectDatabaseName).run();
+}
+
+// Get Minutes Since starts at today.
+void TimeRecorder::setDateFieldsToToday() {
+    TRStart.SetNow();
+    m_dateFields[0] = QString::number(TRStart.Year());
+    m_dateFields[1] = QString::number(TRStart.Month());
+    m_dateFields[2] = QString::number(TRStart.Day());
+    if (ui) {
+        ui->YearEdit->setText(m_dateFields[0]);
+        ui->MonthEdit->setText(m_dateFields[1]);
+        ui->DayEdit->setText(m_dateFields[2]);
+    }
+}
+
+// A query that fails is shown and start-up goes on without names; a stored
+// name that is not text ends the list, and start-up with it.
+TimeRecorder::ProjectListing TimeRecorder::fillProjectList() {
+    const StoreOutcome<ProjectStore::ProjectNames> names = m_store.projectNames();
+    if (!names) {
+        showStoreError(names.error());
+        return ProjectListing::QueryFailed;
+    }
+    QStringList list;
+    for (const std::string &name : names->names)
+        list.append(QString::fromStdString(name));
+    showProjectNames(list);
+    return names->complete ? ProjectListing::Complete : ProjectListing::NameNotText;
+}
+
+// A project made, renamed or removed by any window shows in the box; the
+// names are read again as start-up reads them, quietly.
+void TimeRecorder::followProjectNames() {
+    const StoreOutcome<ProjectStore::ProjectNames> names = m_store.projectNames();
+    if (!names)
+        return;
+    QStringList list;
+    for (const std::string &name : names->names)
+        list.append(QString::fromStdString(name));
+    showProjectNames(list);
+}
+
+QStringList TimeRecorder::projectNames() const {
+    if (!ui)
+        return m_projectNames;
+    QStringList names;
+    for (int i = 0; i < ui->ProjectBox->count(); ++i)
+        names << ui->ProjectBox->itemText(i);
+    return names;
+}
+
+// An editable box shows its first item as soon as it gets one; what the user
+// typed, or the empty text at start-up, must stay. Names are added in one go:
+// a box that takes its items one by one redoes its text and its list for
+// each, which made a long list slow to start. A list that only grew keeps its
+// items; any other change fills the box anew.
+void TimeRecorder::showProjectNames(const QStringList &names) {
+    const QStringList shown = projectNames();
+    if (names == shown)
+        return;
+    const bool grew = names.size() > shown.size() && names.mid(0, shown.size()) == shown;
+    if (!ui) {
+        m_projectNames = names;
+        return;
+    }
+    QComboBox *box = ui->ProjectBox;
+    const QString typed = box->currentText();
+    const bool noneChosen = box->currentIndex() < 0;
+    if (grew) {
+        box->addItems(names.mid(shown.size()));
+    } else {
+        box->clear();
+        box->addItems(names);
+    }
+    if (noneChosen || !grew) {
+        box->setCurrentIndex(noneChosen ? -1 : static_cast<int>(names.indexOf(typed)));
+        box->setEditText(typed);
+    }
+}
+
+// When start-up ended early for want of an alarm sound, the user is told how
+// to get the database.
+void TimeRecorder::reportNoDatabase() {
+    std::string text = "No project database is open, so no time can be recorded or summed.";
+    if (NoAlarmSoundAtStart)
+        text += " Set the alarm sound under Options > Sounds and start the program again.";
+    showMessage(text, "Oops");
+}
+
+void TimeRecorder::LookupProject() {
+    if (!m_store.isOpen()) {
+        reportNoDatabase();
+        ProjectId = 0;
+        return;
+    }
+    ProjectId = projectIdShowingErrors(m_store, projectNameOf(projectText().toStdString()));
+}
+
+// A store that fails keeps the recording (counters, start, project and
+// journal) for the next Stop, close or start-up. The store passes over a
+// start second another recording took, and the seconds the journals of
+// unfinished stores chose.
+void TimeRecorder::RecordTime() {
+    const int64_t minutes = minutesWorked(TRHours, TRMinutes, TRSeconds);
+    if (!m_store.isOpen()) {
+        if (!QuietStore)
+            reportNoDatabase();
+    } else if (minutes <= 0 || ProjectId <= 0) {
+        if (!QuietStore)
+            showMessage("Not worth recording less than a minute", "Seriously?");
+    } else if (const StoreOutcome<TimesRow> stored = m_store.storeTime(
+                   {ProjectId, TRStart, minutes},
+                   [this](const TimesRow &row) { return journalRow(row); },
+                   Journal ? Journal->descriptor() : -1);
+               !stored) {
+        if (!QuietStore)
+            showStoreError(stored.error(),
+                           m_closing ? "The time is kept and will be stored when the program "
+                                       "next starts in this folder."
+                                     : "The time is kept; press Stop again to store it.");
+        StoreKept = true;
+        journalRecording();
+        return;
+    }
+    StoreKept = false;
+    dropRecordingJournal();
+    TRSeconds = TRMinutes = TRHours = 0;
+}
+
+// The first store takes what is counted, a paused recording's included; a
+// box it shows keeps the counters running, so what they counted meanwhile is
+// stored after it, unless the first store failed and its journal keeps all.
+// The program may be told more than once (a quiet end, then the window's
+// close, then the event loop's end): each time stores what was counted since,
+// but a store that failed is not tried again, as its journal holds the time.
+void TimeRecorder::programClosing(Closing how) {
+    const bool first = !m_closing;
+    m_closing = true;
+    if (how == Closing::Quietly) {
+        if (first)
+            saveSession();
+        QuietStore = true;
+    }
+    runGuarded([this, first] {
+        if (hasCountedTime() && (first || !StoreKept))
+            RecordTime();
+    });
+    runGuarded([this] {
+        if (!StoreKept && hasCountedTime())
+            RecordTime();
+    });
+}
+
+void TimeRecorder::saveSession() {
+    if (Recording)
+        journalRecording();
+}
+
+void TimeRecorder::journalRecording() {
+    if (!Journal || ProjectId < 1)
+        return;
+    JournalTicks = 0;
+    Journal->write({ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds});
+}
+
+// The row Stop is about to insert, noted in the journal inside the store's
+// transaction: a run ended after the insert leaves a journal whose row the
+// next start finds. Without a journal to note it in, the row is not stored.
+bool TimeRecorder::journalRow(const TimesRow &row) {
+    if (!Journal)
+        return false;
+    RecordingJournalEntry entry{ProjectId, RecordingName, TRStart, TRHours, TRMinutes, TRSeconds};
+    entry.row = RecordingJournalRow{row.start, row.minutes};
+    return Journal->write(entry);
+}
+
+void TimeRecorder::dropRecordingJournal() {
+    if (Journal)
+        Journal->remove();
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "projects/TotalsWindow.h"
 
+#include "common/Text.h"
 #include "common/TimeDate.h"
 #include "platform/Dialogs.h"
+#include "projects/ProjectStore.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -28,16 +30,6 @@ const char *const ColumnTitles[] = {"Project", "Today (h:mm)", "This week (h:mm)
                                     "This month (h:mm)", "All time (h:mm)"};
 constexpr int ColumnCount = 5;
 constexpr char AllProjectsName[] = "All projects";
-
-// A name on one line of the table and of the copied text.
-QString oneLine(const std::string &name) {
-    QString text = QString::fromStdString(name);
-    for (QChar &c : text)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = u' ';
-    return text;
-}
 
 } // namespace
 
@@ -67,7 +59,7 @@ public:
 
     QString text(int row, int column) const {
         const ProjectTotal &total = rowTotal(row);
-        return column == 0 ? oneLine(total.name)
+        return column == 0 ? QString::fromStdString(oneLine(total.name))
                            : QString::fromStdString(hoursMinutesText(total.minutes[column - 1]));
     }
 
@@ -148,8 +140,8 @@ private:
     ProjectTotal m_all;
 };
 
-TotalsWindow::TotalsWindow(QWidget *parent)
-    : QDialog(parent), m_firstDayOfWeek(QLocale().firstDayOfWeek()) {
+TotalsWindow::TotalsWindow(ProjectStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store), m_firstDayOfWeek(QLocale().firstDayOfWeek()) {
     createWidgets();
     bindHandlers();
 }
@@ -207,11 +199,7 @@ void TotalsWindow::createWidgets() {
 void TotalsWindow::bindHandlers() {
     connect(m_copy, &QPushButton::clicked, this, guarded([this] { copyTable(); }));
     connect(&m_midnight, &QTimer::timeout, this, guarded([this] { refresh(); }));
-}
-
-void TotalsWindow::setDatabasePath(const std::string &path) {
-    m_databasePath = path;
-    refresh();
+    connect(&m_store, &ProjectStore::recordsChanged, this, guarded([this] { refresh(); }));
 }
 
 void TotalsWindow::setFirstDayOfWeek(int day) {
@@ -232,7 +220,7 @@ void TotalsWindow::refresh() {
     TimeDate now;
     now.SetNow();
     const PeriodCalendar calendar({now.Year(), now.Month(), now.Day()}, m_firstDayOfWeek);
-    RecordTotals totals = readRecordTotals(m_databasePath, calendar);
+    const RecordTotals totals = m_store.totals(calendar);
     switch (totals.status) {
     case RecordTotals::NotOpen:
         showOnlyText("No project database is open");

@@ -6,33 +6,30 @@
 #include <QDialog>
 #include <QTimer>
 
-#include <string>
-
+class ProjectStore;
 class QLabel;
 class QPushButton;
 class QTableView;
 class TotalsModel;
 
 // The Totals window: the minutes of every project today, this week, this
-// month and in all time, read read-only from the project database, with a
-// last row for all projects and a button that copies the table as
-// tab-separated text. Not modal; its owner keeps one and shows it with
-// showAndRaise(), gives it the database path and calls refresh() whenever it
-// stores time. It re-reads the database when shown and at each local midnight,
+// month and in all time, read from the project store, with a last row for all
+// projects and a button that copies the table as tab-separated text. Not
+// modal; its owner keeps one and shows it with showAndRaise(). It re-reads the
+// store when shown, whenever the records change and at each local midnight,
 // and never while hidden.
 class TotalsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TotalsWindow(QWidget *parent = nullptr);
+    // The store must outlive the window.
+    explicit TotalsWindow(ProjectStore &store, QWidget *parent = nullptr);
     ~TotalsWindow() override;
 
-    // The database file to read; empty when none is open. Re-reads when shown.
-    void setDatabasePath(const std::string &path);
     // 1 Monday to 7 Sunday; the locale's first day of the week by default.
     void setFirstDayOfWeek(int day);
 
-    // Re-reads the database when the window is shown; does nothing while it
+    // Re-reads the store when the window is shown; does nothing while it
     // is hidden, since showing it reads anyway.
     void refresh();
     // Shows the window, or raises it when it is already shown.
@@ -54,7 +51,7 @@ private:
     void showOnlyText(const QString &text);
     void armMidnightTimer();
 
-    std::string m_databasePath;
+    ProjectStore &m_store;
     int m_firstDayOfWeek;
     TotalsModel *m_model = nullptr;
     QLabel *m_message = nullptr;

@@ -268,6 +268,8 @@ TEST_F(MainFormMenus, RecordsAddTimeTotalsAndExport) {
     widget<QAction>("AddTime1")->trigger();
     EXPECT_TRUE(messages.messages.empty()) << messages.texts()[0];
     EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "90");
+    EXPECT_EQ(widget<QComboBox>("ProjectBox")->findText("Thesis"), 0)
+        << "the new project is listed";
 
     widget<QAction>("Totals1")->trigger();
     auto *totals = w.findChild<TotalsWindow *>();

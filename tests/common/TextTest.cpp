@@ -69,6 +69,22 @@ TEST(Text, TwoDigitFields) {
         EXPECT_EQ(twoDigits(value), text) << value;
 }
 
+// Control characters and line breaks of any kind become blanks; other bytes,
+// valid UTF-8 or not, stay.
+TEST(Text, NamesAreShownOnOneLine) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Tab\there\r\n", "Tab here  "},
+        {"del\x7f", "del "},
+        {"c1\xc2\x85|\xc2\xa0", "c1 |\xc2\xa0"},
+        {"line\xe2\x80\xa8para\xe2\x80\xa9"
+         "dash\xe2\x80\x94",
+         "line para dash\xe2\x80\x94"},
+        {"bad\xc2", "bad\xc2"},
+    };
+    for (const auto &[name, shown] : cases)
+        EXPECT_EQ(oneLine(name), shown) << name;
+}
+
 TEST(Text, TypedTimeSplitsAtColonElseBlankElsePeriod) {
     const std::pair<const char *, size_t> cases[] = {{"1.2 3:4", 5},
                                                      {"1.2 3", 3},

@@ -2,6 +2,7 @@
 #include "projects/ProjectStore.h"
 
 #include "projects/ProjectSql.h"
+#include "projects/RecordingJournal.h"
 #include "projects/SQLite.h"
 #include "support/TempDir.h"
 
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,6 +194,38 @@ TEST_F(ProjectStoreTest, ARowTakesTheNextFreeSecondAndIsHandedOverBeforeItIsStor
         EXPECT_EQ(storedWhenHanded, 0) << "handed over before the insert";
         EXPECT_TRUE(*store.hasRow(expected));
     }
+}
+
+// A second that another recording's journal chose may hold its row already
+// (its store never finished): every store passes over it but that journal's own.
+TEST_F(ProjectStoreTest, ASecondAnotherJournalChoseIsPassedOver) {
+    RecordingJournalEntry other{1, "Alpha", at(9, 10, 0, 0), 0, 5, 0};
+    other.row = RecordingJournalRow{at(9, 10, 0, 0), 5};
+    const std::string journal = recordingJournalPath(ProjectDatabaseName, 999999991);
+    ASSERT_TRUE(writeRecordingJournal(journal, other));
+    const int own = ::open(journal.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(own, 0);
+    EXPECT_EQ(store.storeTime({1, at(9, 10, 0, 0), 25})->start, at(9, 10, 0, 1));
+    EXPECT_EQ(store.addTime("Beta", at(9, 10, 0, 0), 25)->start, at(9, 10, 0, 2));
+    execute({"delete from times"});
+    EXPECT_EQ(store.storeTime({1, at(9, 10, 0, 0), 5}, {}, own)->start, at(9, 10, 0, 0));
+    ::close(own);
+}
+
+// Time added by hand makes its project in the same change, once.
+TEST_F(ProjectStoreTest, AddedTimeMakesItsProjectWithTheRow) {
+    storeSample();
+    QSignalSpy records(&store, &ProjectStore::recordsChanged);
+    QSignalSpy projects(&store, &ProjectStore::projectsChanged);
+    EXPECT_EQ(*store.addTime(" Gamma ", at(9, 10, 0, 0), 15), (TimesRow{3, at(9, 10, 0, 1), 15}));
+    EXPECT_EQ(*store.addTime("Alpha", at(9, 11, 0, 0), 5), (TimesRow{1, at(9, 11, 0, 0), 5}));
+    EXPECT_EQ(records.count(), 2);
+    EXPECT_EQ(projects.count(), 1);
+    EXPECT_EQ(store.addTime(" ", at(9, 12, 0, 0), 5).error().kind, StoreError::EmptyName);
+    EXPECT_EQ(store.addTime("Alpha", at(9, 12, 0, 0), 0).error().kind, StoreError::TooShort);
+    EXPECT_EQ(dump(), (Rows{"p 1 Alpha", "p 2 Beta", "p 3 Gamma", "t 1 30 2026-12-7 9:0:0",
+                            "t 1 5 2026-12-9 11:0:0", "t 1 60 2026-12-9 10:0:0",
+                            "t 2 45 2026-12-9 8:0:0", "t 3 15 2026-12-9 10:0:1"}));
 }
 
 TEST_F(ProjectStoreTest, AnExactRowIsFoundByItsProjectSecondAndMinutes) {

@@ -2,6 +2,7 @@
 #include "projects/RecordTotals.h"
 #include "common/TimeDate.h"
 #include "projects/ProjectSql.h"
+#include "projects/ProjectStore.h"
 #include "projects/SQLite.h"
 #include "projects/TotalsWindow.h"
 #include "support/TempDir.h"
@@ -98,10 +99,22 @@ std::vector<std::string> sampleRows() {
             "insert into times values (2, 4, 'Dec', null, 9.5, 0, 0, 0)"};
 }
 
+// The totals as the store reads them from the file, or why it could not open it.
+RecordTotals totalsOf(const std::string &path, const PeriodCalendar &calendar) {
+    ProjectStore store;
+    if (const StoreStatus opened = store.open(path, ProjectStore::OpenMode::ReadOnly); !opened) {
+        RecordTotals failed;
+        failed.status = RecordTotals::Failed;
+        failed.error = opened.error().text;
+        return failed;
+    }
+    return store.totals(calendar);
+}
+
 TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
     TempCurrentDir dir;
     const std::string path = makeDatabase(dir, sampleRows());
-    const RecordTotals totals = readRecordTotals(path, PeriodCalendar({2026, 12, 9}, Monday));
+    const RecordTotals totals = totalsOf(path, PeriodCalendar({2026, 12, 9}, Monday));
     ASSERT_EQ(totals.status, RecordTotals::Read) << totals.error;
     struct Row {
         std::string name;
@@ -127,7 +140,7 @@ TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
                       "insert into times values (1, 9223372036854775807, 2026, 12, 9, 0, 0, 1)",
                       "insert into times values (2, -9223372036854775808, 2026, 12, 9, 0, 0, 2)"},
                      "huge.db");
-    const RecordTotals ends = readRecordTotals(huge, PeriodCalendar({2026, 12, 9}, Monday));
+    const RecordTotals ends = totalsOf(huge, PeriodCalendar({2026, 12, 9}, Monday));
     ASSERT_EQ(ends.projects.size(), 2u);
     EXPECT_EQ(ends.projects[0].minutes[Today], INT64_MAX);
     EXPECT_EQ(ends.projects[1].minutes[Today], -INT64_MAX);
@@ -135,8 +148,7 @@ TEST(RecordTotals, SumsPerProjectNameAndPeriod) {
 
     // A named pipe would hold the window up in its open for good.
     ASSERT_EQ(::mkfifo(dir.file("pipe.db").c_str(), 0600), 0);
-    const RecordTotals pipe =
-        readRecordTotals(dir.file("pipe.db"), PeriodCalendar({2026, 12, 9}, Monday));
+    const RecordTotals pipe = totalsOf(dir.file("pipe.db"), PeriodCalendar({2026, 12, 9}, Monday));
     EXPECT_EQ(pipe.status, RecordTotals::Failed);
     EXPECT_NE(pipe.error.find("not a regular file"), std::string::npos) << pipe.error;
 }
@@ -157,13 +169,22 @@ protected:
         return texts;
     }
 
+    // The window on the store of the file at `path`; none is open for an
+    // empty path.
+    void show(const std::string &path) {
+        store.close();
+        if (!path.empty())
+            store.open(path, ProjectStore::OpenMode::Existing);
+        window.showAndRaise();
+    }
+
     TempCurrentDir dir;
-    TotalsWindow window;
+    ProjectStore store;
+    TotalsWindow window{store};
 };
 
 TEST_F(TotalsWindowTest, ShowsTheSumsLargestFirstSortsByMinutesAndEscapeCloses) {
-    window.setDatabasePath(makeDatabase(dir, sampleRows()));
-    window.showAndRaise();
+    show(makeDatabase(dir, sampleRows()));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_FALSE(window.isModal());
     EXPECT_EQ(column(0), QStringList({"Garden", "Thesis", "(no project)", "#99", "All projects"}));
@@ -182,13 +203,8 @@ TEST_F(TotalsWindowTest, ShowsTheSumsLargestFirstSortsByMinutesAndEscapeCloses) 
     table()->sortByColumn(0, Qt::DescendingOrder);
     EXPECT_EQ(column(0), QStringList({"Thesis", "Garden", "(no project)", "#99", "All projects"}));
 
-    // A new recording shows after a refresh; the chosen order stays.
-    {
-        SQLite db;
-        ASSERT_TRUE(db.Open(dir.file(ProjectDatabaseName), false));
-        ASSERT_TRUE(db.Execute(recordTimeSql(2, 60, TimeDate(2026, 12, 9, 15, 0, 0, 0))));
-    }
-    window.refresh();
+    // Time added through the store shows at once; the chosen order stays.
+    ASSERT_TRUE(store.addTime("Garden", TimeDate(2026, 12, 9, 15, 0, 0, 0), 60).ok());
     EXPECT_EQ(column(0), QStringList({"Thesis", "Garden", "(no project)", "#99", "All projects"}));
     EXPECT_EQ(column(1), QStringList({"2:00", "10:15", "0:07", "0:05", "12:27"}));
 
@@ -199,11 +215,9 @@ TEST_F(TotalsWindowTest, ShowsTheSumsLargestFirstSortsByMinutesAndEscapeCloses) 
 }
 
 TEST_F(TotalsWindowTest, CopyPutsTheTableOnTheClipboard) {
-    window.setDatabasePath(
-        makeDatabase(dir, {newProjectSql(1, "Thesis"), newProjectSql(2, "Tab\there"),
-                           recordTimeSql(1, 125, TimeDate(2026, 12, 9, 8, 0, 0, 0)),
-                           recordTimeSql(2, 7900, TimeDate(2026, 12, 1, 8, 0, 0, 0))}));
-    window.showAndRaise();
+    show(makeDatabase(dir, {newProjectSql(1, "Thesis"), newProjectSql(2, "Tab\there"),
+                            recordTimeSql(1, 125, TimeDate(2026, 12, 9, 8, 0, 0, 0)),
+                            recordTimeSql(2, 7900, TimeDate(2026, 12, 1, 8, 0, 0, 0))}));
     QApplication::clipboard()->clear();
     window.findChild<QPushButton *>("CopyButton")->click();
     EXPECT_EQ(QApplication::clipboard()->text(),
@@ -215,8 +229,7 @@ TEST_F(TotalsWindowTest, CopyPutsTheTableOnTheClipboard) {
 
 TEST_F(TotalsWindowTest, WithoutADatabaseSaysSoAndShowsNothingElse) {
     for (const std::string &path : {std::string(), dir.file("missing.db")}) {
-        window.setDatabasePath(path);
-        window.showAndRaise();
+        show(path);
         const auto *message = window.findChild<QLabel *>("TotalsMessage");
         EXPECT_TRUE(message->isVisible());
         EXPECT_EQ(message->text(), "No project database is open");

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "projects/StoreBoxes.h"
+
+#include "platform/Dialogs.h"
+#include "projects/ProjectSql.h"
+#include "projects/ProjectStore.h"
+
+// The program's only callback before an insert is a recording's journal
+// taking the row, so a row it turned down is said as the journal's failure.
+void showStoreError(const StoreError &error, const std::string &note) {
+    if (error.kind == StoreError::NotStoredNow) {
+        StoreError journal = error;
+        journal.text =
+            "Error in SQL command: " + error.sql + " The recording's journal could not be written.";
+        journal.caption = "SQL error";
+        showMessage(journal.message(note), journal.caption);
+        return;
+    }
+    showMessage(error.message(note), error.caption);
+}
+
+int32_t projectIdShowingErrors(ProjectStore &store, const std::string &name) {
+    const StoreOutcome<ProjectLookup> project = store.projectIdFor(name);
+    if (project)
+        return project->id;
+    const StoreError &error = project.error();
+    // The lookup itself could not be read: no usable ID, as it always said.
+    if (error.kind == StoreError::Query && error.sql == projectIdSql(name)) {
+        showMessage("Invalid project number", "Houston we have a problem");
+        return 0;
+    }
+    showStoreError(error);
+    if (error.kind != StoreError::InvalidProject && error.kind != StoreError::UnexpectedResult &&
+        error.kind != StoreError::NotOpen)
+        showMessage("Invalid project number", "Houston we have a problem");
+    return 0;
+}

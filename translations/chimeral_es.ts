@@ -361,11 +361,11 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
     </message>
     <message>
         <source>StopWatch</source>
-        <translation>Cronómetro</translation>
+        <translation>Crono</translation>
     </message>
     <message>
         <source>Time Record</source>
-        <translation>Registro de tiempo</translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Clock</source>

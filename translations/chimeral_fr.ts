@@ -361,11 +361,11 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     </message>
     <message>
         <source>StopWatch</source>
-        <translation>Chronomètre</translation>
+        <translation>Chrono</translation>
     </message>
     <message>
         <source>Time Record</source>
-        <translation>Relevé du temps</translation>
+        <translation>Pointage</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -609,7 +609,7 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     </message>
     <message>
         <source>Year</source>
-        <translation>Année</translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Month</source>

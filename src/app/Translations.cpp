@@ -4,10 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -26,9 +24,11 @@ std::unique_ptr<QTranslator> &qtTranslator() {
 
 // "de_DE.UTF-8@euro" -> "de_DE".
 QString withoutEncoding(QString locale) {
-    const qsizetype cut = locale.indexOf(QRegularExpression(QStringLiteral("[.@]")));
-    if (cut >= 0)
-        locale.truncate(cut);
+    for (const QChar mark : {QLatin1Char('.'), QLatin1Char('@')}) {
+        const qsizetype cut = locale.indexOf(mark);
+        if (cut >= 0)
+            locale.truncate(cut);
+    }
     return locale;
 }
 

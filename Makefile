@@ -8,7 +8,8 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the program and the tests need.
 DEPS = g++ cmake ninja-build make pkg-config qt6-base-dev qt6-svg-dev libsdl2-mixer-dev \
        timgm6mb-soundfont libasound2-dev nettle-dev libxcb1-dev libxcb-screensaver0-dev \
-       libgtest-dev libsqlite3-0 fonts-liberation desktop-file-utils appstream dbus-daemon tzdata
+       libgtest-dev libsqlite3-0 fonts-liberation desktop-file-utils appstream dbus-daemon tzdata \
+       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # What `make fuzz` needs on top: clang and its runtime libraries, libFuzzer included.
 FUZZ_DEPS = clang-14 libclang-rt-14-dev
 # What `make format-check` needs: the formatter the sources are kept in.

@@ -396,6 +396,32 @@ StartComparison compareStarts(XWatch &x, const std::string &program, const std::
     return {medians(ours), medians(floor), median(ratios)};
 }
 
+// English and German starts, alternately: the median of each German start
+// against the English start before it, what loading a translation costs.
+double translatedStartRatio(XWatch &x, const std::string &program, const std::string &folder,
+                            const std::string &config, int runs) {
+    const char *const saved = std::getenv("LANG");
+    const std::string before = saved ? saved : "";
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        ::unsetenv(name);
+    const auto startIn = [&](const char *language, const std::string &title) {
+        ::setenv("LANG", language, 1);
+        return startOnce(x, program, folder, config, title).mappedMs;
+    };
+    const std::string germanTitle = "Wecker und Timer";
+    startIn("de_DE.UTF-8", germanTitle); // warms the file cache
+    std::vector<double> ratios;
+    for (int i = 0; i < runs; ++i) {
+        const double english = startIn("C", MainWindowTitle);
+        ratios.push_back(startIn("de_DE.UTF-8", germanTitle) / english);
+    }
+    if (saved)
+        ::setenv("LANG", before.c_str(), 1);
+    else
+        ::unsetenv("LANG");
+    return median(ratios);
+}
+
 double idleCpuPercent(XWatch &x, const std::string &program, const std::string &folder,
                       const std::string &config, int seconds) {
     const Launch run = launch(x, program, folder, config);
@@ -870,6 +896,10 @@ int main(int argc, char **argv) {
         figure("bare_window_peak_resident", bare.peakMB, "MB", each + ", the same");
         figure("peak_resident_ratio_to_bare_window", start.peakMB / bare.peakMB, "x",
                "the two medians above");
+        figure("startup_translated_ratio_paired",
+               translatedStartRatio(x, program, small, config, runs), "x",
+               "median of each German start against the English start before it (goal: "
+               "at most 1.05)");
         if (startOnly)
             return 0;
         figure("shared_libraries_mapped", static_cast<double>(start.libraries.size()), "",

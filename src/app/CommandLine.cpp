@@ -4,15 +4,19 @@
 #include "app/AppWindows.h"
 #include "app/SingleInstance.h"
 #include "app/TMainForm.h"
+#include "app/Translations.h"
 #include "timers/AlarmRules.h"
 #include "timers/CountdownRules.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 
 namespace {
+using Translations::translate;
+
 WindowlessCommands Windowless;
 
 const QString CountdownOption = QStringLiteral("countdown");
@@ -68,15 +72,53 @@ void print(FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The parser's own texts are Qt's, which it translates only through the
+// application object, not made yet when the command line is read: they are
+// translated here from the English it wrote, in Qt's translation's words.
+const char *const ParserContext = "QCommandLineParser";
+const char *const ParserMistakes[] = {"Unknown option '%1'.", "Unknown options: %1.",
+                                      "Missing value after '%1'.", "Unexpected value after '%1'."};
+const char *const UsageText = "Usage: %1";
+const char *const OptionsText = "[options]";
+const char *const OptionsHeading = "Options:";
+
+QString parserMistake(const QString &english) {
+    for (const char *source : ParserMistakes) {
+        QStringList parts = QString::fromLatin1(source).split(QStringLiteral("%1"));
+        for (QString &part : parts)
+            part = QRegularExpression::escape(part);
+        const QRegularExpression pattern(
+            QRegularExpression::anchoredPattern(parts.join(QStringLiteral("(.*)"))));
+        const QRegularExpressionMatch match = pattern.match(english);
+        if (match.hasMatch())
+            return translate(ParserContext, source).arg(match.captured(1));
+    }
+    return english;
+}
+
+// Without an application object the parser knows neither the program's name
+// nor the language of its headings.
+QString helpText(const QCommandLineParser &parser, const QString &programName) {
+    QString help = parser.helpText();
+    help.replace(QStringLiteral("Usage: <executable_name> [options]"),
+                 translate(ParserContext, UsageText)
+                     .arg(programName + QLatin1Char(' ') + translate(ParserContext, OptionsText)));
+    help.replace(QStringLiteral("\nOptions:\n"),
+                 QLatin1Char('\n') + translate(ParserContext, OptionsHeading) + QLatin1Char('\n'));
+    return help;
+}
+
 int mistake(const QString &text) {
-    print(stderr, QStringLiteral("chimeral: %1\nTry 'chimeral --help'.\n").arg(text));
+    print(stderr, QStringLiteral("chimeral: %1\n%2\n")
+                      .arg(text, translate("CommandLine", "Try 'chimeral --help'.")));
     return 1;
 }
 
 // Positional arguments are not taken; a tab must be one the window has.
 std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QString *error) {
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+        *error = translate("CommandLine", "Unexpected argument '%1'.")
+                     .arg(parser.positionalArguments()[0]);
         return std::nullopt;
     }
     WindowRequest request;
@@ -87,8 +129,8 @@ std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QStri
     if (parser.isSet(TabOption)) {
         const TabName *tab = findTab(parser.value(TabOption));
         if (!tab) {
-            *error = QStringLiteral("No tab '%1'; the tabs are timer, alarm, stopwatch, record "
-                                    "and clock.")
+            *error = translate("CommandLine", "No tab '%1'; the tabs are timer, alarm, stopwatch, "
+                                              "record and clock.")
                          .arg(parser.value(TabOption));
             return std::nullopt;
         }
@@ -98,7 +140,7 @@ std::optional<WindowRequest> requestFrom(const QCommandLineParser &parser, QStri
         if (!parser.isSet(QString::fromLatin1(control.option)))
             continue;
         if (request.control) {
-            *error = QStringLiteral("give only one of --pause, --resume and --cancel");
+            *error = translate("CommandLine", "give only one of --pause, --resume and --cancel");
             return std::nullopt;
         }
         request.control = control.control;
@@ -114,11 +156,13 @@ std::optional<int> refuseUnreadable(const WindowRequest &request) {
         return 2;
     };
     if (request.countdown && !parseCountdownEntry(request.countdown->toStdString()))
-        return refuse(QStringLiteral("'%1' is not a countdown duration (such as 3:00, 0:30 or 10)")
-                          .arg(*request.countdown));
+        return refuse(
+            translate("CommandLine", "'%1' is not a countdown duration (such as 3:00, 0:30 or 10)")
+                .arg(*request.countdown));
     if (request.alarm && !parseAlarmEntry(request.alarm->toStdString()))
-        return refuse(QStringLiteral("'%1' is not an alarm time (such as 7:00 AM or 19:30)")
-                          .arg(*request.alarm));
+        return refuse(
+            translate("CommandLine", "'%1' is not an alarm time (such as 7:00 AM or 19:30)")
+                .arg(*request.alarm));
     return std::nullopt;
 }
 } // namespace
@@ -129,36 +173,38 @@ void setWindowlessCommands(WindowlessCommands commands) {
 
 void defineOptions(QCommandLineParser &parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Countdown timer, alarm clock, stopwatch, work-time recorder and clock.\n"
+    parser.setApplicationDescription(translate(
+        "CommandLine", "Countdown timer, alarm clock, stopwatch, work-time recorder and clock.\n"
                        "A start in a folder where the program already runs hands its options "
                        "to that window."));
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
-                      QStringLiteral("Show this help and exit.")});
+                      translate("CommandLine", "Show this help and exit.")});
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
-                      QStringLiteral("Show the version and exit.")});
+                      translate("CommandLine", "Show the version and exit.")});
 
     // Options for the window.
     parser.addOption({CountdownOption,
-                      QStringLiteral("Start a countdown of DURATION, minutes and seconds as in "
-                                     "the countdown entry (3:00, 0:30, 10)."),
-                      QStringLiteral("DURATION")});
+                      translate("CommandLine", "Start a countdown of DURATION, minutes and "
+                                               "seconds as in the countdown entry (3:00, 0:30, "
+                                               "10)."),
+                      translate("CommandLine", "DURATION")});
     parser.addOption({AlarmOption,
-                      QStringLiteral("Set the alarm for TIME, as in the alarm entry (7:00 AM, "
-                                     "19:30)."),
-                      QStringLiteral("TIME")});
+                      translate("CommandLine", "Set the alarm for TIME, as in the alarm entry "
+                                               "(7:00 AM, 19:30)."),
+                      translate("CommandLine", "TIME")});
     parser.addOption({TabOption,
-                      QStringLiteral("Show the tab NAME first: timer, alarm, stopwatch, record "
-                                     "or clock."),
-                      QStringLiteral("NAME")});
+                      translate("CommandLine", "Show the tab NAME first: timer, alarm, "
+                                               "stopwatch, record or clock."),
+                      translate("CommandLine", "NAME")});
     parser.addOption({QStringLiteral("pause"),
-                      QStringLiteral("Pause the countdown of the window running in this folder.")});
+                      translate("CommandLine", "Pause the countdown of the window running in this "
+                                               "folder.")});
     parser.addOption({QStringLiteral("resume"),
-                      QStringLiteral("Resume the paused countdown of the window running in this "
-                                     "folder.")});
+                      translate("CommandLine", "Resume the paused countdown of the window running "
+                                               "in this folder.")});
     parser.addOption({QStringLiteral("cancel"),
-                      QStringLiteral("Cancel the countdown of the window running in this folder, "
-                                     "without its sound.")});
+                      translate("CommandLine", "Cancel the countdown of the window running in this "
+                                               "folder, without its sound.")});
 
     if (Windowless.define)
         Windowless.define(parser);
@@ -177,13 +223,11 @@ std::optional<int> readCommandLine(const QStringList &arguments, WindowRequest &
     QCommandLineParser parser;
     defineOptions(parser);
     if (!parser.parse(arguments))
-        return mistake(parser.errorText());
+        return mistake(parserMistake(parser.errorText()));
     if (parser.isSet(QStringLiteral("help"))) {
-        // Without an application object the parser cannot know the program's name.
-        QString help = parser.helpText();
-        help.replace(QLatin1String("<executable_name>"),
-                     QFileInfo(arguments.value(0, QStringLiteral("chimeral"))).fileName());
-        print(stdout, help);
+        print(
+            stdout,
+            helpText(parser, QFileInfo(arguments.value(0, QStringLiteral("chimeral"))).fileName()));
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {

@@ -6,6 +6,7 @@
 #include "app/ExitSignals.h"
 #include "app/SingleInstance.h"
 #include "app/TMainForm.h"
+#include "app/Translations.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramIcon.h"
 #include "projects/RecordCommands.h"
@@ -36,6 +37,7 @@ void watchStart(QtMsgType type, const QMessageLogContext &context, const QString
 } // namespace
 
 int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
+    loadTranslations();
     // Answered before the application object exists: no display is needed.
     setWindowlessCommands({addRecordOptions, runRecordCommands});
     installCommandLineSignals();
@@ -68,7 +70,8 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     QApplication app(argc, argv);
     qInstallMessageHandler(QtHandler);
     installExitHandling(app);
-    setApplicationTitle("Timer and Alarm Clock");
+    setApplicationTitle(
+        QCoreApplication::translate("Program", "Timer and Alarm Clock").toStdString());
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(CHIMERAL_APP_ID));
 

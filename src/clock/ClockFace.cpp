@@ -18,7 +18,7 @@ void ClockFace::buildPage() {
         return;
     ui = std::make_unique<Ui::ClockPage>();
     ui->setupUi(m_page);
-    ui->ClockEdit->setAccessibleName("Clock");
+    ui->ClockEdit->setAccessibleName(tr("Clock"));
     // Tab moves on to the next control rather than into the clock's text.
     ui->ClockEdit->setTabChangesFocus(true);
     if (!m_line.isNull())

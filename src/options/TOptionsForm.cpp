@@ -134,10 +134,12 @@ void TOptionsForm::OKClicked() {
             continue;
         switch (record->storeText(text.toStdString())) {
         case StoreResult::NotAnInteger:
-            showMessage("The field did not contain an integer", cellText(row, 0).toStdString());
+            showMessage(tr("The field did not contain an integer").toStdString(),
+                        cellText(row, 0).toStdString());
             break;
         case StoreResult::NotYesOrNo:
-            showMessage("The field did not contain yes or no", cellText(row, 0).toStdString());
+            showMessage(tr("The field did not contain yes or no").toStdString(),
+                        cellText(row, 0).toStdString());
             break;
         case StoreResult::Stored:
         case StoreResult::Ignored:
@@ -181,7 +183,8 @@ void TOptionsForm::Changer() {
     switch (record->kind) {
     case OptionKind::Text:
     case OptionKind::Integer:
-        showMessage("This value is just a string - edit it.", "Change is not needed");
+        showMessage(tr("This value is just a string - edit it.").toStdString(),
+                    tr("Change is not needed").toStdString());
         break;
     case OptionKind::Folder:
     case OptionKind::File: {
@@ -201,13 +204,15 @@ void TOptionsForm::Changer() {
         else if (value == "No")
             setCellText(row, 1, "Yes");
         else
-            showMessage("The value needs to be Yes or No and is not. I cannot change it, edit it "
-                        "yourself.",
-                        "Error changing boolean.");
+            showMessage(tr("The value needs to be Yes or No and is not. I cannot change it, edit "
+                           "it yourself.")
+                            .toStdString(),
+                        tr("Error changing boolean.").toStdString());
         break;
     }
     default:
-        showMessage("The type seems to be wrong, contact programming support.", "Program Error.");
+        showMessage(tr("The type seems to be wrong, contact programming support.").toStdString(),
+                    tr("Program Error.").toStdString());
         break;
     }
 }

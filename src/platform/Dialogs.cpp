@@ -111,7 +111,7 @@ void runGuarded(const std::function<void()> &action) {
     } catch (const std::exception &error) {
         showException(error.what());
     } catch (...) {
-        showException("Unknown error");
+        showException(QCoreApplication::translate("Dialogs", "Unknown error").toStdString());
     }
 }
 

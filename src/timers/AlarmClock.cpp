@@ -37,10 +37,11 @@ void AlarmClock::buildPage() {
     bindHandler(this, ui->Button5, &AlarmClock::SetAlarm);
     bindHandler(this, ui->SnoozeButton, &AlarmClock::Snooze);
     bindHandler(this, ui->StopButton, &AlarmClock::StopAlarm);
-    describeInput(ui->Edit1, "Alarm time",
-                  "Time of day, such as 7:00 AM or 19:30; Enter sets the alarm");
-    describeStatus(ui->AlarmLabel, "Alarm status", "Whether an alarm is set");
-    describeStatus(ui->RingLabel, "Alarm ring time", "When the alarm rings, or when it rang");
+    describeInput(ui->Edit1, tr("Alarm time"),
+                  tr("Time of day, such as 7:00 AM or 19:30; Enter sets the alarm"));
+    describeStatus(ui->AlarmLabel, tr("Alarm status"), tr("Whether an alarm is set"));
+    describeStatus(ui->RingLabel, tr("Alarm ring time"),
+                   tr("When the alarm rings, or when it rang"));
     pressOnEnter(ui->Edit1, ui->Button5);
     // The page is no dialog, so its buttons would take only the space bar.
     for (QPushButton *button : {ui->Button5, ui->SnoozeButton, ui->StopButton})
@@ -130,7 +131,7 @@ void AlarmClock::SetAlarm() {
     const QString typed = ui ? ui->Edit1->text() : m_entry;
     const auto entry = parseAlarmEntry(typed.toStdString());
     if (!entry) {
-        showMessage("Invalid time entered", "Invalid entry.");
+        showMessage(tr("Invalid time entered").toStdString(), tr("Invalid entry.").toStdString());
         return;
     }
     TimeDate now;
@@ -141,7 +142,7 @@ void AlarmClock::SetAlarm() {
     m_armedEntry = typed.trimmed();
     m_twelveHour = entryNamesDayHalf(typed.toStdString());
     armFor(arming.alarmTime, arming.intervalMs);
-    showLabel("Activated...");
+    showLabel(tr("Activated..."));
     showLine(QString::fromStdString(ringsLine(ringMoment(now, AlarmTime), m_twelveHour)));
     setState(State::Armed);
 }
@@ -169,8 +170,8 @@ void AlarmClock::AlarmFires() {
             };
         };
         announceAlarm(m_page->window(), m_armedEntry,
-                      {{"Snooze", this, forThisAlarm(&AlarmClock::Snooze)},
-                       {"Stop", this, forThisAlarm(&AlarmClock::StopAlarm)}});
+                      {{tr("Snooze"), this, forThisAlarm(&AlarmClock::Snooze)},
+                       {tr("Stop"), this, forThisAlarm(&AlarmClock::StopAlarm)}});
     }
     m_sound.PlaySoundFileUnguarded(AlarmSoundFile, m_repeat);
     m_ringSound = m_sound.soundNumber();

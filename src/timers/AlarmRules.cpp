@@ -3,6 +3,8 @@
 
 #include "common/Text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -124,17 +126,25 @@ std::string alarmTimeText(int hour, int minute, bool twelveHour) {
     return std::to_string(shown) + minutes + (hour < 12 ? " AM" : " PM");
 }
 
+// Whole sentences, so that a translation can order the day and the time its
+// own way.
 std::string ringsLine(const RingMoment &moment, bool twelveHour) {
-    std::string day = "today";
+    const QString time =
+        QString::fromStdString(alarmTimeText(moment.hour, moment.minute, twelveHour));
+    QString line = QCoreApplication::translate("AlarmRules", "Rings today at %1").arg(time);
     if (moment.dayOffset == 1)
-        day = "tomorrow";
+        line = QCoreApplication::translate("AlarmRules", "Rings tomorrow at %1").arg(time);
     else if (moment.dayOffset > 1)
-        day = "in " + std::to_string(moment.dayOffset) + " days";
-    return "Rings " + day + " at " + alarmTimeText(moment.hour, moment.minute, twelveHour);
+        line = QCoreApplication::translate("AlarmRules", "Rings in %n days at %1", nullptr,
+                                           moment.dayOffset)
+                   .arg(time);
+    return line.toStdString();
 }
 
 std::string rangLine(const RingMoment &moment, bool twelveHour) {
-    return "Rang at " + alarmTimeText(moment.hour, moment.minute, twelveHour);
+    return QCoreApplication::translate("AlarmRules", "Rang at %1")
+        .arg(QString::fromStdString(alarmTimeText(moment.hour, moment.minute, twelveHour)))
+        .toStdString();
 }
 
 TimeDate snoozeEnd(const TimeDate &now) {
@@ -144,5 +154,7 @@ TimeDate snoozeEnd(const TimeDate &now) {
 }
 
 std::string snoozedText(const RingMoment &end, bool twelveHour) {
-    return "Snoozed until " + alarmTimeText(end.hour, end.minute, twelveHour);
+    return QCoreApplication::translate("AlarmRules", "Snoozed until %1")
+        .arg(QString::fromStdString(alarmTimeText(end.hour, end.minute, twelveHour)))
+        .toStdString();
 }

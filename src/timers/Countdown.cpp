@@ -53,10 +53,11 @@ void Countdown::buildPage() {
         button->setAutoDefault(true);
     showControls();
 
-    describeInput(ui->Edit2, "Countdown duration",
-                  "Minutes and seconds, such as 0:30; Enter starts the countdown");
-    describeStatus(ui->ShortLabel, "Countdown status", "Whether a countdown runs or is done");
-    describeStatus(ui->SecondLabel, "Countdown time left", "Time left on the countdown");
+    describeInput(ui->Edit2, tr("Countdown duration"),
+                  tr("Minutes and seconds, such as 0:30; Enter starts the countdown"));
+    describeStatus(ui->ShortLabel, tr("Countdown status"),
+                   tr("Whether a countdown runs or is done"));
+    describeStatus(ui->SecondLabel, tr("Countdown time left"), tr("Time left on the countdown"));
     pressOnEnter(ui->Edit2, ui->Button7);
 }
 
@@ -104,7 +105,7 @@ void Countdown::showControls() {
         return;
     const bool running = state() != State::Idle;
     ui->PauseButton->setEnabled(running);
-    ui->PauseButton->setText(m_paused ? "Resume" : "Pause");
+    ui->PauseButton->setText(m_paused ? tr("Resume") : tr("Pause"));
     ui->CancelButton->setEnabled(running);
 }
 
@@ -138,7 +139,7 @@ void Countdown::Specified() {
     const QString typed = ui ? ui->Edit2->text() : m_entry;
     const auto seconds = parseCountdownEntry(typed.toStdString());
     if (!seconds) {
-        showMessage("Invalid time entered", "Invalid entry.");
+        showMessage(tr("Invalid time entered").toStdString(), tr("Invalid entry.").toStdString());
         return;
     }
     StartCountdown(*seconds);
@@ -154,7 +155,7 @@ void Countdown::StartCountdown(int64_t seconds) {
     ShortTimer.setEnabled(false);
     ShortTimer.setInterval(countdownInterval(seconds));
     ShortTimer.setEnabled(true);
-    showLabels("Counting...", m_secondText);
+    showLabels(tr("Counting..."), m_secondText);
     ClearTimer.setEnabled(false);
     SecondsTimer.setEnabled(false);
     SecondsTimer.setEnabled(true);
@@ -182,7 +183,7 @@ void Countdown::BuzzEm() {
     emit statusChanged();
     announceCountdownEnd(m_page->window(), ShortTimer.interval());
     m_sound.PlaySoundFile(TimerSoundFile);
-    showLabels("Done", "0");
+    showLabels(tr("Done"), "0");
     SecondsTimer.setEnabled(false);
     ClearTimer.setEnabled(true);
 }
@@ -203,13 +204,13 @@ void Countdown::PauseOrResume() {
         ShortTimer.setEnabled(false);
         SecondsTimer.setEnabled(false);
         m_paused = true;
-        showLabels("Paused", QString::fromStdString(countdownText(SecondsLeft)));
+        showLabels(tr("Paused"), QString::fromStdString(countdownText(SecondsLeft)));
     } else {
         m_paused = false;
         ShortTimer.setInterval(countdownInterval(SecondsLeft));
         ShortTimer.setEnabled(true);
         SecondsTimer.setEnabled(true);
-        showLabels("Counting...", m_secondText);
+        showLabels(tr("Counting..."), m_secondText);
     }
     showControls();
     emit statusChanged();

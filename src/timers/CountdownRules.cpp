@@ -3,6 +3,8 @@
 
 #include "common/Text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 std::optional<int64_t> parseCountdownEntry(const std::string &entry) {
@@ -27,8 +29,11 @@ std::string countdownText(int32_t secondsLeft) {
     const int32_t minutes = secondsLeft / 60;
     const int32_t seconds = secondsLeft % 60;
     if (minutes > 0)
-        return " " + std::to_string(minutes) + " min " + std::to_string(seconds) + " sec ";
-    return " " + std::to_string(seconds) + " sec ";
+        return QCoreApplication::translate("CountdownRules", " %1 min %2 sec ")
+            .arg(minutes)
+            .arg(seconds)
+            .toStdString();
+    return QCoreApplication::translate("CountdownRules", " %1 sec ").arg(seconds).toStdString();
 }
 
 uint32_t countdownInterval(int64_t seconds) {

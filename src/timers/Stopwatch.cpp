@@ -32,7 +32,7 @@ void Stopwatch::buildPage() {
     bindHandler(this, ui->Button9, &Stopwatch::StopTheWatch);
     bindHandler(this, ui->LapButton, &Stopwatch::TakeLap);
     // Ctrl+C in the list, and the same command in its context menu.
-    auto *copy = new QAction("Copy", ui->LapList);
+    auto *copy = new QAction(tr("Copy"), ui->LapList);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     ui->LapList->addAction(copy);
@@ -43,7 +43,7 @@ void Stopwatch::buildPage() {
     // Enter presses the button that has the focus, as Space does.
     for (QPushButton *button : m_page->findChildren<QPushButton *>())
         button->setAutoDefault(true);
-    describeStatus(ui->StopLabel, "Stopwatch time", "Time on the stopwatch");
+    describeStatus(ui->StopLabel, tr("Stopwatch time"), tr("Time on the stopwatch"));
     showState();
 }
 
@@ -52,7 +52,7 @@ void Stopwatch::showState() {
         return;
     if (!m_shown.isNull())
         ui->StopLabel->setText(m_shown);
-    ui->Button8->setText(SWRunning ? "Stop" : "Start");
+    ui->Button8->setText(SWRunning ? tr("Stop") : tr("Start"));
     ui->LapButton->setEnabled(SWRunning);
 }
 

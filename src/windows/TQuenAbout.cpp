@@ -68,16 +68,14 @@ void TQuenAbout::resizeEvent(QResizeEvent *event) {
 }
 
 void TQuenAbout::ShowMe() {
-    ui->CopyWLabel->setText(QStringLiteral("Copyright (c) %1-%2 %3")
-                                .arg(FirstYear)
-                                .arg(LastYear)
-                                .arg(QString::fromUtf8(Author)));
+    ui->CopyWLabel->setText(
+        tr("Copyright (c) %1-%2 %3").arg(FirstYear).arg(LastYear).arg(QString::fromUtf8(Author)));
     // The years and the author's name are wider than the label: it keeps its
     // width and grows downwards over the empty web-address line rather than
     // cut the name off.
     QLabel *years = ui->CopyWLabel;
     years->resize(years->width(), std::max(17, years->heightForWidth(years->width())));
-    ui->VerLabel->setText(QStringLiteral("Version: ") + QString::fromStdString(Version));
+    ui->VerLabel->setText(tr("Version: %1").arg(QString::fromStdString(Version)));
     ui->VerLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The version label fits its text, as the years label does not.
     ui->VerLabel->adjustSize();

@@ -132,9 +132,12 @@ bool TUserLogWindow::WriteLogRecord() {
     TimeDate now;
     now.SetNow();
     if (!appendToFile(FileName, logRecordText(now, Header, memoLines()))) {
-        showMessage(FileName.empty() ? "Could not write to the log file."
-                                     : "Could not write to the log file " + FileName + ".",
-                    "Error");
+        showMessage(
+            (FileName.empty()
+                 ? tr("Could not write to the log file.")
+                 : tr("Could not write to the log file %1.").arg(QString::fromStdString(FileName)))
+                .toStdString(),
+            tr("Error").toStdString());
         return false;
     }
     ui->Memo1->clear();

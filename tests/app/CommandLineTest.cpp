@@ -29,6 +29,10 @@ protected:
         env.insert("XDG_RUNTIME_DIR", runtime.path());
         env.insert("SDL_AUDIODRIVER", "disk");
         env.insert("SDL_DISKAUDIOFILE", runtime.filePath("audio.raw"));
+        // The English texts, whatever the machine's language.
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(name);
+        env.insert("LANG", "C");
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
@@ -199,5 +203,56 @@ TEST_F(ProgramRuns, OneWindowPerFolderBetweenRealRuns) {
     for (QProcess *process : {first.get(), other.get()}) {
         process->kill();
         process->waitForFinished();
+    }
+}
+
+// The language follows the environment, before any window too: the help,
+// the program's own mistakes and the parser's, and the window's menus.
+TEST_F(ProgramRuns, TextsSpeakTheLanguageTheEnvironmentAsksFor) {
+    struct Case {
+        const char *lang;
+        QStringList arguments;
+        const char *stdoutHas;
+        const char *stderrHas;
+    };
+    const Case cases[] = {
+        {"de_DE.UTF-8", {"--help"}, "Diese Hilfe anzeigen und beenden.", ""},
+        {"de_DE.UTF-8", {"--help"}, "Aufruf: chimeral [Optionen]", ""},
+        {"de_DE.UTF-8", {"--bogus"}, "", "Unbekannte Option 'bogus'."},
+        {"fr_FR.UTF-8", {"--tab", "kitchen"}, "", "Pas d'onglet « kitchen »"},
+        {"es_ES.UTF-8", {"stray"}, "", "Argumento inesperado 'stray'."},
+        {"en_GB.UTF-8", {"--help"}, "Show this help and exit.", ""},
+    };
+    for (const Case &c : cases) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = environment(false);
+        env.insert("LANG", c.lang);
+        process->setProcessEnvironment(env);
+        process->start(CHIMERAL_BINARY, c.arguments);
+        ASSERT_TRUE(process->waitForFinished(20000));
+        const QString out = QString::fromUtf8(process->readAllStandardOutput());
+        const QString err = QString::fromUtf8(process->readAllStandardError());
+        EXPECT_TRUE(out.contains(QString::fromUtf8(c.stdoutHas))) << c.lang << out.toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.stderrHas))) << c.lang << err.toStdString();
+    }
+
+    for (const auto &[lang, menus] :
+         {std::pair{"de_DE.UTF-8", QStringList{"&Datei", "&Optionen", "&Hilfe"}},
+          std::pair{"C", QStringList{"&File", "&Options", "&Help"}}}) {
+        QProcess program;
+        QProcessEnvironment env = environment(true);
+        env.insert("LANG", lang);
+        env.insert("CHIMERAL_TEST_MENUS", runtime.filePath("menus"));
+        // The start-up's boxes (no sounds set) go to a file instead.
+        env.insert("CHIMERAL_TEST_MESSAGES", runtime.filePath("messages"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(runtime.path());
+        program.start(CHIMERAL_PROGRAM, {});
+        ASSERT_TRUE(finishes(program)) << lang;
+        QFile file(runtime.filePath("menus"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << lang;
+        const QStringList shown = QString::fromUtf8(file.readAll()).split('\n');
+        for (const QString &menu : menus)
+            EXPECT_TRUE(shown.contains(menu)) << lang << ": " << shown.join('|').toStdString();
     }
 }

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks what a desktop needs
 # from it: the program, the menu entry, the icon, the store description, the
-# three sounds and the licence terms, with the entry and the description passing
-# the validators.
+# three sounds, the translations and the licence terms, with the entry and the
+# description passing the validators.
 # Usage: check-install.sh <build folder> <application id>
 set -eu
 build=$1
@@ -24,7 +24,10 @@ for f in bin/chimeral \
          share/chimeral/sounds/tune.mid \
          share/chimeral/sounds/alarm.wav \
          share/man/man1/chimeral.1 \
-         share/doc/chimeral/copyright; do
+         share/doc/chimeral/copyright \
+         share/chimeral/translations/chimeral_de.qm \
+         share/chimeral/translations/chimeral_es.qm \
+         share/chimeral/translations/chimeral_fr.qm; do
     if [ ! -s "$prefix/$f" ]; then
         echo "missing or empty after install: $f"
         fail=1

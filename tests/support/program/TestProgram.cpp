@@ -4,13 +4,16 @@
 // CHIMERAL_TEST_MESSAGES=<file>  message boxes are appended to the file
 //                                ("caption|text" lines) instead of shown;
 // CHIMERAL_TEST_SECOND_MS=<ms>   the recorder's second lasts that long;
-// CHIMERAL_TEST_RECORD=<name>    a recording for the name starts at once.
+// CHIMERAL_TEST_RECORD=<name>    a recording for the name starts at once;
+// CHIMERAL_TEST_MENUS=<file>     the menu bar's titles are written to the
+//                                file, one a line, and the window closes.
 #include "app/Program.h"
 #include "app/TMainForm.h"
 #include "platform/Dialogs.h"
 #include "platform/IntervalTimer.h"
 
 #include <QComboBox>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <algorithm>
@@ -43,6 +46,13 @@ int main(int argc, char **argv) {
             form.showTab("TimeRecord");
             form.findChild<QComboBox *>("ProjectBox")->setEditText(QString::fromUtf8(name));
             form.findChild<QPushButton *>("Button11")->click();
+        }
+        if (const char *file = setting("CHIMERAL_TEST_MENUS")) {
+            std::ofstream titles(file);
+            for (const QAction *menu : form.menuBar()->actions())
+                titles << menu->text().toStdString() << "\n";
+            QMetaObject::invokeMethod(
+                &form, [&form] { form.close(); }, Qt::QueuedConnection);
         }
     };
     return runProgram(argc, argv, hooks);

@@ -365,7 +365,9 @@ bool TotalsWindow::refusedWhileRecorded(const std::string &name) const {
 std::optional<std::string> TotalsWindow::askNewName(const std::string &name) {
     QDialog dialog(this);
     dialog.setWindowTitle("Totals");
-    auto *label = new QLabel(QString::fromStdString("&New name for " + oneLine(name) + ":"));
+    // An ampersand in the name is shown, not taken for the label's shortcut.
+    auto *label = new QLabel("&New name for " +
+                             QString::fromStdString(oneLine(name)).replace('&', "&&") + ":");
     auto *field = new QLineEdit(QString::fromStdString(name));
     label->setBuddy(field);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -296,6 +296,7 @@ TEST_F(TotalsWindowTest, RenameTakesANameAndMergesIntoATakenOneOnYes) {
     EXPECT_EQ(column(4).front(), "139:25");
 }
 
+// Rows of no stored project cannot be chosen.
 TEST_F(TotalsWindowTest, DeleteRemovesTheProjectAndItsRecordingsOnYes) {
     show(makeDatabase(dir, sampleRows()));
     selectRow("Thesis");
@@ -306,19 +307,8 @@ TEST_F(TotalsWindowTest, DeleteRemovesTheProjectAndItsRecordingsOnYes) {
     EXPECT_EQ(questions, std::vector<std::string>(
                              2, "Totals|Delete Thesis and its 4 recordings (795 minutes)?"));
     EXPECT_EQ(column(0), QStringList({"Garden", "(no project)", "#99", "All projects"}));
-}
-
-// Refused before anything is asked; rows of no stored project cannot be chosen.
-TEST_F(TotalsWindowTest, TheRecordedProjectAndRowsOfNoProjectAreLeftAlone) {
-    show(makeDatabase(dir, sampleRows()));
-    window.setRecordedProject([] { return std::string("Thesis"); });
-    selectRow("Thesis");
-    click("TotalsRename");
-    click("TotalsDelete");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Stop the recording of Thesis first."));
-    EXPECT_TRUE(questions.empty());
-    selectRow("#99");
-    EXPECT_FALSE(window.findChild<QPushButton *>("TotalsRename")->isEnabled());
+    selectRow("#99"); // no stored project
+    EXPECT_FALSE(window.findChild<QPushButton *>("TotalsDelete")->isEnabled());
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "platform/WidgetWatch.h"
 #include "platform/Widgets.h"
 #include "projects/AddTimeDialog.h"
+#include "projects/HistoryWindow.h"
 #include "projects/ProjectSql.h"
 #include "projects/ProjectStore.h"
 #include "projects/RecordExport.h"
@@ -124,6 +125,7 @@ void TMainForm::bindMenus() {
     bind(ui->Loganerrororcomment1, &TMainForm::UserLogger);
     bind(ui->About1, &TMainForm::AboutMe);
     bind(ui->Totals1, &TMainForm::ShowTotals);
+    bind(ui->History1, &TMainForm::ShowHistory);
     bind(ui->AddTime1, &TMainForm::AddTime);
     bind(ui->ExportCSV1, &TMainForm::ExportCsv);
 }
@@ -375,11 +377,30 @@ void TMainForm::TestAlarmSound() {
     m_sound.PlaySoundFile(AlarmSoundFile);
 }
 
-// One Totals window, which follows every change of the records.
+// One Totals window, which follows every change of the records. The project
+// a recording runs for is left alone there, and the tab's box follows a
+// project renamed there.
 void TMainForm::ShowTotals() {
-    if (!m_totals)
+    if (!m_totals) {
         m_totals = new TotalsWindow(*m_projects, this);
+        m_totals->setRecordedProject([this] {
+            return m_recorder->recording() ? m_recorder->recordingProject().toStdString()
+                                           : std::string();
+        });
+        connect(m_totals, &TotalsWindow::projectRenamed, m_recorder,
+                [this](const QString &name, const QString &newName) {
+                    runGuarded([&] { m_recorder->followRename(name, newName); });
+                });
+    }
     m_totals->showAndRaise();
+}
+
+// One History window, a child of this window as Totals is: the store goes
+// first, and neither uses it while it is destroyed.
+void TMainForm::ShowHistory() {
+    if (!m_history)
+        m_history = new HistoryWindow(*m_projects, this);
+    m_history->showAndRaise();
 }
 
 void TMainForm::AddTime() {

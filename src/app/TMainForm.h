@@ -16,6 +16,7 @@ class AlarmClock;
 class ProjectStore;
 class ClockFace;
 class Countdown;
+class HistoryWindow;
 class PanelController;
 class Stopwatch;
 class TimeRecorder;
@@ -109,6 +110,7 @@ private:
     void Digits24hour1Click();
     void Digits12hour1Click();
     void ShowTotals();
+    void ShowHistory();
     void AddTime();
     void ExportCsv();
 
@@ -135,8 +137,9 @@ private:
     Stopwatch *m_stopwatch = nullptr;
     TimeRecorder *m_recorder = nullptr;
     ClockFace *m_clock = nullptr;
-    // The records' totals, made when first asked for.
+    // The records' totals and history, each made when first asked for.
     TotalsWindow *m_totals = nullptr;
+    HistoryWindow *m_history = nullptr;
     // The panel icon and the task manager's entry; it reads the tabs, so it
     // goes before them.
     std::unique_ptr<PanelController> m_panel;

@@ -42,10 +42,6 @@ std::string startText(const HistoryRow &row) {
     return twoDigits(row.hours) + ":" + twoDigits(row.minutes) + ":" + twoDigits(row.seconds);
 }
 
-std::string plural(int64_t count, const std::string &one, const std::string &many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 } // namespace
 
 // The filtered rows, read a page at a time as the view asks for them: the
@@ -419,8 +415,7 @@ void HistoryWindow::deleteSelected() {
     for (const HistoryRow &row : rows)
         minutes += row.minutesWorked;
     const std::string question =
-        "Delete " + plural(static_cast<int64_t>(rows.size()), "recording", "recordings") + " (" +
-        plural(minutes, "minute", "minutes") + ")?";
+        "Delete " + recordingsText({static_cast<int64_t>(rows.size()), minutes}) + "?";
     if (!askYesNo(question, "History"))
         return;
     const StoreOutcome<RowsSummary> deleted = m_store.deleteRows(rows);

@@ -7,6 +7,7 @@
 #include "projects/SQLite.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
@@ -718,17 +719,41 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
         return sqlFailed(remove);
-    const StoreOutcome<int64_t> there =
-        queryNumber("select count(*) from times where " + historyRowSql(row));
-    if (!there)
-        return there.error();
-    if (*there == 0)
+    // The row's project as SQLite writes the value in SQL, whatever its type.
+    const std::string projectSql = "select quote(project) from times where " + historyRowSql(row);
+    std::unique_ptr<SQLite_Cursor> project(m_database->Query(projectSql));
+    if (!project)
+        return queryFailed(projectSql);
+    if (!project->Next()) {
+        if (m_database->Status() != 0)
+            return queryFailed(projectSql);
         return errorOf(StoreError::NoSuchRow, "The recording was changed or deleted meanwhile.",
                        "Oops");
+    }
+    const std::string storedProject = project->ColumnText(0);
+    project.reset();
     if (!m_database->Execute(remove))
         return sqlFailed(remove);
     // The row's own second is free again, so a start left as it was stays.
-    return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
+    if (name != projectNameOf(row.project))
+        return commitTypedRow(name, start, minutes,
+                              [&transaction] { return transaction.commit(); });
+    int32_t id = 0;
+    const char *end = storedProject.data() + storedProject.size();
+    const auto [parsed, error] = std::from_chars(storedProject.data(), end, id);
+    const bool isId = error == std::errc() && parsed == end;
+    const StoreOutcome<TimesRow> stored = insertRow({isId ? id : 0, start, minutes}, {}, -1);
+    if (!stored)
+        return stored;
+    // No project, or a value of another type (a hand edit), is put back as it was.
+    const std::string keep =
+        "update times set project = " + storedProject + " where rowid = last_insert_rowid()";
+    if (!isId && !m_database->Execute(keep))
+        return sqlFailed(keep);
+    if (!transaction.commit())
+        return sqlFailed("commit");
+    changed(false);
+    return stored;
 }
 
 StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow> &rows) {
@@ -763,6 +788,14 @@ StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow>
     if (deleted.rows > 0)
         changed(false);
     return deleted;
+}
+
+std::string recordingsText(const RowsSummary &summary) {
+    const auto counted = [](int64_t count, const char *one, const char *many) {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
+    };
+    return counted(summary.rows, "recording", "recordings") + " (" +
+           counted(summary.minutes, "minute", "minutes") + ")";
 }
 
 StoreOutcome<RowsSummary> ProjectStore::projectSummary(const std::string &name) const {

@@ -93,6 +93,10 @@ struct RowsSummary {
     bool operator==(const RowsSummary &) const = default;
 };
 
+// The summary as the questions say it: "12 recordings (340 minutes)",
+// "1 recording (5 minutes)".
+std::string recordingsText(const RowsSummary &summary);
+
 // One row as History shows it, newest first. Values a hand edit left in
 // another type are read as numbers, as the report reads them.
 struct HistoryRow {
@@ -235,7 +239,11 @@ public:
 
     // Replaces a row by the recording typed for it, with Add Time's rules:
     // a project name (made when new), at least a minute, and the start moved
-    // on to the next free second when another row has it. Gives the new row.
+    // on to the next free second when another row has it. A name left as the
+    // row shows it keeps the row's project as stored, so a row of a project
+    // ID without a name ("#7") or of none ("(no project)") stays so and no
+    // project is made of that text. Gives the new row (its project 0 when
+    // it has none).
     StoreOutcome<TimesRow> editRow(const HistoryRow &row, const std::string &projectName,
                                    const TimeDate &start, int64_t minutes);
     // Removes the rows that are still stored; gives how many and their minutes.

@@ -326,6 +326,18 @@ void TimeRecorder::followProjectNames() {
     showProjectNames(list);
 }
 
+void TimeRecorder::followRename(const QString &name, const QString &newName) {
+    followProjectNames();
+    if (!ui || projectNameOf(projectText().toStdString()) != name.toStdString())
+        return;
+    ui->ProjectBox->setCurrentIndex(ui->ProjectBox->findText(newName, Qt::MatchExactly));
+    ui->ProjectBox->setEditText(newName);
+    if (m_minutesProject == name.toStdString()) {
+        m_minutesProject = newName.toStdString();
+        refreshShownMinutes();
+    }
+}
+
 QStringList TimeRecorder::projectNames() const {
     if (!ui)
         return m_projectNames;

@@ -61,6 +61,10 @@ public:
     // The project box's text, for the records' windows.
     QString currentProject() const { return projectText(); }
 
+    // A project was renamed, or merged into `newName`, elsewhere: the box
+    // and the minutes shown for the old name go over to the new one.
+    void followRename(const QString &name, const QString &newName);
+
     // A recording that runs (paused or not), its project and what it has
     // counted; "Stop" for it, as the button does.
     bool recording() const { return Recording; }

@@ -4,16 +4,22 @@
 #include "common/Text.h"
 #include "common/TimeDate.h"
 #include "platform/Dialogs.h"
+#include "platform/Widgets.h"
+#include "projects/ProjectSql.h"
 #include "projects/ProjectStore.h"
+#include "projects/StoreBoxes.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QShowEvent>
@@ -49,6 +55,12 @@ public:
     }
 
     int projectCount() const { return static_cast<int>(m_projects.size()); }
+    // The stored name of a project's row; none for the All projects row.
+    std::optional<std::string> projectName(int row) const {
+        if (row < 0 || row >= projectCount())
+            return std::nullopt;
+        return m_projects[row].name;
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override {
         return parent.isValid() ? 0 : projectCount() + 1;
@@ -180,10 +192,19 @@ void TotalsWindow::createWidgets() {
     m_copy->setObjectName("CopyButton");
     m_copy->setAccessibleName("Copy");
     m_copy->setAccessibleDescription("Copies the table as tab-separated text");
-    // Enter in the table must not copy.
-    m_copy->setAutoDefault(false);
+    m_rename = new QPushButton("Rename...", this);
+    m_rename->setObjectName("TotalsRename");
+    m_rename->setAccessibleDescription("Renames the selected project");
+    m_delete = new QPushButton("Delete...", this);
+    m_delete->setObjectName("TotalsDelete");
+    m_delete->setAccessibleDescription("Deletes the selected project and its recordings");
+    // Enter in the table must not copy, rename or delete.
+    for (QPushButton *button : {m_copy, m_rename, m_delete})
+        button->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_rename);
+    buttons->addWidget(m_delete);
     buttons->addStretch();
     buttons->addWidget(m_copy);
     auto *layout = new QVBoxLayout(this);
@@ -198,6 +219,10 @@ void TotalsWindow::createWidgets() {
 
 void TotalsWindow::bindHandlers() {
     connect(m_copy, &QPushButton::clicked, this, guarded([this] { copyTable(); }));
+    bindHandler(this, m_rename, &TotalsWindow::renameSelected);
+    bindHandler(this, m_delete, &TotalsWindow::deleteSelected);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            guarded([this] { updateButtons(); }));
     connect(&m_midnight, &QTimer::timeout, this, guarded([this] { refresh(); }));
     connect(&m_store, &ProjectStore::recordsChanged, this, guarded([this] { refresh(); }));
 }
@@ -244,7 +269,9 @@ void TotalsWindow::showTotals(const RecordTotals &totals) {
         m_model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     m_message->hide();
     m_table->show();
-    m_copy->show();
+    for (QPushButton *button : {m_copy, m_rename, m_delete})
+        button->show();
+    updateButtons();
 }
 
 void TotalsWindow::showOnlyText(const QString &text) {
@@ -253,7 +280,8 @@ void TotalsWindow::showOnlyText(const QString &text) {
     m_message->setAccessibleName(text);
     m_message->show();
     m_table->hide();
-    m_copy->hide();
+    for (QPushButton *button : {m_copy, m_rename, m_delete})
+        button->hide();
 }
 
 // A timer rather than a watch on the date: it costs nothing between midnights.
@@ -296,4 +324,125 @@ void TotalsWindow::hideEvent(QHideEvent *event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous())
         m_midnight.stop();
+}
+
+void TotalsWindow::setRecordedProject(std::function<std::string()> recorded) {
+    m_recorded = std::move(recorded);
+}
+
+// The selected row's project, when it is one the store has by that name: the
+// rows of an ID without a name ("#7") or without a project, and the All
+// projects row, are no project that can be renamed or deleted.
+std::optional<std::string> TotalsWindow::selectedProject() const {
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    if (selected.size() != 1)
+        return std::nullopt;
+    std::optional<std::string> name = m_model->projectName(selected.front().row());
+    if (!name)
+        return std::nullopt;
+    const StoreOutcome<int32_t> stored = m_store.findProject(*name);
+    if (!stored || *stored < 1)
+        return std::nullopt;
+    return name;
+}
+
+void TotalsWindow::updateButtons() {
+    const bool project = selectedProject().has_value();
+    m_rename->setEnabled(project);
+    m_delete->setEnabled(project);
+}
+
+// Its journal and the row Stop stores name the project by its ID and name.
+bool TotalsWindow::refusedWhileRecorded(const std::string &name) const {
+    if (!m_recorded || m_recorded() != name)
+        return false;
+    showMessage("Stop the recording of " + oneLine(name) + " first.", "Totals");
+    return true;
+}
+
+// The new name, as the project box takes one: any characters, not empty
+// once cleaned as the box's names are. None when the user cancelled.
+std::optional<std::string> TotalsWindow::askNewName(const std::string &name) {
+    QDialog dialog(this);
+    dialog.setWindowTitle("Totals");
+    // An ampersand in the name is shown, not taken for the label's shortcut.
+    auto *label = new QLabel("&New name for " +
+                             QString::fromStdString(oneLine(name)).replace('&', "&&") + ":");
+    auto *field = new QLineEdit(QString::fromStdString(name));
+    label->setBuddy(field);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(field, &QLineEdit::textChanged, buttons, [buttons](const QString &text) {
+        buttons->button(QDialogButtonBox::Ok)
+            ->setEnabled(!projectNameOf(text.toStdString()).empty());
+    });
+    field->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const std::string typed = projectNameOf(field->text().toStdString());
+    if (typed.empty())
+        return std::nullopt;
+    return typed;
+}
+
+// A name another project has merges the two after a question: the selected
+// project's recordings go to the other, and the selected project goes.
+void TotalsWindow::renameSelected() {
+    const std::optional<std::string> name = selectedProject();
+    if (!name || refusedWhileRecorded(*name))
+        return;
+    const std::optional<std::string> newName = askNewName(*name);
+    if (!newName || *newName == *name || refusedWhileRecorded(*name))
+        return;
+    const StoreOutcome<int32_t> taken = m_store.findProject(*newName);
+    if (!taken) {
+        showStoreError(taken.error());
+        return;
+    }
+    if (*taken < 1) {
+        if (const StoreStatus renamed = m_store.renameProject(*name, *newName); !renamed) {
+            showStoreError(renamed.error());
+            return;
+        }
+    } else {
+        const StoreOutcome<RowsSummary> moving = m_store.projectSummary(*name);
+        if (!moving) {
+            showStoreError(moving.error());
+            return;
+        }
+        const std::string into = oneLine(*newName);
+        if (!askYesNo(into + " already exists. Move its " + recordingsText(*moving) + " to " +
+                          into + " and remove " + oneLine(*name) + "?",
+                      "Totals") ||
+            refusedWhileRecorded(*name))
+            return;
+        if (const StoreOutcome<RowsSummary> merged = m_store.mergeProject(*name, *newName);
+            !merged) {
+            showStoreError(merged.error());
+            return;
+        }
+    }
+    emit projectRenamed(QString::fromStdString(*name), QString::fromStdString(*newName));
+}
+
+void TotalsWindow::deleteSelected() {
+    const std::optional<std::string> name = selectedProject();
+    if (!name || refusedWhileRecorded(*name))
+        return;
+    const StoreOutcome<RowsSummary> going = m_store.projectSummary(*name);
+    if (!going) {
+        showStoreError(going.error());
+        return;
+    }
+    if (!askYesNo("Delete " + oneLine(*name) + " and its " + recordingsText(*going) + "?",
+                  "Totals") ||
+        refusedWhileRecorded(*name))
+        return;
+    if (const StoreOutcome<RowsSummary> deleted = m_store.deleteProject(*name); !deleted)
+        showStoreError(deleted.error());
 }

@@ -6,6 +6,8 @@
 #include "options/TOptionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramIcon.h"
+#include "projects/HistoryWindow.h"
+#include "projects/ProjectStore.h"
 #include "projects/TotalsWindow.h"
 #include "support/ChildProcess.h"
 #include "support/SoundFiles.h"
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -30,6 +33,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <tuple>
 
 using MainFormStart = SetClockMainFormTest;
 using MainFormMenus = SetClockMainFormTest;
@@ -297,4 +301,53 @@ TEST_F(MainFormMenus, RecordsAddTimeTotalsAndExport) {
     EXPECT_EQ(messages.messages[0].text.rfind("Will not write " + cwd.file("records.csv"), 0), 0u);
     widget<QPushButton>("Button13")->click();
     EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "90");
+}
+
+// Records > History opens one window; a change made there shows at once in
+// Totals and the tab's minutes. Totals leaves the project being recorded
+// alone, and the tab's box follows a project renamed there.
+TEST_F(MainFormMenus, RecordsHistoryAndTotalsFollowEachOtherAndTheTab) {
+    now = {2024, 3, 15, 9, 30, 5, 0};
+    writeOptions("alarm.wav", "timer.wav");
+    auto &w = startForm();
+    w.show();
+    const std::tuple<const char *, int16_t, int> added[] = {
+        {"Thesis", 8, 90}, {"Draft", 7, 30}, {"Draft", 6, 10}};
+    for (const auto &[name, hour, minutes] : added)
+        ASSERT_TRUE(w.projectStore().addTime(name, TimeDate(2024, 3, 15, hour, 0, 0, 0), minutes));
+    openTab("TimeRecord");
+    widget<QComboBox>("ProjectBox")->setEditText("Draft");
+    widget<QPushButton>("Button13")->click();
+    widget<QAction>("Totals1")->trigger();
+    widget<QAction>("History1")->trigger();
+    widget<QAction>("History1")->trigger();
+    ASSERT_EQ(w.findChildren<HistoryWindow *>().size(), 1);
+    auto *rows = w.findChild<QTableView *>("HistoryTable");
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualRect(rows->model()->index(1, 0)).center()); // Draft, 30
+    setQuestionHandler([](const std::string &, const std::string &) { return true; });
+    QTest::mouseClick(rows->window()->findChild<QPushButton *>("HistoryDelete"), Qt::LeftButton);
+    auto *totals = w.findChild<TotalsWindow *>();
+    EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "10");
+    EXPECT_TRUE(totals->tableText().endsWith("All projects\t1:40\t1:40\t1:40\t1:40\n"));
+
+    widget<QPushButton>("Button11")->click(); // records Draft
+    auto *table = totals->findChild<QTableView *>("TotalsTable");
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(1, 0)).center()); // Draft
+    messages.messages.clear();
+    for (const char *button : {"TotalsRename", "TotalsDelete"}) // refused before they ask
+        QTest::mouseClick(totals->findChild<QPushButton *>(button), Qt::LeftButton);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Stop the recording of Draft first."));
+    widget<QPushButton>("Button11")->click(); // too short to be stored
+    QTimer::singleShot(0, [] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(QApplication::activeModalWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "Paper");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::mouseClick(totals->findChild<QPushButton *>("TotalsRename"), Qt::LeftButton);
+    setQuestionHandler({});
+    EXPECT_EQ(widget<QComboBox>("ProjectBox")->currentText(), "Paper");
+    EXPECT_EQ(widget<QLabel>("QueryLabel")->text(), "10");
 }

@@ -335,6 +335,26 @@ TEST_F(ProjectStoreTest, EditingReplacesTheRowByAddTimesRules) {
     EXPECT_EQ(store.editRow(gone, "Alpha", at(9, 10, 0, 0), 5).error().kind, StoreError::NoSuchRow);
 }
 
+// A row of a project ID without a name, or of none, edited with its name left
+// as shown keeps that project; no project is made of the shown text.
+TEST_F(ProjectStoreTest, EditingKeepsTheRowsProjectWhenItsNameIsLeftAsShown) {
+    storeSample();
+    execute({"insert into times values (7, 5, 2026, 11, 30, 9, 0, 0)",
+             "insert into times values (null, 6, 2026, 12, 13, 9, 0, 0)"});
+    // The newest, "(no project)", to 2 November; then "#7", fourth, to the 3rd.
+    for (const int64_t offset : {0, 3}) {
+        const HistoryRow row = historyOf({}, offset, 1).at(0);
+        const TimeDate start(2026, 11, 2 + offset / 3, 8, 0, 0, 0);
+        ASSERT_TRUE(store.editRow(row, row.project, start, 25 + offset).ok()) << row.project;
+        EXPECT_EQ(*store.findProject(row.project), 0) << row.project;
+    }
+    std::vector<std::string> shown;
+    for (const HistoryRow &row : historyOf({}))
+        shown.push_back(row.project + " " + std::to_string(row.minutesWorked));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Alpha 60", "Beta 45", "Alpha 30", "#7 28",
+                                               "(no project) 25"}));
+}
+
 TEST_F(ProjectStoreTest, ProjectsAreRenamedMergedAndDeletedWithTheirRows) {
     storeSample();
     EXPECT_EQ(*store.projectSummary("Alpha"), (RowsSummary{2, 90}));

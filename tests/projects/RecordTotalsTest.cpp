@@ -5,15 +5,18 @@
 #include "projects/ProjectStore.h"
 #include "projects/SQLite.h"
 #include "projects/TotalsWindow.h"
+#include "support/MessageRecorder.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -158,8 +161,15 @@ protected:
     void SetUp() override {
         TimeDate::setClockSource([] { return TimeDate(2026, 12, 9, 15, 0, 0, 0); }); // a Wednesday
         window.setFirstDayOfWeek(Monday);
+        setQuestionHandler([this](const std::string &text, const std::string &caption) {
+            questions.push_back(caption + "|" + text);
+            return answer;
+        });
     }
-    void TearDown() override { TimeDate::setClockSource({}); }
+    void TearDown() override {
+        setQuestionHandler({});
+        TimeDate::setClockSource({});
+    }
 
     QTableView *table() { return window.findChild<QTableView *>("TotalsTable"); }
     QStringList column(int column) {
@@ -178,9 +188,39 @@ protected:
         window.showAndRaise();
     }
 
+    void click(const char *button) {
+        QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
+    }
+    void selectRow(const QString &project) {
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+                          table()
+                              ->visualRect(table()->model()->index(
+                                  static_cast<int>(column(0).indexOf(project)), 0))
+                              .center());
+    }
+    // Rename... answered as a user does: the name typed over the one shown
+    // and Enter; an empty name finds OK disabled and is cancelled.
+    void renameTo(const QString &name) {
+        QTimer::singleShot(0, [name] {
+            QWidget *prompt = QApplication::activeModalWidget();
+            ASSERT_TRUE(prompt && QTest::qWaitForWindowActive(prompt));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), name.isEmpty() ? " " : name);
+
+            const bool ok =
+                prompt->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled();
+            EXPECT_EQ(ok, !name.isEmpty());
+            QTest::keyClick(QApplication::focusWidget(), ok ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        click("TotalsRename");
+    }
+
     TempCurrentDir dir;
     ProjectStore store;
     TotalsWindow window{store};
+    MessageRecorder messages;
+    std::vector<std::string> questions;
+    bool answer = false;
 };
 
 TEST_F(TotalsWindowTest, ShowsTheSumsLargestFirstSortsByMinutesAndEscapeCloses) {
@@ -237,6 +277,38 @@ TEST_F(TotalsWindowTest, WithoutADatabaseSaysSoAndShowsNothingElse) {
         EXPECT_FALSE(window.findChild<QPushButton *>("CopyButton")->isVisible());
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.db")));
+}
+
+TEST_F(TotalsWindowTest, RenameTakesANameAndMergesIntoATakenOneOnYes) {
+    show(makeDatabase(dir, sampleRows()));
+    selectRow("Thesis");
+    renameTo("");
+    renameTo("Paper");
+    selectRow("Paper");
+    renameTo("Garden");
+    EXPECT_EQ(column(0), QStringList({"Garden", "Paper", "(no project)", "#99", "All projects"}));
+    answer = true;
+    renameTo("Garden");
+    EXPECT_EQ(questions, std::vector<std::string>(2, "Totals|Garden already exists. Move its 4 "
+                                                     "recordings (795 minutes) to Garden and "
+                                                     "remove Paper?"));
+    EXPECT_EQ(column(0), QStringList({"Garden", "(no project)", "#99", "All projects"}));
+    EXPECT_EQ(column(4).front(), "139:25");
+}
+
+// Rows of no stored project cannot be chosen.
+TEST_F(TotalsWindowTest, DeleteRemovesTheProjectAndItsRecordingsOnYes) {
+    show(makeDatabase(dir, sampleRows()));
+    selectRow("Thesis");
+    click("TotalsDelete");
+    EXPECT_EQ(column(0).size(), 5);
+    answer = true;
+    click("TotalsDelete");
+    EXPECT_EQ(questions, std::vector<std::string>(
+                             2, "Totals|Delete Thesis and its 4 recordings (795 minutes)?"));
+    EXPECT_EQ(column(0), QStringList({"Garden", "(no project)", "#99", "All projects"}));
+    selectRow("#99"); // no stored project
+    EXPECT_FALSE(window.findChild<QPushButton *>("TotalsDelete")->isEnabled());
 }
 
 } // namespace

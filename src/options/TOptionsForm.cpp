@@ -145,6 +145,7 @@ void TOptionsForm::OKClicked() {
         }
     }
     close();
+    emit accepted();
 }
 
 void TOptionsForm::Done() {

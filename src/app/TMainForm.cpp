@@ -213,6 +213,7 @@ void TMainForm::Creator() {
         AlarmRepeat = repeat == "1";
         AwayMinutes = readAwayMinutes(store);
     }
+    m_recorder->setAwayMinutes(AwayMinutes);
     OptionsAsRead = optionValues(OptionList);
     AlarmRepeatAsRead = AlarmRepeat;
     ui->RingUntilStopped1->setChecked(AlarmRepeat);
@@ -295,6 +296,10 @@ void TMainForm::ShowOptions() {
         return;
     static const std::string names[] = {"Sound files", "All files"};
     static const std::string patterns[] = {"*.wav;*.mid", "*.*"};
+    if (!m_followingOptions) {
+        m_followingOptions = true;
+        connect(OptionsForm, &TOptionsForm::accepted, this, guarded([this] { OptionsAccepted(); }));
+    }
     OptionsForm->fill(OptionList);
     OptionsForm->setFilter(names, patterns, 2);
     OptionsForm->dialogFolder =
@@ -302,6 +307,14 @@ void TMainForm::ShowOptions() {
     OptionsForm->show();
     OptionsForm->raise();
     OptionsForm->activateWindow();
+}
+
+// The steps start-up skipped for want of an alarm sound run once one is set,
+// so the Time Record tab works without a restart. The clock keeps the style
+// the user may have chosen meanwhile.
+void TMainForm::OptionsAccepted() {
+    if (AlarmSoundFile.size() >= 4)
+        m_recorder->alarmSoundSet();
 }
 
 void TMainForm::AboutMe() {

@@ -98,6 +98,7 @@ private:
     void TestAlarmSound();
     void AllDone();
     void ShowOptions();
+    void OptionsAccepted();
     void RingUntilStopped();
     void AboutMe();
     void Warrant();
@@ -130,6 +131,7 @@ private:
     // Options > Ring Until Stopped, kept as AlarmRepeat=1 while it is on.
     bool AlarmRepeat = false;
     bool AlarmRepeatAsRead = false;
+    bool m_followingOptions = false;
 
     // The tabs, each owned by its page.
     Countdown *m_countdown = nullptr;

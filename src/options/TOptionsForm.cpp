@@ -147,6 +147,7 @@ void TOptionsForm::OKClicked() {
         }
     }
     close();
+    emit accepted();
 }
 
 void TOptionsForm::Done() {

@@ -59,6 +59,10 @@ public:
     // The list being edited; row i of the grid belongs to record i.
     std::vector<GeneralOption> *options = nullptr;
 
+signals:
+    // OK has written the values into the owner's variables.
+    void accepted();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

@@ -32,10 +32,13 @@ QDateTime awayClockNow() {
                      QTime(now.hour, now.minute, now.second, now.millisecond));
 }
 
+int64_t awaySpanMinutes(const QDateTime &from, const QDateTime &to) {
+    return (std::max<qint64>(0, from.secsTo(to)) + 29) / 60;
+}
+
 std::string awayQuestionText(const QDateTime &from, const QDateTime &to,
                              const std::string &project) {
-    const qint64 seconds = std::max<qint64>(0, from.secsTo(to));
-    const qint64 minutes = (seconds + 29) / 60;
+    const int64_t minutes = awaySpanMinutes(from, to);
     return "You were away from " + hoursAndMinutes(from) + " to " + hoursAndMinutes(to) + " (" +
            std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
            ") while recording " + project + ".";

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -111,6 +112,10 @@ private:
 // The local wall clock as the program reads it (TimeDate's clock, which the
 // tests set).
 QDateTime awayClockNow();
+
+// The span's minutes as the question says them, a part minute counting from
+// 31 seconds on, as recorded time counts.
+int64_t awaySpanMinutes(const QDateTime &from, const QDateTime &to);
 
 // The question asked on return: "You were away from 10:12 to 10:40 (28
 // minutes) while recording Thesis." The minutes are the span's, a part

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdio>
 #include <utility>
@@ -94,6 +95,27 @@ bool askYesNo(const std::string &text, const std::string &caption) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool askKeepOrChange(const std::string &text, const std::string &caption, const std::string &keep,
+                     const std::string &change) {
+    if (toStandardError()) {
+        std::fprintf(stderr, "chimeral: %s: %s %s\n", caption.c_str(), text.c_str(), keep.c_str());
+        return false;
+    }
+    if (questionHandler())
+        return questionHandler()(text, caption);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *keeping = box.addButton(QString::fromStdString(keep), QMessageBox::AcceptRole);
+    QPushButton *changing =
+        box.addButton(QString::fromStdString(change), QMessageBox::DestructiveRole);
+    box.setDefaultButton(keeping);
+    box.setEscapeButton(keeping);
+    box.exec();
+    return box.clickedButton() == changing;
 }
 
 void setQuestionHandler(QuestionHandler handler) {

@@ -24,6 +24,13 @@ void showMessage(const std::string &text, const std::string &caption);
 // the default, so a stray Enter changes nothing). True when the user chose Yes.
 bool askYesNo(const std::string &text, const std::string &caption);
 
+// The modal question whose two buttons say what each does: `keep` leaves
+// things as they are and is the default (Enter, Escape, a box closed as the
+// program ends), `change` acts. True when the user chose `change`. The tests'
+// question handler answers it as it answers Yes or No.
+bool askKeepOrChange(const std::string &text, const std::string &caption, const std::string &keep,
+                     const std::string &change);
+
 // The application title, "Timer and Alarm Clock": the caption of the
 // exception display. It is kept here rather than as Qt's application display
 // name, which Qt would append to every window's own caption on X11.

@@ -8,6 +8,7 @@
 #include "common/ElapsedTime.h"
 #include "common/Text.h"
 #include "platform/Accessibility.h"
+#include "platform/AwayWatch.h"
 #include "platform/Dialogs.h"
 #include "platform/FileChecks.h"
 #include "platform/Widgets.h"
@@ -21,10 +22,16 @@
 
 #include <QEvent>
 
+#include <utility>
+
 TimeRecorder::TimeRecorder(QWidget *page, ProjectStore &store)
-    : QObject(page), m_page(page), m_store(store), TRTimer(this, 1000) {
+    : QObject(page), m_page(page), m_store(store), TRTimer(this, 1000),
+      m_away(new AwayWatch(this)) {
     TRTimer.setObjectName("TRTimer");
     TRTimer.setHandler([this] { RecordSecond(); });
+    connect(m_away, &AwayWatch::back, this, [this](const QDateTime &from, const QDateTime &to) {
+        runGuarded([&] { userBack(from, to); });
+    });
     connect(&m_store, &ProjectStore::projectsChanged, this,
             guarded([this] { followProjectNames(); }));
     connect(&m_store, &ProjectStore::recordsChanged, this,
@@ -62,6 +69,7 @@ void TimeRecorder::buildPage() {
     }
     if (!m_minutes.isNull())
         ui->QueryLabel->setText(m_minutes);
+    ui->RecordingLabel->setText(m_recordingText);
     showButtons();
 
     const auto bind = [this](QPushButton *button, void (TimeRecorder::*handler)()) {
@@ -97,6 +105,8 @@ void TimeRecorder::makeAccessible() {
     describeStatus(ui->StopLabel2, "Recorded time", "Time counted by the current recording");
     describeStatus(ui->QueryLabel, "Minutes since the date",
                    "Minutes recorded for the project since the date");
+    describeStatus(ui->RecordingLabel, "Not recording",
+                   "The project the running recording is stored under");
     pressOnEnter(ui->ProjectBox, ui->Button11);
 }
 
@@ -125,11 +135,20 @@ void TimeRecorder::showElapsed(const QString &text) {
 }
 
 void TimeRecorder::showButtons() {
+    showRecordingProject();
     emit recordingChanged();
     if (!ui)
         return;
     ui->Button11->setText(Recording ? "Stop" : "Start");
     ui->PauseButton->setText(Paused ? "Resume" : "Pause");
+}
+
+// The box may be changed meanwhile to look up another project's minutes: the
+// label keeps saying where Stop will store the time.
+void TimeRecorder::showRecordingProject() {
+    m_recordingText = Recording ? QString::fromStdString("Recording " + RecordingName) : QString();
+    if (ui)
+        ui->RecordingLabel->setText(m_recordingText);
 }
 
 // A recording starts only when it can be stored: with a project, in a
@@ -165,16 +184,31 @@ void TimeRecorder::ProjectClick() {
         journalRecording();
         showButtons();
     } else {
-        showButtons();
-        RecordTime();
-        if (StoreKept) {
-            Recording = true;
+        // Time away not asked about yet is asked about before it is stored;
+        // while its box is open, the answer comes first.
+        const bool questionOpen = m_askingAway;
+        endAwayWatch();
+        if (questionOpen) {
+            m_stopAfterQuestion = true;
             showButtons();
             return;
         }
-        showElapsed("00:00");
+        finishStop();
+        return;
     }
     TRTimer.setEnabled(Recording);
+    m_away->start();
+}
+
+void TimeRecorder::finishStop() {
+    showButtons();
+    RecordTime();
+    if (StoreKept) {
+        Recording = true;
+        showButtons();
+        return;
+    }
+    showElapsed("00:00");
 }
 
 void TimeRecorder::RecordSecond() {
@@ -191,8 +225,73 @@ void TimeRecorder::Pauser() {
     Paused = !Paused;
     showButtons();
     TRTimer.setEnabled(!Paused);
-    if (Recording)
-        journalRecording();
+    if (!Recording)
+        return;
+    // Time away while paused is not counted, so it is not asked about.
+    if (Paused)
+        endAwayWatch();
+    else
+        m_away->start();
+    journalRecording();
+}
+
+void TimeRecorder::setAwayMinutes(int minutes) {
+    m_away->setIdleMinutes(minutes);
+    if (Recording && !Paused && TRTimer.enabled())
+        m_away->start();
+}
+
+void TimeRecorder::userBack(const QDateTime &from, const QDateTime &to) {
+    m_awaySpans.push_back({from, to, m_countNumber});
+    askAboutAwayTime();
+}
+
+// The watch stops with the counting; an absence it has not told yet (the
+// user is still away, as far as it knows) is asked about now.
+void TimeRecorder::endAwayWatch() {
+    if (const std::optional<AwayWatch::Span> open = m_away->openSpan())
+        m_awaySpans.push_back({open->from, open->to, m_countNumber});
+    m_away->stop();
+    askAboutAwayTime();
+}
+
+// One box at a time: a span told while one is open waits for it. A span whose
+// time was stored meanwhile (the program ended quietly) is not asked about.
+void TimeRecorder::askAboutAwayTime() {
+    if (m_askingAway)
+        return;
+    m_askingAway = true;
+    struct Done {
+        bool &asking;
+        ~Done() { asking = false; }
+    } done{m_askingAway};
+    while (!m_awaySpans.empty()) {
+        const AwaySpan span = m_awaySpans.front();
+        m_awaySpans.pop_front();
+        if (span.count != m_countNumber || !hasCountedTime())
+            continue;
+        const bool discard = askKeepOrChange(awayQuestionText(span.from, span.to, RecordingName),
+                                             "Time Record", "Keep", "Discard");
+        if (discard && span.count == m_countNumber)
+            discardAwayMinutes(awaySpanMinutes(span.from, span.to));
+    }
+    m_askingAway = false;
+    if (std::exchange(m_stopAfterQuestion, false) && !Recording)
+        finishStop();
+}
+
+// The minutes the question named come out of the count as whole minutes, so
+// the stored minutes drop by exactly that many; the journal follows at once,
+// so a run that ends now is recovered without them.
+void TimeRecorder::discardAwayMinutes(int64_t minutes) {
+    const uint64_t counted = recordedSeconds();
+    const uint64_t away = static_cast<uint64_t>(minutes) * 60;
+    const uint64_t left = counted > away ? counted - away : 0;
+    TRHours = static_cast<uint32_t>(left / 3600);
+    TRMinutes = static_cast<uint32_t>(left / 60 % 60);
+    TRSeconds = static_cast<uint32_t>(left % 60);
+    showElapsed(QString::fromStdString(elapsedText(TRHours, TRMinutes, TRSeconds)));
+    journalRecording();
 }
 
 // Only reads: a name not stored yet has collected nothing, and the project
@@ -267,6 +366,12 @@ void TimeRecorder::StartClient() {
     exec_obj client;
     client.waitTimeOut = 0;
     client.SetCommandLine(command);
+}
+
+void TimeRecorder::alarmSoundSet() {
+    if (!std::exchange(NoAlarmSoundAtStart, false))
+        return;
+    openProjectDatabase();
 }
 
 void TimeRecorder::openProjectDatabase() {
@@ -423,6 +528,7 @@ void TimeRecorder::RecordTime() {
     StoreKept = false;
     dropRecordingJournal();
     TRSeconds = TRMinutes = TRHours = 0;
+    ++m_countNumber;
 }
 
 // The first store takes what is counted, a paused recording's included; a
@@ -438,7 +544,12 @@ void TimeRecorder::programClosing(Closing how) {
         if (first)
             saveSession();
         QuietStore = true;
+        m_away->stop();
+    } else {
+        endAwayWatch();
     }
+    // A Stop that waited for the away question is this store.
+    m_stopAfterQuestion = false;
     runGuarded([this, first] {
         if (hasCountedTime() && (first || !StoreKept))
             RecordTime();

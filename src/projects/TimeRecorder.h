@@ -10,11 +10,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <QDateTime>
+
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 
+class AwayWatch;
 class ProjectStore;
 class QWidget;
 
@@ -28,9 +32,11 @@ class TimeRecordPage;
 // start-up, keeps a running recording safe in a journal beside the database
 // while it counts (the store notes in it the row it chose), and has what a
 // previous run left unstored recovered. Its project list and shown minutes
-// follow the store's changes, whichever window made them. It counts whether or
-// not its page has been built: the project list, the entries and the labels
-// are kept here until it is.
+// follow the store's changes, whichever window made them. While a recording
+// counts it watches for the user away from the desk, and on the return asks
+// whether to keep that time. It counts whether or not its page has been
+// built: the project list, the entries and the labels are kept here until it
+// is.
 class TimeRecorder : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +53,13 @@ public:
     // Start-up ended before the database step because no alarm sound was set:
     // the user is told how to get the database.
     void skipDatabaseForWantOfAlarmSound() { NoAlarmSoundAtStart = true; }
+    // The alarm sound is set now: the database step start-up skipped runs,
+    // once.
+    void alarmSoundSet();
+
+    // Minutes without input after which the time away is asked about (a
+    // lock counts from a minute on); 0 never asks.
+    void setAwayMinutes(int minutes);
 
     // How the program closes: its window closes, or the process ends without
     // any box (a signal, or the event loop ending without a close).
@@ -84,6 +97,7 @@ private:
     void journalRecording();
     bool journalRow(const TimesRow &row);
     void ProjectClick();
+    void finishStop();
     void RecordSecond();
     void Pauser();
     void GetMinutes();
@@ -103,12 +117,18 @@ private:
     void reportNoDatabase();
     void dropRecordingJournal();
 
+    void userBack(const QDateTime &from, const QDateTime &to);
+    void endAwayWatch();
+    void askAboutAwayTime();
+    void discardAwayMinutes(int64_t minutes);
+
     void makeAccessible();
     // What the page shows, read from its widgets once it is built.
     QString projectText() const;
     int dateField(int index) const;
     void showElapsed(const QString &text);
     void showButtons();
+    void showRecordingProject();
 
     QWidget *m_page;
     std::unique_ptr<Ui::TimeRecordPage> ui;
@@ -138,11 +158,28 @@ private:
     // The program is closing: a store that fails now waits for the next start.
     bool m_closing = false;
 
+    // Watches while a recording counts; the spans it told wait here for
+    // their question, one box at a time, each with the count it belongs to.
+    AwayWatch *m_away;
+    struct AwaySpan {
+        QDateTime from;
+        QDateTime to;
+        uint64_t count;
+    };
+    std::deque<AwaySpan> m_awaySpans;
+    bool m_askingAway = false;
+    // Stop came while the question was open: the answer decides what it stores.
+    bool m_stopAfterQuestion = false;
+    // Which stored count the counters hold: an answer that comes after its
+    // time was stored must not take minutes from the next recording.
+    uint64_t m_countNumber = 0;
+
     // The page's contents while it is not built.
     QStringList m_projectNames;
     QString m_elapsed;
     QString m_dateFields[3];
     QString m_minutes;
+    QString m_recordingText;
     // The project whose minutes the label shows, and the day it counts from.
     std::string m_minutesProject;
     int m_minutesSince[3] = {};

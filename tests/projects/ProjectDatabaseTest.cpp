@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ProjectFormFixture.h"
 
+#include "app/AppWindows.h"
+#include "options/TOptionsForm.h"
+#include "ui_TOptionsForm.h"
+
+#include <QAction>
+#include <QTableWidget>
+
 #include <filesystem>
 #include <functional>
 
@@ -113,6 +120,28 @@ TEST_F(ProjectDatabaseStart, WithoutAnOpenDatabaseNothingIsRecordedAndTheUserIsT
         SQLite::setLibraryNames(savedNames);
         fs::remove_all(file);
     }
+}
+
+// The first run ends start-up before the database; setting the alarm sound
+// in the options editor runs the rest, and recording works in the same run.
+TEST_F(ProjectDatabaseStart, SettingTheAlarmSoundOpensTheDatabase) {
+    fs::remove(config.filePath("chimeral.ini").toStdString());
+    TOptionsForm editor;
+    OptionsForm = &editor;
+    startWithDatabase();
+    widget<QAction>("Sounds1")->trigger();
+    editor.ui->StringGrid1->item(0, 1)->setText("alarm.wav");
+    editor.ui->OK->click();
+    OptionsForm = nullptr;
+    EXPECT_EQ(dateShown(), "2024-3-15");
+    typeProject("Thesis");
+    click("Button11");
+    tick(60);
+    click("Button11");
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"No file set for the alarm sound. Please set with the "
+                                       "Options menu"});
+    EXPECT_EQ(timesRows().size(), 1u);
 }
 
 // A name is looked up exactly as typed, blanks around it and what follows a

@@ -62,6 +62,20 @@ TEST_F(TimeRecordTab, StopStoresWholeMinutesFromTheStartSecond) {
     EXPECT_EQ(projectList(), QStringList({"Writing"}));
 }
 
+// The box may show another project meanwhile; the label keeps the one Stop
+// stores under.
+TEST_F(TimeRecordTab, LabelNamesTheProjectBeingRecorded) {
+    startWithDatabase();
+    typeProject("Thesis");
+    click("Button11");
+    typeProject("Garden");
+    EXPECT_EQ(shown("RecordingLabel"), "Recording Thesis");
+    tick(60);
+    click("Button11");
+    EXPECT_EQ(shown("RecordingLabel"), "");
+    EXPECT_EQ(rows("select name from projects, times where ID = project", 1), Rows({{"Thesis"}}));
+}
+
 // Pausing is apart from recording: resumed, the counter runs without a
 // recording and that time joins the next one; a pause keeps the count.
 TEST_F(TimeRecordTab, PauseAndRecordingAreIndependent) {

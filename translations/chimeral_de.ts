@@ -467,6 +467,10 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
         <source>&amp;Export CSV...</source>
         <translation>CSV &amp;exportieren...</translation>
     </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>

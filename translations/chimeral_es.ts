@@ -467,6 +467,10 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
         <source>&amp;Export CSV...</source>
         <translation>&amp;Exportar CSV...</translation>
     </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>

@@ -467,6 +467,10 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
         <source>&amp;Export CSV...</source>
         <translation>&amp;Exporter en CSV...</translation>
     </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>

@@ -26,11 +26,11 @@ constexpr int FreeSecondTries = 60;
 // SQLite's result code for a broken constraint: the key is taken.
 constexpr int ConstraintFailed = 19;
 
-StoreError errorOf(StoreError::Kind kind, std::string text, std::string caption) {
+StoreError errorOf(StoreError::Kind kind, const QString &text, const QString &caption) {
     StoreError error;
     error.kind = kind;
-    error.text = std::move(text);
-    error.caption = std::move(caption);
+    error.text = text.toStdString();
+    error.caption = caption.toStdString();
     return error;
 }
 
@@ -125,14 +125,17 @@ StoreStatus ProjectStore::open(const std::string &path, OpenMode mode) {
     // Looked at without opening it: opening a pipe waits for a writer.
     if (const std::string notRegular = notRegularFileReason(absolute); !notRegular.empty())
         return errorOf(StoreError::NotRegularFile,
-                       "Could not open database file. " + path + " " + notRegular + ".", "Oops");
+                       tr("Could not open database file. %1 %2.")
+                           .arg(QString::fromStdString(path), QString::fromStdString(notRegular)),
+                       tr("Oops"));
     // The file is made before the library is loaded, as start-up always did.
     const bool isNew = mode == OpenMode::Create && createDatabaseFileIfMissing(absolute);
     auto database = std::unique_ptr<SQLite, CloseDatabase>(new SQLite());
     if (database->Status() != 0) {
-        StoreError error =
-            errorOf(StoreError::NoLibrary,
-                    "Could not attach to SQLite DLL. " + database->ErrorText(), "Oops");
+        StoreError error = errorOf(StoreError::NoLibrary,
+                                   tr("Could not attach to SQLite DLL. %1")
+                                       .arg(QString::fromStdString(database->ErrorText())),
+                                   tr("Oops"));
         error.status = database->Status();
         error.reason = database->ErrorText();
         return error;
@@ -141,9 +144,10 @@ StoreStatus ProjectStore::open(const std::string &path, OpenMode mode) {
                             ? database->OpenForReading(absolute)
                             : database->Open(SQLite::uriPath(absolute), false);
     if (!opened) {
-        StoreError error =
-            errorOf(StoreError::OpenFailed,
-                    "Could not open database file. " + database->ErrorText(), "Oops");
+        StoreError error = errorOf(StoreError::OpenFailed,
+                                   tr("Could not open database file. %1")
+                                       .arg(QString::fromStdString(database->ErrorText())),
+                                   tr("Oops"));
         error.status = database->Status();
         error.reason = database->ErrorText();
         return error;
@@ -173,8 +177,8 @@ StoreStatus ProjectStore::createTables() {
                         name + "'");
         if (!there || *there != 1)
             return errorOf(StoreError::CreateFailed,
-                           std::string("Could not create ") + name + " table. ",
-                           "Initialization error");
+                           tr("Could not create %1 table. ").arg(QLatin1String(name)),
+                           tr("Initialization error"));
     }
     return StoreDone{};
 }
@@ -199,12 +203,14 @@ bool ProjectStore::isWritable() const {
 
 StoreError ProjectStore::notOpen() const {
     return errorOf(StoreError::NotOpen,
-                   "No project database is open, so no time can be recorded or summed.", "Oops");
+                   tr("No project database is open, so no time can be recorded or summed."),
+                   tr("Oops"));
 }
 
 StoreError ProjectStore::queryFailed(const std::string &sql) const {
-    StoreError error =
-        errorOf(StoreError::Query, "Error in query. " + m_database->ErrorText(), "Oops");
+    StoreError error = errorOf(
+        StoreError::Query,
+        tr("Error in query. %1").arg(QString::fromStdString(m_database->ErrorText())), tr("Oops"));
     error.status = m_database->Status();
     error.sql = sql;
     error.reason = m_database->ErrorText();
@@ -212,9 +218,11 @@ StoreError ProjectStore::queryFailed(const std::string &sql) const {
 }
 
 StoreError ProjectStore::sqlFailed(const std::string &sql) const {
-    StoreError error =
-        errorOf(StoreError::Sql, "Error in SQL command: " + sql + " " + m_database->ErrorText(),
-                "SQL error");
+    StoreError error = errorOf(
+        StoreError::Sql,
+        tr("Error in SQL command: %1 %2")
+            .arg(QString::fromStdString(sql), QString::fromStdString(m_database->ErrorText())),
+        tr("SQL error"));
     error.status = m_database->Status();
     error.sql = sql;
     error.reason = m_database->ErrorText();
@@ -226,8 +234,8 @@ StoreOutcome<int64_t> ProjectStore::queryNumber(const std::string &sql) const {
     if (!cursor || !cursor->Next())
         return queryFailed(sql);
     if (cursor->ColumnType(0) != SQLite_Cursor::Integer)
-        return errorOf(StoreError::UnexpectedResult, "Unexpected result from query",
-                       "Houston we have a problem");
+        return errorOf(StoreError::UnexpectedResult, tr("Unexpected result from query"),
+                       tr("Houston we have a problem"));
     return cursor->ColumnInt64(0, 0);
 }
 
@@ -316,7 +324,9 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
         ImmediateTransaction transaction(*m_database);
         if (!transaction.open())
             return errorOf(StoreError::Query,
-                           "Error in maximum ID query. " + m_database->ErrorText(), "Oops");
+                           tr("Error in maximum ID query. %1")
+                               .arg(QString::fromStdString(m_database->ErrorText())),
+                           tr("Oops"));
         StoreOutcome<ProjectLookup> added = findOrAddProject(name);
         if (!added)
             return added;
@@ -327,11 +337,11 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
         return added;
     }
     if (type != SQLite_Cursor::Integer)
-        return errorOf(StoreError::UnexpectedResult, "Unexpected result from query",
-                       "Houston we have a problem");
+        return errorOf(StoreError::UnexpectedResult, tr("Unexpected result from query"),
+                       tr("Houston we have a problem"));
     if (id < 1)
-        return errorOf(StoreError::InvalidProject, "Invalid project number",
-                       "Houston we have a problem");
+        return errorOf(StoreError::InvalidProject, tr("Invalid project number"),
+                       tr("Houston we have a problem"));
     return ProjectLookup{id, false};
 }
 
@@ -341,16 +351,20 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
 StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &name) {
     const StoreOutcome<int32_t> stored = findProject(name);
     if (!stored)
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     if (*stored > 0)
         return ProjectLookup{*stored, false};
-    const StoreError invalid =
-        errorOf(StoreError::InvalidProject, "Invalid project number", "Houston we have a problem");
+    const StoreError invalid = errorOf(StoreError::InvalidProject, tr("Invalid project number"),
+                                       tr("Houston we have a problem"));
     std::unique_ptr<SQLite_Cursor> ids(m_database->Query(AllProjectIdsSql));
     if (!ids)
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     int32_t max = 0;
     while (ids->MoreRows() && ids->Next()) {
         if (ids->ColumnType(0) != SQLite_Cursor::Integer)
@@ -358,8 +372,10 @@ StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &na
         max = std::max(max, ids->ColumnInt(0, 0));
     }
     if (m_database->Status() != 0)
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     ids.reset();
     // No ID is left above the largest one.
     if (max == std::numeric_limits<int32_t>::max())
@@ -391,8 +407,8 @@ StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
             continue;
         const std::string sql = recordTimeSql(stored.project, stored.minutes, stored.start);
         if (beforeInsert && !beforeInsert(stored)) {
-            StoreError error =
-                errorOf(StoreError::NotStoredNow, "The time was not stored.", "Time Record");
+            StoreError error = errorOf(StoreError::NotStoredNow, tr("The time was not stored."),
+                                       tr("Time Record"));
             error.sql = sql;
             return error;
         }
@@ -408,8 +424,9 @@ StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
         return sqlFailed(sql);
     StoreError error =
         errorOf(StoreError::Sql,
-                "Error in SQL command: " + sql + " No second is free in the minute from the start.",
-                "SQL error");
+                tr("Error in SQL command: %1 No second is free in the minute from the start.")
+                    .arg(QString::fromStdString(sql)),
+                tr("SQL error"));
     error.sql = sql;
     return error;
 }
@@ -419,8 +436,8 @@ StoreOutcome<TimesRow> ProjectStore::storeTime(const TimesRow &row,
     if (!isOpen())
         return notOpen();
     if (row.minutes <= 0 || row.project <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
+        return errorOf(StoreError::TooShort, tr("Not worth recording less than a minute"),
+                       tr("Seriously?"));
     ImmediateTransaction transaction(*m_database);
     // Said as the insert that could not be run, as Stop always said it.
     if (!transaction.open())
@@ -443,17 +460,19 @@ StoreOutcome<TimesRow> ProjectStore::addTime(const std::string &projectName, con
         return notOpen();
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
 }
 
 std::optional<StoreError> ProjectStore::typedRowRefused(const std::string &name, int64_t minutes) {
     if (name.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+        return errorOf(StoreError::EmptyName, tr("You must have a project selected!"), tr("Oops"));
     if (minutes <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
+        return errorOf(StoreError::TooShort, tr("Not worth recording less than a minute"),
+                       tr("Seriously?"));
     return std::nullopt;
 }
 
@@ -503,8 +522,8 @@ StoreOutcome<int64_t> ProjectStore::minutesSince(int32_t project, int year, int 
     if (sum->ColumnType(0) == SQLite_Cursor::Null)
         return int64_t{0};
     if (sum->ColumnType(0) != SQLite_Cursor::Integer)
-        return errorOf(StoreError::UnexpectedResult, "Unexpected result from query",
-                       "Houston we have a problem");
+        return errorOf(StoreError::UnexpectedResult, tr("Unexpected result from query"),
+                       tr("Houston we have a problem"));
     return sum->ColumnInt64(0, 0);
 }
 
@@ -723,8 +742,8 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (!there)
         return there.error();
     if (*there == 0)
-        return errorOf(StoreError::NoSuchRow, "The recording was changed or deleted meanwhile.",
-                       "Oops");
+        return errorOf(StoreError::NoSuchRow, tr("The recording was changed or deleted meanwhile."),
+                       tr("Oops"));
     if (!m_database->Execute(remove))
         return sqlFailed(remove);
     // The row's own second is free again, so a start left as it was stays.
@@ -772,8 +791,9 @@ StoreOutcome<RowsSummary> ProjectStore::projectSummary(const std::string &name) 
     if (!ids)
         return ids.error();
     if (ids->empty())
-        return errorOf(StoreError::NoSuchProject, "There is no project named " + name + ".",
-                       "Oops");
+        return errorOf(StoreError::NoSuchProject,
+                       tr("There is no project named %1.").arg(QString::fromStdString(name)),
+                       tr("Oops"));
     const std::string sql = "select count(*), coalesce(sum(cast(minutes_worked as integer)), 0) "
                             "from times where project in " +
                             idList(*ids);
@@ -788,7 +808,7 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
         return notOpen();
     const std::string renamed = projectNameOf(newName);
     if (renamed.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+        return errorOf(StoreError::EmptyName, tr("You must have a project selected!"), tr("Oops"));
     const std::string sql =
         "update projects set name = " + quoted(renamed) + " where name = " + quoted(name);
     ImmediateTransaction transaction(*m_database);
@@ -798,15 +818,17 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
     if (!ids)
         return ids.error();
     if (ids->empty())
-        return errorOf(StoreError::NoSuchProject, "There is no project named " + name + ".",
-                       "Oops");
+        return errorOf(StoreError::NoSuchProject,
+                       tr("There is no project named %1.").arg(QString::fromStdString(name)),
+                       tr("Oops"));
     if (renamed == name)
         return StoreDone{};
     const StoreOutcome<int32_t> taken = findProject(renamed);
     if (!taken)
         return taken.error();
     if (*taken != 0)
-        return errorOf(StoreError::ProjectExists, renamed + " already exists.", "Oops");
+        return errorOf(StoreError::ProjectExists,
+                       tr("%1 already exists.").arg(QString::fromStdString(renamed)), tr("Oops"));
     if (!m_database->Execute(sql))
         return sqlFailed(sql);
     if (!transaction.commit())
@@ -832,8 +854,9 @@ StoreOutcome<RowsSummary> ProjectStore::mergeProject(const std::string &name,
     if (!target)
         return target.error();
     if (*target < 1)
-        return errorOf(StoreError::NoSuchProject, "There is no project named " + into + ".",
-                       "Oops");
+        return errorOf(StoreError::NoSuchProject,
+                       tr("There is no project named %1.").arg(QString::fromStdString(into)),
+                       tr("Oops"));
     // A project merged into itself stays as it is.
     if (name == into)
         return RowsSummary{};

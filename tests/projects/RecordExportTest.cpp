@@ -293,7 +293,8 @@ TEST_F(RecordFile, ADatabaseThatIsNoRegularFileIsNotOpened) {
 // The message names the file by its bytes, even where they are not UTF-8 or
 // look like a placeholder of the message.
 TEST_F(RecordFile, ARefusedFileIsNamedAsItStands) {
-    const std::string odd = dir.file("r\xe9" "cords %2.db");
+    const std::string odd = dir.file("r\xe9"
+                                     "cords %2.db");
     std::filesystem::create_directory(odd);
     const Run run = exportTo(dir.file("out.csv"), {}, odd);
     EXPECT_EQ(run.code, 1);

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AddTimeDialog</name>
+    <message>
+        <source>Add Time</source>
+        <translation>Zeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>A time of day such as 14:00, 14:00:00 or 2:00 PM</source>
+        <translation>Eine Uhrzeit wie 14:00, 14:00:00 oder 2:00 PM</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Projekt:</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Start time:</source>
+        <translation>&amp;Beginn:</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes:</source>
+        <translation>&amp;Minuten:</translation>
+    </message>
+    <message>
+        <source>Edit Time</source>
+        <translation>Zeit bearbeiten</translation>
+    </message>
+    <message>
+        <source>The minutes must be a whole number from %1 to %2.</source>
+        <translation>Die Minuten müssen eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>The start time must be a time of day, such as 14:00, 14:00:00 or 2:00 PM.</source>
+        <translation>Der Beginn muss eine Uhrzeit sein, etwa 14:00, 14:00:00 oder 2:00 PM.</translation>
+    </message>
+    <message>
+        <source>A recording cannot end in the future: this one would end at %1. Choose an earlier start or fewer minutes.</source>
+        <translation>Eine Aufzeichnung kann nicht in der Zukunft enden: Diese würde um %1 enden. Wählen Sie einen früheren Beginn oder weniger Minuten.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmClock</name>
     <message>
         <source>Alarm time</source>
@@ -289,10 +352,473 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
     </message>
 </context>
 <context>
+    <name>FileChecks</name>
+    <message>
+        <source>is a folder, not a regular file</source>
+        <translation>ist ein Ordner, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a named pipe, not a regular file</source>
+        <translation>ist eine benannte Pipe, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>ist ein Socket, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>ist ein Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>is a special file, not a regular file</source>
+        <translation>ist eine Spezialdatei, keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Gesamter Zeitraum</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Alle Projekte</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Projekt:</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edits the selected recording</source>
+        <translation>Bearbeitet die ausgewählte Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Deletes the selected recordings</source>
+        <translation>Löscht die ausgewählten Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The time records cannot be read: %1</source>
+        <translation>Die Zeiterfassung kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>1 recording</source>
+        <translation>1 Aufzeichnung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recordings</source>
+        <translation>
+            <numerusform>%n Aufzeichnung</numerusform>
+            <numerusform>%n Aufzeichnungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>%1 löschen (%2)?</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Countdown finished</source>
+        <translation>Countdown abgelaufen</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 sec</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Wecker: %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRules</name>
+    <message>
+        <source>Countdown: %1 left</source>
+        <translation>Countdown: noch %1</translation>
+    </message>
+    <message>
+        <source>Countdown: paused at %1</source>
+        <translation>Countdown: angehalten bei %1</translation>
+    </message>
+    <message>
+        <source>Alarm at %1</source>
+        <translation>Wecker um %1</translation>
+    </message>
+    <message>
+        <source>Stopwatch: %1</source>
+        <translation>Stoppuhr: %1</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2</source>
+        <translation>Aufzeichnung %1: %2</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Timer and Alarm Clock</source>
         <translation>Timer und Wecker</translation>
+    </message>
+    <message>
+        <source>the window already running in this folder does not answer</source>
+        <translation>das Fenster, das in diesem Ordner bereits läuft, antwortet nicht</translation>
+    </message>
+    <message>
+        <source>no display to show the window on</source>
+        <translation>kein Bildschirm, auf dem das Fenster angezeigt werden kann</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectStore</name>
+    <message>
+        <source>Could not open database file. %1 %2.</source>
+        <translation>Die Datenbankdatei konnte nicht geöffnet werden. %1 %2.</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Could not attach to SQLite DLL. %1</source>
+        <translation>Die SQLite-Bibliothek konnte nicht geladen werden. %1</translation>
+    </message>
+    <message>
+        <source>Could not open database file. %1</source>
+        <translation>Die Datenbankdatei konnte nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>Could not create %1 table. </source>
+        <translation>Die Tabelle %1 konnte nicht angelegt werden. </translation>
+    </message>
+    <message>
+        <source>Initialization error</source>
+        <translation>Fehler bei der Initialisierung</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed.</source>
+        <translation>Keine Projektdatenbank ist geöffnet, daher kann keine Zeit erfasst oder summiert werden.</translation>
+    </message>
+    <message>
+        <source>Error in query. %1</source>
+        <translation>Fehler in der Abfrage. %1</translation>
+    </message>
+    <message>
+        <source>Error in SQL command: %1 %2</source>
+        <translation>Fehler im SQL-Befehl: %1 %2</translation>
+    </message>
+    <message>
+        <source>SQL error</source>
+        <translation>SQL-Fehler</translation>
+    </message>
+    <message>
+        <source>Unexpected result from query</source>
+        <translation>Unerwartetes Ergebnis der Abfrage</translation>
+    </message>
+    <message>
+        <source>Houston we have a problem</source>
+        <translation>Houston, wir haben ein Problem</translation>
+    </message>
+    <message>
+        <source>Error in maximum ID query. %1</source>
+        <translation>Fehler in der Abfrage der höchsten ID. %1</translation>
+    </message>
+    <message>
+        <source>Invalid project number</source>
+        <translation>Ungültige Projektnummer</translation>
+    </message>
+    <message>
+        <source>The time was not stored.</source>
+        <translation>Die Zeit wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Zeiterfassung</translation>
+    </message>
+    <message>
+        <source>Error in SQL command: %1 No second is free in the minute from the start.</source>
+        <translation>Fehler im SQL-Befehl: %1 In der Minute ab dem Beginn ist keine Sekunde frei.</translation>
+    </message>
+    <message>
+        <source>Not worth recording less than a minute</source>
+        <translation>Weniger als eine Minute lohnt sich nicht</translation>
+    </message>
+    <message>
+        <source>Seriously?</source>
+        <translation>Im Ernst?</translation>
+    </message>
+    <message>
+        <source>You must have a project selected!</source>
+        <translation>Sie müssen ein Projekt auswählen!</translation>
+    </message>
+    <message>
+        <source>The recording was changed or deleted meanwhile.</source>
+        <translation>Die Aufzeichnung wurde inzwischen geändert oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>There is no project named %1.</source>
+        <translation>Es gibt kein Projekt namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 gibt es bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Write the time records to FILE as CSV (- for standard output), then end.</source>
+        <translation>Die Zeiterfassung als CSV in DATEI schreiben (- für die Standardausgabe), dann beenden.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Print the minutes worked per project, then end.</source>
+        <translation>Die gearbeiteten Minuten je Projekt ausgeben, dann beenden.</translation>
+    </message>
+    <message>
+        <source>Only the records from DAY on, given as YYYY-MM-DD.</source>
+        <translation>Nur die Einträge ab TAG, angegeben als JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>TAG</translation>
+    </message>
+    <message>
+        <source>Only the records of project NAME.</source>
+        <translation>Nur die Einträge des Projekts NAME.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Read the time records from FILE instead of chimeral.db in the current folder.</source>
+        <translation>Die Zeiterfassung aus DATEI statt aus chimeral.db im aktuellen Ordner lesen.</translation>
+    </message>
+    <message>
+        <source>The options &apos;--since&apos;, &apos;--project&apos; and &apos;--database&apos; go with &apos;--export-csv&apos; or &apos;--report&apos;.</source>
+        <translation>Die Optionen &apos;--since&apos;, &apos;--project&apos; und &apos;--database&apos; gehören zu &apos;--export-csv&apos; oder &apos;--report&apos;.</translation>
+    </message>
+    <message>
+        <source>The options &apos;--export-csv&apos; and &apos;--report&apos; cannot be given together.</source>
+        <translation>Die Optionen &apos;--export-csv&apos; und &apos;--report&apos; können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--since&apos; needs a calendar day written YYYY-MM-DD.</source>
+        <translation>Die Option &apos;--since&apos; braucht einen Kalendertag in der Form JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--database&apos; needs a file name.</source>
+        <translation>Die Option &apos;--database&apos; braucht einen Dateinamen.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExport</name>
+    <message>
+        <source>Could not read the time records in %1: it %2</source>
+        <translation>Die Zeiterfassung konnte nicht gelesen werden: %1 %2</translation>
+    </message>
+    <message>
+        <source>Could not read the time records in %1: %2</source>
+        <translation>Die Zeiterfassung in %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Reading the time records in %1 failed: %2</source>
+        <translation>Das Lesen der Zeiterfassung in %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The option &apos;--export-csv&apos; needs a file name, or - for standard output</source>
+        <translation>Die Option &apos;--export-csv&apos; braucht einen Dateinamen oder - für die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Will not write %1: it is the database the records are read from</source>
+        <translation>%1 wird nicht geschrieben: Es ist die Datenbank, aus der die Einträge gelesen werden</translation>
+    </message>
+    <message>
+        <source>Could not write the records: %1</source>
+        <translation>Die Einträge konnten nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Could not write the report: %1</source>
+        <translation>Der Bericht konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRecovery</name>
+    <message>
+        <source>Recovered 1 minute recorded for %1, started %2, and stored it.</source>
+        <translation>1 aufgezeichnete Minute für %1, begonnen %2, wiederhergestellt und gespeichert.</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Zeiterfassung</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The recording journal %1 cannot be read, so nothing was stored from it. It is kept as %2.</source>
+        <translation>Das Aufzeichnungsjournal %1 kann nicht gelesen werden, daher wurde nichts daraus gespeichert. Es wird als %2 aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recovered %n minutes recorded for %1, started %2, and stored it.</source>
+        <translation>
+            <numerusform>%n aufgezeichnete Minute für %1, begonnen %2, wiederhergestellt und gespeichert.</numerusform>
+            <numerusform>%n aufgezeichnete Minuten für %1, begonnen %2, wiederhergestellt und gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recording journals beside %1 cannot be read, so nothing was stored from them. They are kept as .bad files beside it.</source>
+        <translation>
+            <numerusform>%n Aufzeichnungsjournal neben %1 kann nicht gelesen werden, daher wurde nichts daraus gespeichert. Es wird als .bad-Datei daneben aufbewahrt.</numerusform>
+            <numerusform>%n Aufzeichnungsjournale neben %1 können nicht gelesen werden, daher wurde nichts daraus gespeichert. Sie werden als .bad-Dateien daneben aufbewahrt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SafeReplace</name>
+    <message>
+        <source>a link that belongs to another user</source>
+        <translation>ein Link, der einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -343,6 +869,13 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
     <message>
         <source>Total</source>
         <translation>Gesamt</translation>
+    </message>
+</context>
+<context>
+    <name>StoreBoxes</name>
+    <message>
+        <source>Error in SQL command: %1 The recording&apos;s journal could not be written.</source>
+        <translation>Fehler im SQL-Befehl: %1 Das Journal der Aufzeichnung konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AddTimeDialog</name>
+    <message>
+        <source>Add Time</source>
+        <translation>Añadir tiempo</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>A time of day such as 14:00, 14:00:00 or 2:00 PM</source>
+        <translation>Una hora como 14:00, 14:00:00 o 2:00 PM</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Proyecto:</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Start time:</source>
+        <translation>&amp;Hora de inicio:</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes:</source>
+        <translation>&amp;Minutos:</translation>
+    </message>
+    <message>
+        <source>Edit Time</source>
+        <translation>Editar tiempo</translation>
+    </message>
+    <message>
+        <source>The minutes must be a whole number from %1 to %2.</source>
+        <translation>Los minutos deben ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Ups</translation>
+    </message>
+    <message>
+        <source>The start time must be a time of day, such as 14:00, 14:00:00 or 2:00 PM.</source>
+        <translation>La hora de inicio debe ser una hora del día, como 14:00, 14:00:00 o 2:00 PM.</translation>
+    </message>
+    <message>
+        <source>A recording cannot end in the future: this one would end at %1. Choose an earlier start or fewer minutes.</source>
+        <translation>Un registro no puede terminar en el futuro: este terminaría a las %1. Elija un inicio anterior o menos minutos.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmClock</name>
     <message>
         <source>Alarm time</source>
@@ -289,10 +352,473 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
     </message>
 </context>
 <context>
+    <name>FileChecks</name>
+    <message>
+        <source>is a folder, not a regular file</source>
+        <translation>es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a named pipe, not a regular file</source>
+        <translation>es una tubería con nombre, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a special file, not a regular file</source>
+        <translation>es un archivo especial, no un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Todos los proyectos</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Proyecto:</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>P&amp;eriodo:</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Edits the selected recording</source>
+        <translation>Edita el registro seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Deletes the selected recordings</source>
+        <translation>Elimina los registros seleccionados</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The time records cannot be read: %1</source>
+        <translation>No se pueden leer los registros de tiempo: %1</translation>
+    </message>
+    <message>
+        <source>1 recording</source>
+        <translation>1 registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recordings</source>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>¿Eliminar %1 (%2)?</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Countdown finished</source>
+        <translation>Cuenta atrás terminada</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 sec</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Alarma: %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRules</name>
+    <message>
+        <source>Countdown: %1 left</source>
+        <translation>Cuenta atrás: quedan %1</translation>
+    </message>
+    <message>
+        <source>Countdown: paused at %1</source>
+        <translation>Cuenta atrás: en pausa en %1</translation>
+    </message>
+    <message>
+        <source>Alarm at %1</source>
+        <translation>Alarma a las %1</translation>
+    </message>
+    <message>
+        <source>Stopwatch: %1</source>
+        <translation>Cronómetro: %1</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2</source>
+        <translation>Registrando %1: %2</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Mostrar ventana</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Posponer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener el registro</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Timer and Alarm Clock</source>
         <translation>Temporizador y despertador</translation>
+    </message>
+    <message>
+        <source>the window already running in this folder does not answer</source>
+        <translation>la ventana que ya se ejecuta en esta carpeta no responde</translation>
+    </message>
+    <message>
+        <source>no display to show the window on</source>
+        <translation>no hay pantalla en la que mostrar la ventana</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectStore</name>
+    <message>
+        <source>Could not open database file. %1 %2.</source>
+        <translation>No se pudo abrir el archivo de base de datos. %1 %2.</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Ups</translation>
+    </message>
+    <message>
+        <source>Could not attach to SQLite DLL. %1</source>
+        <translation>No se pudo cargar la biblioteca SQLite. %1</translation>
+    </message>
+    <message>
+        <source>Could not open database file. %1</source>
+        <translation>No se pudo abrir el archivo de base de datos. %1</translation>
+    </message>
+    <message>
+        <source>Could not create %1 table. </source>
+        <translation>No se pudo crear la tabla %1. </translation>
+    </message>
+    <message>
+        <source>Initialization error</source>
+        <translation>Error de inicialización</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed.</source>
+        <translation>No hay ninguna base de datos de proyectos abierta, así que no se puede registrar ni sumar tiempo.</translation>
+    </message>
+    <message>
+        <source>Error in query. %1</source>
+        <translation>Error en la consulta. %1</translation>
+    </message>
+    <message>
+        <source>Error in SQL command: %1 %2</source>
+        <translation>Error en la orden SQL: %1 %2</translation>
+    </message>
+    <message>
+        <source>SQL error</source>
+        <translation>Error de SQL</translation>
+    </message>
+    <message>
+        <source>Unexpected result from query</source>
+        <translation>Resultado inesperado de la consulta</translation>
+    </message>
+    <message>
+        <source>Houston we have a problem</source>
+        <translation>Houston, tenemos un problema</translation>
+    </message>
+    <message>
+        <source>Error in maximum ID query. %1</source>
+        <translation>Error en la consulta del ID máximo. %1</translation>
+    </message>
+    <message>
+        <source>Invalid project number</source>
+        <translation>Número de proyecto no válido</translation>
+    </message>
+    <message>
+        <source>The time was not stored.</source>
+        <translation>El tiempo no se guardó.</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Error in SQL command: %1 No second is free in the minute from the start.</source>
+        <translation>Error en la orden SQL: %1 No queda ningún segundo libre en el minuto del inicio.</translation>
+    </message>
+    <message>
+        <source>Not worth recording less than a minute</source>
+        <translation>No vale la pena registrar menos de un minuto</translation>
+    </message>
+    <message>
+        <source>Seriously?</source>
+        <translation>¿En serio?</translation>
+    </message>
+    <message>
+        <source>You must have a project selected!</source>
+        <translation>¡Debe seleccionar un proyecto!</translation>
+    </message>
+    <message>
+        <source>The recording was changed or deleted meanwhile.</source>
+        <translation>El registro se modificó o eliminó mientras tanto.</translation>
+    </message>
+    <message>
+        <source>There is no project named %1.</source>
+        <translation>No hay ningún proyecto llamado %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 ya existe.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Write the time records to FILE as CSV (- for standard output), then end.</source>
+        <translation>Escribir los registros de tiempo en ARCHIVO como CSV (- para la salida estándar) y terminar.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Print the minutes worked per project, then end.</source>
+        <translation>Mostrar los minutos trabajados por proyecto y terminar.</translation>
+    </message>
+    <message>
+        <source>Only the records from DAY on, given as YYYY-MM-DD.</source>
+        <translation>Solo los registros desde DÍA, dado como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>DÍA</translation>
+    </message>
+    <message>
+        <source>Only the records of project NAME.</source>
+        <translation>Solo los registros del proyecto NOMBRE.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>Read the time records from FILE instead of chimeral.db in the current folder.</source>
+        <translation>Leer los registros de tiempo de ARCHIVO en lugar de chimeral.db en la carpeta actual.</translation>
+    </message>
+    <message>
+        <source>The options &apos;--since&apos;, &apos;--project&apos; and &apos;--database&apos; go with &apos;--export-csv&apos; or &apos;--report&apos;.</source>
+        <translation>Las opciones &apos;--since&apos;, &apos;--project&apos; y &apos;--database&apos; van con &apos;--export-csv&apos; o &apos;--report&apos;.</translation>
+    </message>
+    <message>
+        <source>The options &apos;--export-csv&apos; and &apos;--report&apos; cannot be given together.</source>
+        <translation>Las opciones &apos;--export-csv&apos; y &apos;--report&apos; no pueden darse juntas.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--since&apos; needs a calendar day written YYYY-MM-DD.</source>
+        <translation>La opción &apos;--since&apos; necesita un día del calendario escrito AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--database&apos; needs a file name.</source>
+        <translation>La opción &apos;--database&apos; necesita un nombre de archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExport</name>
+    <message>
+        <source>Could not read the time records in %1: it %2</source>
+        <translation>No se pudieron leer los registros de tiempo: %1 %2</translation>
+    </message>
+    <message>
+        <source>Could not read the time records in %1: %2</source>
+        <translation>No se pudieron leer los registros de tiempo de %1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the time records in %1 failed: %2</source>
+        <translation>Falló la lectura de los registros de tiempo de %1: %2</translation>
+    </message>
+    <message>
+        <source>The option &apos;--export-csv&apos; needs a file name, or - for standard output</source>
+        <translation>La opción &apos;--export-csv&apos; necesita un nombre de archivo, o - para la salida estándar</translation>
+    </message>
+    <message>
+        <source>Will not write %1: it is the database the records are read from</source>
+        <translation>No se escribirá %1: es la base de datos de la que se leen los registros</translation>
+    </message>
+    <message>
+        <source>Could not write the records: %1</source>
+        <translation>No se pudieron escribir los registros: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>proyecto</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Could not write the report: %1</source>
+        <translation>No se pudo escribir el informe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRecovery</name>
+    <message>
+        <source>Recovered 1 minute recorded for %1, started %2, and stored it.</source>
+        <translation>Se recuperó 1 minuto registrado para %1, iniciado el %2, y se guardó.</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>The recording journal %1 cannot be read, so nothing was stored from it. It is kept as %2.</source>
+        <translation>El diario de registro %1 no se puede leer, así que no se guardó nada de él. Se conserva como %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recovered %n minutes recorded for %1, started %2, and stored it.</source>
+        <translation>
+            <numerusform>Se recuperó %n minuto registrado para %1, iniciado el %2, y se guardó.</numerusform>
+            <numerusform>Se recuperaron %n minutos registrados para %1, iniciados el %2, y se guardaron.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recording journals beside %1 cannot be read, so nothing was stored from them. They are kept as .bad files beside it.</source>
+        <translation>
+            <numerusform>%n diario de registro junto a %1 no se puede leer, así que no se guardó nada de él. Se conserva como archivo .bad a su lado.</numerusform>
+            <numerusform>%n diarios de registro junto a %1 no se pueden leer, así que no se guardó nada de ellos. Se conservan como archivos .bad a su lado.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SafeReplace</name>
+    <message>
+        <source>a link that belongs to another user</source>
+        <translation>un enlace que pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -343,6 +869,13 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>StoreBoxes</name>
+    <message>
+        <source>Error in SQL command: %1 The recording&apos;s journal could not be written.</source>
+        <translation>Error en la orden SQL: %1 No se pudo escribir el diario del registro.</translation>
     </message>
 </context>
 <context>

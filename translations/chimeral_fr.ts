@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AddTimeDialog</name>
+    <message>
+        <source>Add Time</source>
+        <translation>Ajouter du temps</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>A time of day such as 14:00, 14:00:00 or 2:00 PM</source>
+        <translation>Une heure comme 14:00, 14:00:00 ou 2:00 PM</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Projet :</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>&amp;Start time:</source>
+        <translation>&amp;Heure de début :</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes:</source>
+        <translation>&amp;Minutes :</translation>
+    </message>
+    <message>
+        <source>Edit Time</source>
+        <translation>Modifier le temps</translation>
+    </message>
+    <message>
+        <source>The minutes must be a whole number from %1 to %2.</source>
+        <translation>Les minutes doivent être un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>The start time must be a time of day, such as 14:00, 14:00:00 or 2:00 PM.</source>
+        <translation>L&apos;heure de début doit être une heure du jour, comme 14:00, 14:00:00 ou 2:00 PM.</translation>
+    </message>
+    <message>
+        <source>A recording cannot end in the future: this one would end at %1. Choose an earlier start or fewer minutes.</source>
+        <translation>Un enregistrement ne peut pas se terminer dans le futur : celui-ci se terminerait à %1. Choisissez un début plus tôt ou moins de minutes.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmClock</name>
     <message>
         <source>Alarm time</source>
@@ -289,10 +352,473 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     </message>
 </context>
 <context>
+    <name>FileChecks</name>
+    <message>
+        <source>is a folder, not a regular file</source>
+        <translation>est un dossier, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a named pipe, not a regular file</source>
+        <translation>est un tube nommé, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>est une socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a special file, not a regular file</source>
+        <translation>est un fichier spécial, pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Tous les projets</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Projet :</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>P&amp;ériode :</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Edits the selected recording</source>
+        <translation>Modifie l&apos;enregistrement sélectionné</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Deletes the selected recordings</source>
+        <translation>Supprime les enregistrements sélectionnés</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The time records cannot be read: %1</source>
+        <translation>Les temps enregistrés ne peuvent pas être lus : %1</translation>
+    </message>
+    <message>
+        <source>1 recording</source>
+        <translation>1 enregistrement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recordings</source>
+        <translation>
+            <numerusform>%n enregistrement</numerusform>
+            <numerusform>%n enregistrements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>Supprimer %1 (%2) ?</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Countdown finished</source>
+        <translation>Compte à rebours terminé</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 sec</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Alarme : %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRules</name>
+    <message>
+        <source>Countdown: %1 left</source>
+        <translation>Compte à rebours : %1 restant</translation>
+    </message>
+    <message>
+        <source>Countdown: paused at %1</source>
+        <translation>Compte à rebours : en pause à %1</translation>
+    </message>
+    <message>
+        <source>Alarm at %1</source>
+        <translation>Alarme à %1</translation>
+    </message>
+    <message>
+        <source>Stopwatch: %1</source>
+        <translation>Chronomètre : %1</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2</source>
+        <translation>Enregistrement %1 : %2</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Timer and Alarm Clock</source>
         <translation>Minuteur et réveil</translation>
+    </message>
+    <message>
+        <source>the window already running in this folder does not answer</source>
+        <translation>la fenêtre déjà ouverte dans ce dossier ne répond pas</translation>
+    </message>
+    <message>
+        <source>no display to show the window on</source>
+        <translation>aucun écran pour afficher la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectStore</name>
+    <message>
+        <source>Could not open database file. %1 %2.</source>
+        <translation>Impossible d&apos;ouvrir le fichier de base de données. %1 %2.</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Could not attach to SQLite DLL. %1</source>
+        <translation>Impossible de charger la bibliothèque SQLite. %1</translation>
+    </message>
+    <message>
+        <source>Could not open database file. %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier de base de données. %1</translation>
+    </message>
+    <message>
+        <source>Could not create %1 table. </source>
+        <translation>Impossible de créer la table %1. </translation>
+    </message>
+    <message>
+        <source>Initialization error</source>
+        <translation>Erreur d&apos;initialisation</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed.</source>
+        <translation>Aucune base de données de projets n&apos;est ouverte : aucun temps ne peut être enregistré ni totalisé.</translation>
+    </message>
+    <message>
+        <source>Error in query. %1</source>
+        <translation>Erreur dans la requête. %1</translation>
+    </message>
+    <message>
+        <source>Error in SQL command: %1 %2</source>
+        <translation>Erreur dans la commande SQL : %1 %2</translation>
+    </message>
+    <message>
+        <source>SQL error</source>
+        <translation>Erreur SQL</translation>
+    </message>
+    <message>
+        <source>Unexpected result from query</source>
+        <translation>Résultat inattendu de la requête</translation>
+    </message>
+    <message>
+        <source>Houston we have a problem</source>
+        <translation>Houston, on a un problème</translation>
+    </message>
+    <message>
+        <source>Error in maximum ID query. %1</source>
+        <translation>Erreur dans la requête de l&apos;ID maximal. %1</translation>
+    </message>
+    <message>
+        <source>Invalid project number</source>
+        <translation>Numéro de projet non valide</translation>
+    </message>
+    <message>
+        <source>The time was not stored.</source>
+        <translation>Le temps n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Error in SQL command: %1 No second is free in the minute from the start.</source>
+        <translation>Erreur dans la commande SQL : %1 Aucune seconde n&apos;est libre dans la minute du début.</translation>
+    </message>
+    <message>
+        <source>Not worth recording less than a minute</source>
+        <translation>Moins d&apos;une minute ne vaut pas la peine d&apos;être enregistré</translation>
+    </message>
+    <message>
+        <source>Seriously?</source>
+        <translation>Sérieusement ?</translation>
+    </message>
+    <message>
+        <source>You must have a project selected!</source>
+        <translation>Vous devez sélectionner un projet !</translation>
+    </message>
+    <message>
+        <source>The recording was changed or deleted meanwhile.</source>
+        <translation>L&apos;enregistrement a été modifié ou supprimé entre-temps.</translation>
+    </message>
+    <message>
+        <source>There is no project named %1.</source>
+        <translation>Il n&apos;y a aucun projet nommé %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existe déjà.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Write the time records to FILE as CSV (- for standard output), then end.</source>
+        <translation>Écrire les temps enregistrés dans FICHIER au format CSV (- pour la sortie standard), puis terminer.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Print the minutes worked per project, then end.</source>
+        <translation>Afficher les minutes travaillées par projet, puis terminer.</translation>
+    </message>
+    <message>
+        <source>Only the records from DAY on, given as YYYY-MM-DD.</source>
+        <translation>Seulement les temps à partir de JOUR, donné sous la forme AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>JOUR</translation>
+    </message>
+    <message>
+        <source>Only the records of project NAME.</source>
+        <translation>Seulement les temps du projet NOM.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>Read the time records from FILE instead of chimeral.db in the current folder.</source>
+        <translation>Lire les temps enregistrés depuis FICHIER au lieu de chimeral.db dans le dossier courant.</translation>
+    </message>
+    <message>
+        <source>The options &apos;--since&apos;, &apos;--project&apos; and &apos;--database&apos; go with &apos;--export-csv&apos; or &apos;--report&apos;.</source>
+        <translation>Les options &apos;--since&apos;, &apos;--project&apos; et &apos;--database&apos; vont avec &apos;--export-csv&apos; ou &apos;--report&apos;.</translation>
+    </message>
+    <message>
+        <source>The options &apos;--export-csv&apos; and &apos;--report&apos; cannot be given together.</source>
+        <translation>Les options &apos;--export-csv&apos; et &apos;--report&apos; ne peuvent pas être données ensemble.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--since&apos; needs a calendar day written YYYY-MM-DD.</source>
+        <translation>L&apos;option &apos;--since&apos; demande un jour du calendrier écrit AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>The option &apos;--database&apos; needs a file name.</source>
+        <translation>L&apos;option &apos;--database&apos; demande un nom de fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExport</name>
+    <message>
+        <source>Could not read the time records in %1: it %2</source>
+        <translation>Impossible de lire les temps enregistrés : %1 %2</translation>
+    </message>
+    <message>
+        <source>Could not read the time records in %1: %2</source>
+        <translation>Impossible de lire les temps enregistrés dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Reading the time records in %1 failed: %2</source>
+        <translation>La lecture des temps enregistrés dans %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>The option &apos;--export-csv&apos; needs a file name, or - for standard output</source>
+        <translation>L&apos;option &apos;--export-csv&apos; demande un nom de fichier, ou - pour la sortie standard</translation>
+    </message>
+    <message>
+        <source>Will not write %1: it is the database the records are read from</source>
+        <translation>%1 ne sera pas écrit : c&apos;est la base de données d&apos;où les temps sont lus</translation>
+    </message>
+    <message>
+        <source>Could not write the records: %1</source>
+        <translation>Impossible d&apos;écrire les temps : %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>projet</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Could not write the report: %1</source>
+        <translation>Impossible d&apos;écrire le rapport : %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRecovery</name>
+    <message>
+        <source>Recovered 1 minute recorded for %1, started %2, and stored it.</source>
+        <translation>1 minute enregistrée pour %1, commencée le %2, récupérée et enregistrée.</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The recording journal %1 cannot be read, so nothing was stored from it. It is kept as %2.</source>
+        <translation>Le journal d&apos;enregistrement %1 ne peut pas être lu : rien n&apos;en a été enregistré. Il est conservé sous %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recovered %n minutes recorded for %1, started %2, and stored it.</source>
+        <translation>
+            <numerusform>%n minute enregistrée pour %1, commencée le %2, récupérée et enregistrée.</numerusform>
+            <numerusform>%n minutes enregistrées pour %1, commencées le %2, récupérées et enregistrées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recording journals beside %1 cannot be read, so nothing was stored from them. They are kept as .bad files beside it.</source>
+        <translation>
+            <numerusform>%n journal d&apos;enregistrement à côté de %1 ne peut pas être lu : rien n&apos;en a été enregistré. Il est conservé comme fichier .bad à côté.</numerusform>
+            <numerusform>%n journaux d&apos;enregistrement à côté de %1 ne peuvent pas être lus : rien n&apos;en a été enregistré. Ils sont conservés comme fichiers .bad à côté.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SafeReplace</name>
+    <message>
+        <source>a link that belongs to another user</source>
+        <translation>un lien qui appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -343,6 +869,13 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>StoreBoxes</name>
+    <message>
+        <source>Error in SQL command: %1 The recording&apos;s journal could not be written.</source>
+        <translation>Erreur dans la commande SQL : %1 Le journal de l&apos;enregistrement n&apos;a pas pu être écrit.</translation>
     </message>
 </context>
 <context>

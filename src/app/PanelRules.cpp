@@ -3,46 +3,48 @@
 
 #include "timers/StopwatchRules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 // The indicator's own words, together so that they can be translated in one
 // place.
 namespace {
 QString countdownLeftLine(const QString &time) {
-    return QStringLiteral("Countdown: %1 left").arg(time);
+    return QCoreApplication::translate("PanelRules", "Countdown: %1 left").arg(time);
 }
 QString countdownPausedLine(const QString &time) {
-    return QStringLiteral("Countdown: paused at %1").arg(time);
+    return QCoreApplication::translate("PanelRules", "Countdown: paused at %1").arg(time);
 }
 QString alarmLine(const QString &time) {
-    return QStringLiteral("Alarm at %1").arg(time);
+    return QCoreApplication::translate("PanelRules", "Alarm at %1").arg(time);
 }
 QString stopwatchLine(const QString &time) {
-    return QStringLiteral("Stopwatch: %1").arg(time);
+    return QCoreApplication::translate("PanelRules", "Stopwatch: %1").arg(time);
 }
 QString recordingLine(const QString &project, const QString &time) {
-    return QStringLiteral("Recording %1: %2").arg(project, time);
+    return QCoreApplication::translate("PanelRules", "Recording %1: %2").arg(project, time);
 }
 } // namespace
 
 QString panelCommandText(PanelCommand command) {
     switch (command) {
     case PanelCommand::ShowWindow:
-        return QStringLiteral("Show Window");
+        return QCoreApplication::translate("PanelRules", "Show Window");
     case PanelCommand::PauseCountdown:
-        return QStringLiteral("Pause");
+        return QCoreApplication::translate("PanelRules", "Pause");
     case PanelCommand::ResumeCountdown:
-        return QStringLiteral("Resume");
+        return QCoreApplication::translate("PanelRules", "Resume");
     case PanelCommand::CancelCountdown:
-        return QStringLiteral("Cancel");
+        return QCoreApplication::translate("PanelRules", "Cancel");
     case PanelCommand::SnoozeAlarm:
-        return QStringLiteral("Snooze");
+        return QCoreApplication::translate("PanelRules", "Snooze");
     case PanelCommand::StopAlarm:
-        return QStringLiteral("Stop");
+        return QCoreApplication::translate("PanelRules", "Stop");
     case PanelCommand::StopRecording:
-        return QStringLiteral("Stop Recording");
+        return QCoreApplication::translate("PanelRules", "Stop Recording");
     case PanelCommand::Quit:
-        return QStringLiteral("Quit");
+        return QCoreApplication::translate("PanelRules", "Quit");
     }
     return {};
 }

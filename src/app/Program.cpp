@@ -23,10 +23,13 @@ namespace {
 // length and are left out; only the application object's construction is
 // watched.
 QtMessageHandler QtHandler = nullptr;
+// Translated before the application object is made, while no half-made one
+// is asked for the language.
+QByteArray NoDisplayText;
 
 void watchStart(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     if (type == QtFatalMsg) {
-        std::fputs("chimeral: no display to show the window on\n", stderr);
+        std::fputs(NoDisplayText.constData(), stderr);
         std::_Exit(1);
     }
     if (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
@@ -57,7 +60,11 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     case SingleInstance::HandOver::Taken:
         return 0;
     case SingleInstance::HandOver::NoAnswer:
-        std::fputs("chimeral: the window already running in this folder does not answer\n", stderr);
+        std::fprintf(stderr, "chimeral: %s\n",
+                     Translations::translate(
+                         "Program", "the window already running in this folder does not answer")
+                         .toUtf8()
+                         .constData());
         return 1;
     case SingleInstance::HandOver::NoneRunning:
         break;
@@ -66,6 +73,9 @@ int runProgram(int argc, char **argv, const ProgramHooks &hooks) {
     if (request.controlsOnly())
         return 0;
 
+    NoDisplayText =
+        "chimeral: " +
+        Translations::translate("Program", "no display to show the window on").toUtf8() + "\n";
     QtHandler = qInstallMessageHandler(watchStart);
     QApplication app(argc, argv);
     qInstallMessageHandler(QtHandler);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/Translations.h"
 
+#include "platform/Translators.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -10,18 +12,10 @@
 #include <memory>
 #include <system_error>
 
-namespace {
-// The loaded translators: the program's first, then Qt's. They live as long
-// as the process, since the application object only borrows them.
-std::unique_ptr<QTranslator> &ownTranslator() {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
-}
-std::unique_ptr<QTranslator> &qtTranslator() {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
-}
+using Translations::programTranslator;
+using Translations::qtTranslator;
 
+namespace {
 // "de_DE.UTF-8@euro" -> "de_DE".
 QString withoutEncoding(QString locale) {
     for (const QChar mark : {QLatin1Char('.'), QLatin1Char('@')}) {
@@ -56,7 +50,7 @@ QString programFolder() {
 }
 
 void installLoaded() {
-    for (const auto *translator : {&ownTranslator(), &qtTranslator()})
+    for (const auto *translator : {&programTranslator(), &qtTranslator()})
         if (*translator)
             QCoreApplication::installTranslator(translator->get());
 }
@@ -103,7 +97,7 @@ void loadTranslations() {
             auto translator = std::make_unique<QTranslator>();
             if (!translator->load(QStringLiteral("chimeral_") + name, folder))
                 continue;
-            ownTranslator() = std::move(translator);
+            programTranslator() = std::move(translator);
             // Qt's texts in the same language, where Debian's translations of
             // Qt are installed.
             const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -119,17 +113,4 @@ void loadTranslations() {
             return;
         }
     }
-}
-
-QString Translations::translate(const char *context, const char *sourceText) {
-    if (QCoreApplication::instance())
-        return QCoreApplication::translate(context, sourceText);
-    for (const auto *translator : {&ownTranslator(), &qtTranslator()}) {
-        if (!*translator)
-            continue;
-        const QString text = (*translator)->translate(context, sourceText);
-        if (!text.isEmpty())
-            return text;
-    }
-    return QString::fromUtf8(sourceText);
 }

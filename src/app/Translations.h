@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Translators.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,10 +34,3 @@ QString translationsFolder(const QString &programFolder);
 // for, with Qt's for the same language, and has them installed into the
 // application object when it is made. Called once, first thing in a run.
 void loadTranslations();
-
-namespace Translations {
-// A text in the loaded language, also before the application object exists:
-// the command line's texts. Named as Qt's own call is, so that the text
-// extraction finds the texts.
-QString translate(const char *context, const char *sourceText);
-} // namespace Translations

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileChecks.h"
 
+#include "platform/Translators.h"
+
+#include <QtGlobal>
+
 #include <sys/stat.h>
 
 FileKind fileKind(const std::string &path) {
@@ -14,12 +18,17 @@ std::string notRegularFileReason(const std::string &path) {
     struct stat info;
     if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
-    const char *what = S_ISDIR(info.st_mode)                            ? "a folder"
-                       : S_ISFIFO(info.st_mode)                         ? "a named pipe"
-                       : S_ISSOCK(info.st_mode)                         ? "a socket"
-                       : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) ? "a device"
-                                                                        : "a special file";
-    return std::string("is ") + what + ", not a regular file";
+    // Each clause whole, so that a language can say it its own way.
+    const char *reason =
+        S_ISDIR(info.st_mode) ? QT_TRANSLATE_NOOP("FileChecks", "is a folder, not a regular file")
+        : S_ISFIFO(info.st_mode)
+            ? QT_TRANSLATE_NOOP("FileChecks", "is a named pipe, not a regular file")
+        : S_ISSOCK(info.st_mode)
+            ? QT_TRANSLATE_NOOP("FileChecks", "is a socket, not a regular file")
+        : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)
+            ? QT_TRANSLATE_NOOP("FileChecks", "is a device, not a regular file")
+            : QT_TRANSLATE_NOOP("FileChecks", "is a special file, not a regular file");
+    return Translations::translate("FileChecks", reason).toStdString();
 }
 
 bool sameFile(const std::string &first, const std::string &second) {

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -38,12 +39,12 @@ QString actionKey(size_t index) {
 } // namespace
 
 void announceCountdownEnd(QWidget *window, uint32_t durationMs) {
-    announce(window, QStringLiteral("Countdown finished"), countdownNoticeBody(durationMs),
-             DesktopNotifier::Urgency::Normal);
+    announce(window, QCoreApplication::translate("Notifier", "Countdown finished"),
+             countdownNoticeBody(durationMs), DesktopNotifier::Urgency::Normal);
 }
 
 void announceAlarm(QWidget *window, const QString &alarmEntry, std::vector<NoticeAction> actions) {
-    announce(window, QStringLiteral("Alarm"), alarmNoticeBody(alarmEntry),
+    announce(window, QCoreApplication::translate("Notifier", "Alarm"), alarmNoticeBody(alarmEntry),
              DesktopNotifier::Urgency::Critical, std::move(actions));
 }
 
@@ -52,16 +53,16 @@ QString countdownNoticeBody(uint32_t durationMs) {
     const uint32_t minutes = total / 60;
     const uint32_t seconds = total % 60;
     if (minutes == 0)
-        return QStringLiteral("%1 sec").arg(seconds);
+        return QCoreApplication::translate("Notifier", "%1 sec").arg(seconds);
     if (seconds == 0)
-        return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 min %2 sec").arg(minutes).arg(seconds);
+        return QCoreApplication::translate("Notifier", "%1 min").arg(minutes);
+    return QCoreApplication::translate("Notifier", "%1 min %2 sec").arg(minutes).arg(seconds);
 }
 
 // A reformatted time ("07:00" for "7:00 AM") would read differently from
 // what the user set, so the entry is named as typed.
 QString alarmNoticeBody(const QString &alarmEntry) {
-    return QStringLiteral("Alarm: ") + alarmEntry.trimmed();
+    return QCoreApplication::translate("Notifier", "Alarm: %1").arg(alarmEntry.trimmed());
 }
 
 QString sessionBusAddress() {
@@ -180,7 +181,7 @@ void DesktopNotifier::send(const Notice &notice) {
 
 // Pairs of key and caption, as the service takes them.
 QStringList DesktopNotifier::noticeActions(const Notice &notice) const {
-    QStringList pairs{DefaultAction, QStringLiteral("Show")};
+    QStringList pairs{DefaultAction, QCoreApplication::translate("Notifier", "Show")};
     if (m_offersActions)
         for (size_t i = 0; i < notice.actions.size(); ++i)
             pairs << actionKey(i) << notice.actions[i].caption;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SafeReplace.h"
 
+#include "platform/Translators.h"
+
 #include "platform/WriteAll.h"
 
 #include <cerrno>
@@ -193,14 +195,15 @@ FileReplacement::FileReplacement(const std::string &path, LinkRule links) {
     // system's temporary folder: following theirs would let them choose
     // which of our files is replaced. Ours we follow, wherever they lie.
     if (foreign) {
-        fail("a link that belongs to another user");
+        fail(Translations::translate("SafeReplace", "a link that belongs to another user")
+                 .toStdString());
         return;
     }
     struct stat old;
     const bool exists = ::lstat(m_target.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode) &&
         !(links == LinkRule::ReplaceName && S_ISLNK(old.st_mode))) {
-        fail("not a regular file");
+        fail(Translations::translate("SafeReplace", "not a regular file").toStdString());
         return;
     }
     for (int attempt = 0; attempt < NameTries; ++attempt) {

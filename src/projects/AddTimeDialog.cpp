@@ -145,7 +145,7 @@ AddTimeDialog::AddTimeDialog(ProjectStore &store, const QString &currentProject,
           parent) {}
 
 void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString &currentProject) {
-    setWindowTitle("Add Time");
+    setWindowTitle(tr("Add Time"));
     setModal(true);
 
     m_project = new QComboBox(this);
@@ -156,39 +156,40 @@ void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString
     m_project->addItems(projectNames);
     m_project->setCurrentIndex(m_project->findText(currentProject, Qt::MatchExactly));
     m_project->setEditText(currentProject);
-    m_project->setAccessibleName("Project");
+    m_project->setAccessibleName(tr("Project"));
 
     m_date = new QDateEdit(this);
     m_date->setObjectName("AddTimeDate");
     m_date->setDisplayFormat("yyyy-MM-dd");
     m_date->setCalendarPopup(true);
-    m_date->setAccessibleName("Date");
+    m_date->setAccessibleName(tr("Date"));
 
     // A line rather than a time field: a time field takes keys section by
     // section, so "14:00" or "2:00 PM" typed over a selection would not read.
     m_start = new QLineEdit(this);
     m_start->setObjectName("AddTimeStart");
-    m_start->setAccessibleName("Start time");
-    m_start->setAccessibleDescription("A time of day such as 14:00, 14:00:00 or 2:00 PM");
+    m_start->setAccessibleName(tr("Start time"));
+    m_start->setAccessibleDescription(tr("A time of day such as 14:00, 14:00:00 or 2:00 PM"));
 
     m_minutes = new MinutesBox(this);
     m_minutes->setObjectName("AddTimeMinutes");
     m_minutes->setRange(1, MaximumMinutes);
     m_minutes->setValue(DefaultMinutes);
-    m_minutes->setAccessibleName("Minutes");
+    m_minutes->setAccessibleName(tr("Minutes"));
 
     auto *form = new QFormLayout;
-    form->addRow("&Project:", m_project);
-    form->addRow("&Date:", m_date);
-    form->addRow("&Start time:", m_start);
-    form->addRow("&Minutes:", m_minutes);
+    form->addRow(tr("&Project:"), m_project);
+    form->addRow(tr("&Date:"), m_date);
+    form->addRow(tr("&Start time:"), m_start);
+    form->addRow(tr("&Minutes:"), m_minutes);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("AddTimeButtons");
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
     ok->setDefault(true);
-    ok->setAccessibleName("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName("Cancel");
+    ok->setAccessibleName(ok->text().remove(QLatin1Char('&')));
+    QPushButton *cancel = buttons->button(QDialogButtonBox::Cancel);
+    cancel->setAccessibleName(cancel->text().remove(QLatin1Char('&')));
     connect(buttons, &QDialogButtonBox::accepted, this, guarded([this] { storeAndClose(); }));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -213,7 +214,7 @@ void AddTimeDialog::bindHandlers() {
 }
 
 void AddTimeDialog::editTime(const AddedTime &recording) {
-    setWindowTitle("Edit Time");
+    setWindowTitle(tr("Edit Time"));
     m_startChosen = true;
     const QString project = QString::fromStdString(recording.project);
     m_project->setCurrentIndex(m_project->findText(project, Qt::MatchExactly));
@@ -262,16 +263,18 @@ AddedTime AddTimeDialog::addedTime() const {
 // OK stores only what the dialog shows.
 void AddTimeDialog::storeAndClose() {
     if (!m_minutes->hasAcceptableInput()) {
-        showMessage("The minutes must be a whole number from " +
-                        std::to_string(m_minutes->minimum()) + " to " +
-                        std::to_string(m_minutes->maximum()) + ".",
-                    "Oops");
+        showMessage(tr("The minutes must be a whole number from %1 to %2.")
+                        .arg(m_minutes->minimum())
+                        .arg(m_minutes->maximum())
+                        .toStdString(),
+                    tr("Oops").toStdString());
         m_minutes->setFocus();
         return;
     }
     if (!parseStartTime(m_start->text().toStdString())) {
-        showMessage("The start time must be a time of day, such as 14:00, 14:00:00 or 2:00 PM.",
-                    "Oops");
+        showMessage(tr("The start time must be a time of day, such as 14:00, 14:00:00 or 2:00 PM.")
+                        .toStdString(),
+                    tr("Oops").toStdString());
         m_start->setFocus();
         return;
     }
@@ -295,9 +298,10 @@ bool AddTimeDialog::endsInThePast() {
                             QTime(now.Hour(), now.Minute(), now.Second()));
     if (end <= current)
         return true;
-    showMessage("A recording cannot end in the future: this one would end at " +
-                    end.toString("yyyy-MM-dd HH:mm:ss").toStdString() +
-                    ". Choose an earlier start or fewer minutes.",
-                "Oops");
+    showMessage(tr("A recording cannot end in the future: this one would end at %1. Choose an "
+                   "earlier start or fewer minutes.")
+                    .arg(end.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                    .toStdString(),
+                tr("Oops").toStdString());
     return false;
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,9 +31,14 @@
 namespace {
 
 enum Column { ProjectColumn, DateColumn, StartColumn, MinutesColumn, ColumnCount };
-const char *const ColumnTitles[ColumnCount] = {"Project", "Date", "Start", "Minutes"};
+const char *const ColumnTitles[ColumnCount] = {
+    QT_TRANSLATE_NOOP("HistoryWindow", "Project"), QT_TRANSLATE_NOOP("HistoryWindow", "Date"),
+    QT_TRANSLATE_NOOP("HistoryWindow", "Start"), QT_TRANSLATE_NOOP("HistoryWindow", "Minutes")};
 // The period box's entries, in the order of Period.
-const char *const PeriodNames[PeriodCount] = {"Today", "This week", "This month", "All time"};
+const char *const PeriodNames[PeriodCount] = {QT_TRANSLATE_NOOP("HistoryWindow", "Today"),
+                                              QT_TRANSLATE_NOOP("HistoryWindow", "This week"),
+                                              QT_TRANSLATE_NOOP("HistoryWindow", "This month"),
+                                              QT_TRANSLATE_NOOP("HistoryWindow", "All time")};
 
 std::string dateText(const HistoryRow &row) {
     return std::to_string(row.year) + "-" + twoDigits(row.month) + "-" + twoDigits(row.day);
@@ -40,6 +46,10 @@ std::string dateText(const HistoryRow &row) {
 
 std::string startText(const HistoryRow &row) {
     return twoDigits(row.hours) + ":" + twoDigits(row.minutes) + ":" + twoDigits(row.seconds);
+}
+
+QString columnTitle(int column) {
+    return QCoreApplication::translate("HistoryWindow", ColumnTitles[column]);
 }
 
 } // namespace
@@ -143,7 +153,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < ColumnCount)
-            return QString::fromLatin1(ColumnTitles[section]);
+            return columnTitle(section);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -163,24 +173,24 @@ HistoryWindow::HistoryWindow(ProjectStore &store, QWidget *parent)
 HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::createWidgets() {
-    setWindowTitle("History");
+    setWindowTitle(tr("History"));
     setModal(false);
     resize(520, 480);
 
     m_project = new QComboBox(this);
     m_project->setObjectName("HistoryProject");
-    m_project->setAccessibleName("Project");
-    m_project->addItem("All projects");
+    m_project->setAccessibleName(tr("Project"));
+    m_project->addItem(tr("All projects"));
     m_period = new QComboBox(this);
     m_period->setObjectName("HistoryPeriod");
-    m_period->setAccessibleName("Period");
+    m_period->setAccessibleName(tr("Period"));
     for (const char *name : PeriodNames)
-        m_period->addItem(name);
+        m_period->addItem(tr(name));
     m_period->setCurrentIndex(AllTime);
 
-    auto *projectLabel = new QLabel("&Project:", this);
+    auto *projectLabel = new QLabel(tr("&Project:"), this);
     projectLabel->setBuddy(m_project);
-    auto *periodLabel = new QLabel("P&eriod:", this);
+    auto *periodLabel = new QLabel(tr("P&eriod:"), this);
     periodLabel->setBuddy(m_period);
     auto *filters = new QHBoxLayout;
     filters->addWidget(projectLabel);
@@ -197,7 +207,7 @@ void HistoryWindow::createWidgets() {
     m_model = new HistoryModel(m_store, this);
     m_table = new QTableView(this);
     m_table->setObjectName("HistoryTable");
-    m_table->setAccessibleName("Recordings");
+    m_table->setAccessibleName(tr("Recordings"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -219,17 +229,24 @@ void HistoryWindow::createWidgets() {
     const int padding = 3 * metrics.horizontalAdvance(u' ') + 8;
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setSectionResizeMode(ProjectColumn, QHeaderView::Stretch);
-    columns->resizeSection(DateColumn, metrics.horizontalAdvance("0000-00-00") + padding);
-    columns->resizeSection(StartColumn, metrics.horizontalAdvance("00:00:00") + padding);
-    columns->resizeSection(MinutesColumn, metrics.horizontalAdvance("Minutes") + padding);
+    // As wide as the widest value or the title, whichever the language makes
+    // wider.
+    const auto fit = [&](int column, const char *widest) {
+        columns->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
+                                                metrics.horizontalAdvance(columnTitle(column))) +
+                                           padding);
+    };
+    fit(DateColumn, "0000-00-00");
+    fit(StartColumn, "00:00:00");
+    fit(MinutesColumn, "");
 
-    m_edit = new QPushButton("Edit...", this);
+    m_edit = new QPushButton(tr("Edit..."), this);
     m_edit->setObjectName("HistoryEdit");
-    m_edit->setAccessibleDescription("Edits the selected recording");
-    m_delete = new QPushButton("Delete", this);
+    m_edit->setAccessibleDescription(tr("Edits the selected recording"));
+    m_delete = new QPushButton(tr("Delete"), this);
     m_delete->setObjectName("HistoryDelete");
-    m_delete->setAccessibleDescription("Deletes the selected recordings");
-    m_close = new QPushButton("Close", this);
+    m_delete->setAccessibleDescription(tr("Deletes the selected recordings"));
+    m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName("HistoryClose");
     // Enter in the table edits its row; no button acts on a stray Enter.
     for (QPushButton *button : {m_edit, m_delete, m_close})
@@ -305,7 +322,7 @@ void HistoryWindow::fillProjects() {
     const QString chosen = m_project->currentText();
     const StoreOutcome<std::vector<std::string>> names = m_store.projectsByName();
     m_project->clear();
-    m_project->addItem("All projects");
+    m_project->addItem(tr("All projects"));
     if (names)
         for (const std::string &name : *names)
             m_project->addItem(QString::fromStdString(name));
@@ -349,8 +366,8 @@ void HistoryWindow::refresh() {
     if (count) {
         m_message->hide();
     } else {
-        m_message->setText(
-            QString::fromStdString("The time records cannot be read: " + count.error().message()));
+        m_message->setText(tr("The time records cannot be read: %1")
+                               .arg(QString::fromStdString(count.error().message())));
         m_message->show();
     }
     m_table->verticalScrollBar()->setValue(scrolled);
@@ -414,9 +431,15 @@ void HistoryWindow::deleteSelected() {
     int64_t minutes = 0;
     for (const HistoryRow &row : rows)
         minutes += row.minutesWorked;
-    const std::string question =
-        "Delete " + recordingsText({static_cast<int64_t>(rows.size()), minutes}) + "?";
-    if (!askYesNo(question, "History"))
+    // One count per text, each with its language's plural forms; English
+    // says "1 recording" where the plural form would read "1 recordings".
+    const int count = static_cast<int>(rows.size());
+    const QString recordings = count == 1 ? tr("1 recording") : tr("%n recordings", nullptr, count);
+    const int shownMinutes = static_cast<int>(std::clamp<int64_t>(minutes, INT_MIN, INT_MAX));
+    const QString minutesText =
+        shownMinutes == 1 ? tr("1 minute") : tr("%n minutes", nullptr, shownMinutes);
+    const QString question = tr("Delete %1 (%2)?").arg(recordings, minutesText);
+    if (!askYesNo(question.toStdString(), tr("History").toStdString()))
         return;
     const StoreOutcome<RowsSummary> deleted = m_store.deleteRows(rows);
     if (!deleted)

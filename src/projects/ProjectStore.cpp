@@ -27,11 +27,11 @@ constexpr int FreeSecondTries = 60;
 // SQLite's result code for a broken constraint: the key is taken.
 constexpr int ConstraintFailed = 19;
 
-StoreError errorOf(StoreError::Kind kind, std::string text, std::string caption) {
+StoreError errorOf(StoreError::Kind kind, const QString &text, const QString &caption) {
     StoreError error;
     error.kind = kind;
-    error.text = std::move(text);
-    error.caption = std::move(caption);
+    error.text = text.toStdString();
+    error.caption = caption.toStdString();
     return error;
 }
 
@@ -126,14 +126,17 @@ StoreStatus ProjectStore::open(const std::string &path, OpenMode mode) {
     // Looked at without opening it: opening a pipe waits for a writer.
     if (const std::string notRegular = notRegularFileReason(absolute); !notRegular.empty())
         return errorOf(StoreError::NotRegularFile,
-                       "Could not open database file. " + path + " " + notRegular + ".", "Oops");
+                       tr("Could not open database file. %1 %2.")
+                           .arg(QString::fromStdString(path), QString::fromStdString(notRegular)),
+                       tr("Oops"));
     // The file is made before the library is loaded, as start-up always did.
     const bool isNew = mode == OpenMode::Create && createDatabaseFileIfMissing(absolute);
     auto database = std::unique_ptr<SQLite, CloseDatabase>(new SQLite());
     if (database->Status() != 0) {
-        StoreError error =
-            errorOf(StoreError::NoLibrary,
-                    "Could not attach to SQLite DLL. " + database->ErrorText(), "Oops");
+        StoreError error = errorOf(StoreError::NoLibrary,
+                                   tr("Could not attach to SQLite DLL. %1")
+                                       .arg(QString::fromStdString(database->ErrorText())),
+                                   tr("Oops"));
         error.status = database->Status();
         error.reason = database->ErrorText();
         return error;
@@ -142,9 +145,10 @@ StoreStatus ProjectStore::open(const std::string &path, OpenMode mode) {
                             ? database->OpenForReading(absolute)
                             : database->Open(SQLite::uriPath(absolute), false);
     if (!opened) {
-        StoreError error =
-            errorOf(StoreError::OpenFailed,
-                    "Could not open database file. " + database->ErrorText(), "Oops");
+        StoreError error = errorOf(StoreError::OpenFailed,
+                                   tr("Could not open database file. %1")
+                                       .arg(QString::fromStdString(database->ErrorText())),
+                                   tr("Oops"));
         error.status = database->Status();
         error.reason = database->ErrorText();
         return error;
@@ -174,8 +178,8 @@ StoreStatus ProjectStore::createTables() {
                         name + "'");
         if (!there || *there != 1)
             return errorOf(StoreError::CreateFailed,
-                           std::string("Could not create ") + name + " table. ",
-                           "Initialization error");
+                           tr("Could not create %1 table. ").arg(QLatin1String(name)),
+                           tr("Initialization error"));
     }
     return StoreDone{};
 }
@@ -200,12 +204,14 @@ bool ProjectStore::isWritable() const {
 
 StoreError ProjectStore::notOpen() const {
     return errorOf(StoreError::NotOpen,
-                   "No project database is open, so no time can be recorded or summed.", "Oops");
+                   tr("No project database is open, so no time can be recorded or summed."),
+                   tr("Oops"));
 }
 
 StoreError ProjectStore::queryFailed(const std::string &sql) const {
-    StoreError error =
-        errorOf(StoreError::Query, "Error in query. " + m_database->ErrorText(), "Oops");
+    StoreError error = errorOf(
+        StoreError::Query,
+        tr("Error in query. %1").arg(QString::fromStdString(m_database->ErrorText())), tr("Oops"));
     error.status = m_database->Status();
     error.sql = sql;
     error.reason = m_database->ErrorText();
@@ -213,9 +219,11 @@ StoreError ProjectStore::queryFailed(const std::string &sql) const {
 }
 
 StoreError ProjectStore::sqlFailed(const std::string &sql) const {
-    StoreError error =
-        errorOf(StoreError::Sql, "Error in SQL command: " + sql + " " + m_database->ErrorText(),
-                "SQL error");
+    StoreError error = errorOf(
+        StoreError::Sql,
+        tr("Error in SQL command: %1 %2")
+            .arg(QString::fromStdString(sql), QString::fromStdString(m_database->ErrorText())),
+        tr("SQL error"));
     error.status = m_database->Status();
     error.sql = sql;
     error.reason = m_database->ErrorText();
@@ -227,8 +235,8 @@ StoreOutcome<int64_t> ProjectStore::queryNumber(const std::string &sql) const {
     if (!cursor || !cursor->Next())
         return queryFailed(sql);
     if (cursor->ColumnType(0) != SQLite_Cursor::Integer)
-        return errorOf(StoreError::UnexpectedResult, "Unexpected result from query",
-                       "Houston we have a problem");
+        return errorOf(StoreError::UnexpectedResult, tr("Unexpected result from query"),
+                       tr("Houston we have a problem"));
     return cursor->ColumnInt64(0, 0);
 }
 
@@ -317,7 +325,9 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
         ImmediateTransaction transaction(*m_database);
         if (!transaction.open())
             return errorOf(StoreError::Query,
-                           "Error in maximum ID query. " + m_database->ErrorText(), "Oops");
+                           tr("Error in maximum ID query. %1")
+                               .arg(QString::fromStdString(m_database->ErrorText())),
+                           tr("Oops"));
         StoreOutcome<ProjectLookup> added = findOrAddProject(name);
         if (!added)
             return added;
@@ -328,11 +338,11 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
         return added;
     }
     if (type != SQLite_Cursor::Integer)
-        return errorOf(StoreError::UnexpectedResult, "Unexpected result from query",
-                       "Houston we have a problem");
+        return errorOf(StoreError::UnexpectedResult, tr("Unexpected result from query"),
+                       tr("Houston we have a problem"));
     if (id < 1)
-        return errorOf(StoreError::InvalidProject, "Invalid project number",
-                       "Houston we have a problem");
+        return errorOf(StoreError::InvalidProject, tr("Invalid project number"),
+                       tr("Houston we have a problem"));
     return ProjectLookup{id, false};
 }
 
@@ -342,16 +352,20 @@ StoreOutcome<ProjectLookup> ProjectStore::projectIdFor(const std::string &name) 
 StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &name) {
     const StoreOutcome<int32_t> stored = findProject(name);
     if (!stored)
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     if (*stored > 0)
         return ProjectLookup{*stored, false};
-    const StoreError invalid =
-        errorOf(StoreError::InvalidProject, "Invalid project number", "Houston we have a problem");
+    const StoreError invalid = errorOf(StoreError::InvalidProject, tr("Invalid project number"),
+                                       tr("Houston we have a problem"));
     std::unique_ptr<SQLite_Cursor> ids(m_database->Query(AllProjectIdsSql));
     if (!ids)
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     int32_t max = 0;
     while (ids->MoreRows() && ids->Next()) {
         if (ids->ColumnType(0) != SQLite_Cursor::Integer)
@@ -359,8 +373,10 @@ StoreOutcome<ProjectLookup> ProjectStore::findOrAddProject(const std::string &na
         max = std::max(max, ids->ColumnInt(0, 0));
     }
     if (m_database->Status() != 0)
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     ids.reset();
     // No ID is left above the largest one.
     if (max == std::numeric_limits<int32_t>::max())
@@ -392,8 +408,8 @@ StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
             continue;
         const std::string sql = recordTimeSql(stored.project, stored.minutes, stored.start);
         if (beforeInsert && !beforeInsert(stored)) {
-            StoreError error =
-                errorOf(StoreError::NotStoredNow, "The time was not stored.", "Time Record");
+            StoreError error = errorOf(StoreError::NotStoredNow, tr("The time was not stored."),
+                                       tr("Time Record"));
             error.sql = sql;
             return error;
         }
@@ -409,8 +425,9 @@ StoreOutcome<TimesRow> ProjectStore::insertRow(const TimesRow &row,
         return sqlFailed(sql);
     StoreError error =
         errorOf(StoreError::Sql,
-                "Error in SQL command: " + sql + " No second is free in the minute from the start.",
-                "SQL error");
+                tr("Error in SQL command: %1 No second is free in the minute from the start.")
+                    .arg(QString::fromStdString(sql)),
+                tr("SQL error"));
     error.sql = sql;
     return error;
 }
@@ -420,8 +437,8 @@ StoreOutcome<TimesRow> ProjectStore::storeTime(const TimesRow &row,
     if (!isOpen())
         return notOpen();
     if (row.minutes <= 0 || row.project <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
+        return errorOf(StoreError::TooShort, tr("Not worth recording less than a minute"),
+                       tr("Seriously?"));
     ImmediateTransaction transaction(*m_database);
     // Said as the insert that could not be run, as Stop always said it.
     if (!transaction.open())
@@ -444,17 +461,19 @@ StoreOutcome<TimesRow> ProjectStore::addTime(const std::string &projectName, con
         return notOpen();
     ImmediateTransaction transaction(*m_database);
     if (!transaction.open())
-        return errorOf(StoreError::Query, "Error in maximum ID query. " + m_database->ErrorText(),
-                       "Oops");
+        return errorOf(StoreError::Query,
+                       tr("Error in maximum ID query. %1")
+                           .arg(QString::fromStdString(m_database->ErrorText())),
+                       tr("Oops"));
     return commitTypedRow(name, start, minutes, [&transaction] { return transaction.commit(); });
 }
 
 std::optional<StoreError> ProjectStore::typedRowRefused(const std::string &name, int64_t minutes) {
     if (name.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+        return errorOf(StoreError::EmptyName, tr("You must have a project selected!"), tr("Oops"));
     if (minutes <= 0)
-        return errorOf(StoreError::TooShort, "Not worth recording less than a minute",
-                       "Seriously?");
+        return errorOf(StoreError::TooShort, tr("Not worth recording less than a minute"),
+                       tr("Seriously?"));
     return std::nullopt;
 }
 
@@ -504,8 +523,8 @@ StoreOutcome<int64_t> ProjectStore::minutesSince(int32_t project, int year, int 
     if (sum->ColumnType(0) == SQLite_Cursor::Null)
         return int64_t{0};
     if (sum->ColumnType(0) != SQLite_Cursor::Integer)
-        return errorOf(StoreError::UnexpectedResult, "Unexpected result from query",
-                       "Houston we have a problem");
+        return errorOf(StoreError::UnexpectedResult, tr("Unexpected result from query"),
+                       tr("Houston we have a problem"));
     return sum->ColumnInt64(0, 0);
 }
 
@@ -727,8 +746,8 @@ StoreOutcome<TimesRow> ProjectStore::editRow(const HistoryRow &row, const std::s
     if (!project->Next()) {
         if (m_database->Status() != 0)
             return queryFailed(projectSql);
-        return errorOf(StoreError::NoSuchRow, "The recording was changed or deleted meanwhile.",
-                       "Oops");
+        return errorOf(StoreError::NoSuchRow, tr("The recording was changed or deleted meanwhile."),
+                       tr("Oops"));
     }
     const std::string storedProject = project->ColumnText(0);
     project.reset();
@@ -805,8 +824,9 @@ StoreOutcome<RowsSummary> ProjectStore::projectSummary(const std::string &name) 
     if (!ids)
         return ids.error();
     if (ids->empty())
-        return errorOf(StoreError::NoSuchProject, "There is no project named " + name + ".",
-                       "Oops");
+        return errorOf(StoreError::NoSuchProject,
+                       tr("There is no project named %1.").arg(QString::fromStdString(name)),
+                       tr("Oops"));
     const std::string sql = "select count(*), coalesce(sum(cast(minutes_worked as integer)), 0) "
                             "from times where project in " +
                             idList(*ids);
@@ -821,7 +841,7 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
         return notOpen();
     const std::string renamed = projectNameOf(newName);
     if (renamed.empty())
-        return errorOf(StoreError::EmptyName, "You must have a project selected!", "Oops");
+        return errorOf(StoreError::EmptyName, tr("You must have a project selected!"), tr("Oops"));
     const std::string sql =
         "update projects set name = " + quoted(renamed) + " where name = " + quoted(name);
     ImmediateTransaction transaction(*m_database);
@@ -831,15 +851,17 @@ StoreStatus ProjectStore::renameProject(const std::string &name, const std::stri
     if (!ids)
         return ids.error();
     if (ids->empty())
-        return errorOf(StoreError::NoSuchProject, "There is no project named " + name + ".",
-                       "Oops");
+        return errorOf(StoreError::NoSuchProject,
+                       tr("There is no project named %1.").arg(QString::fromStdString(name)),
+                       tr("Oops"));
     if (renamed == name)
         return StoreDone{};
     const StoreOutcome<int32_t> taken = findProject(renamed);
     if (!taken)
         return taken.error();
     if (*taken != 0)
-        return errorOf(StoreError::ProjectExists, renamed + " already exists.", "Oops");
+        return errorOf(StoreError::ProjectExists,
+                       tr("%1 already exists.").arg(QString::fromStdString(renamed)), tr("Oops"));
     if (!m_database->Execute(sql))
         return sqlFailed(sql);
     if (!transaction.commit())
@@ -865,8 +887,9 @@ StoreOutcome<RowsSummary> ProjectStore::mergeProject(const std::string &name,
     if (!target)
         return target.error();
     if (*target < 1)
-        return errorOf(StoreError::NoSuchProject, "There is no project named " + into + ".",
-                       "Oops");
+        return errorOf(StoreError::NoSuchProject,
+                       tr("There is no project named %1.").arg(QString::fromStdString(into)),
+                       tr("Oops"));
     // A project merged into itself stays as it is.
     if (name == into)
         return RowsSummary{};

@@ -4,6 +4,7 @@
 #include "common/Text.h"
 #include "platform/FileChecks.h"
 #include "platform/SafeReplace.h"
+#include "platform/Translators.h"
 #include "projects/ProjectStore.h"
 
 #include <fcntl.h>
@@ -19,6 +20,26 @@
 
 namespace {
 
+// A text of the record commands in the loaded language with its %1 and %2
+// filled in one pass, so that a path holding "%2" stays as it is. The paths
+// go in as their bytes: a name that is not UTF-8 is still printed as the
+// system spells it.
+std::string text(const char *source, const std::string &first = {},
+                 const std::string &second = {}) {
+    const std::string translated = Translations::translate("RecordExport", source).toStdString();
+    std::string filled;
+    for (size_t i = 0; i < translated.size(); ++i) {
+        if (translated[i] == '%' && i + 1 < translated.size() &&
+            (translated[i + 1] == '1' || translated[i + 1] == '2')) {
+            filled += translated[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            filled += translated[i];
+        }
+    }
+    return filled;
+}
+
 void fail(std::FILE *errors, const std::string &what) {
     std::fprintf(errors, "chimeral: %s\n", sentence(what).c_str());
 }
@@ -29,7 +50,9 @@ bool readableDatabase(const std::string &path, std::FILE *errors) {
     const std::string notRegular = notRegularFileReason(path);
     if (notRegular.empty())
         return true;
-    fail(errors, "Could not read the time records in " + path + ": it " + notRegular);
+    fail(errors,
+         text(QT_TRANSLATE_NOOP("RecordExport", "Could not read the time records in %1: it %2"),
+              path, notRegular));
     return false;
 }
 
@@ -38,7 +61,9 @@ bool readableDatabase(const std::string &path, std::FILE *errors) {
 std::unique_ptr<ProjectStore> openRecords(const std::string &path, std::FILE *errors) {
     auto store = std::make_unique<ProjectStore>();
     if (const StoreStatus opened = store->open(path, ProjectStore::OpenMode::ReadOnly); !opened) {
-        fail(errors, "Could not read the time records in " + path + ": " + opened.error().reason);
+        fail(errors,
+             text(QT_TRANSLATE_NOOP("RecordExport", "Could not read the time records in %1: %2"),
+                  path, opened.error().reason));
         return nullptr;
     }
     return store;
@@ -47,9 +72,13 @@ std::unique_ptr<ProjectStore> openRecords(const std::string &path, std::FILE *er
 // Why reading the records failed, said as it was before or after the first row.
 void readFailed(const StoreError &error, const std::string &path, std::FILE *errors) {
     if (error.kind == StoreError::ReadFailed)
-        fail(errors, "Reading the time records in " + path + " failed: " + error.reason);
+        fail(errors,
+             text(QT_TRANSLATE_NOOP("RecordExport", "Reading the time records in %1 failed: %2"),
+                  path, error.reason));
     else
-        fail(errors, "Could not read the time records in " + path + ": " + error.reason);
+        fail(errors,
+             text(QT_TRANSLATE_NOOP("RecordExport", "Could not read the time records in %1: %2"),
+                  path, error.reason));
 }
 
 // Writes the header and the rows to `out`; false when reading failed (and
@@ -128,7 +157,9 @@ std::string hoursMinutesText(int64_t minutes) {
 int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter,
                      const std::string &target, std::FILE *out, std::FILE *errors) {
     if (target.empty()) {
-        fail(errors, "The option '--export-csv' needs a file name, or - for standard output");
+        fail(errors, text(QT_TRANSLATE_NOOP(
+                         "RecordExport",
+                         "The option '--export-csv' needs a file name, or - for standard output")));
         return 1;
     }
     if (!readableDatabase(databasePath, errors))
@@ -136,7 +167,10 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
     // Through any name or link, the database itself would be replaced by its
     // own export, and the recordings that run on it lost.
     if (target != "-" && sameFile(target, databasePath)) {
-        fail(errors, "Will not write " + target + ": it is the database the records are read from");
+        fail(errors, text(QT_TRANSLATE_NOOP(
+                              "RecordExport",
+                              "Will not write %1: it is the database the records are read from"),
+                          target));
         return 1;
     }
     const std::unique_ptr<ProjectStore> store = openRecords(databasePath, errors);
@@ -145,7 +179,8 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
     if (target == "-") {
         const bool read = writeCsv(*store, filter, databasePath, out, errors);
         if (std::fflush(out) != 0 || std::ferror(out)) {
-            fail(errors, std::string("Could not write the records: ") + std::strerror(errno));
+            fail(errors, text(QT_TRANSLATE_NOOP("RecordExport", "Could not write the records: %1"),
+                              std::strerror(errno)));
             return 1;
         }
         return read ? 0 : 1;
@@ -160,7 +195,8 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
             why = std::strerror(errno);
         if (fd >= 0)
             close(fd);
-        fail(errors, "Could not write " + target + ": " + why);
+        fail(errors,
+             text(QT_TRANSLATE_NOOP("RecordExport", "Could not write %1: %2"), target, why));
         return 1;
     }
     bool ok = writeCsv(*store, filter, databasePath, file, errors);
@@ -180,7 +216,8 @@ int exportRecordsCsv(const std::string &databasePath, const RecordFilter &filter
     }
     if (!ok) {
         if (!why.empty())
-            fail(errors, "Could not write " + target + ": " + why);
+            fail(errors,
+                 text(QT_TRANSLATE_NOOP("RecordExport", "Could not write %1: %2"), target, why));
         return 1;
     }
     return 0;
@@ -199,7 +236,8 @@ int reportRecords(const std::string &databasePath, const RecordFilter &filter, s
         std::string hours;
         std::string name;
     };
-    std::vector<Line> lines{{"minutes", "h:mm", "project"}};
+    std::vector<Line> lines{{text(QT_TRANSLATE_NOOP("RecordExport", "minutes")), "h:mm",
+                             text(QT_TRANSLATE_NOOP("RecordExport", "project"))}};
     int64_t total = 0;
     const StoreStatus read =
         store->eachProjectSum(filter, [&](const ProjectStore::NamedMinutes &sum) {
@@ -211,7 +249,8 @@ int reportRecords(const std::string &databasePath, const RecordFilter &filter, s
         readFailed(read.error(), databasePath, errors);
         return 1;
     }
-    lines.push_back({std::to_string(total), hoursMinutesText(total), "Total"});
+    lines.push_back({std::to_string(total), hoursMinutesText(total),
+                     text(QT_TRANSLATE_NOOP("RecordExport", "Total"))});
     size_t minutesWidth = 0;
     size_t hoursWidth = 0;
     for (const Line &line : lines) {
@@ -222,7 +261,8 @@ int reportRecords(const std::string &databasePath, const RecordFilter &filter, s
         std::fprintf(out, "%*s  %*s  %s\n", static_cast<int>(minutesWidth), line.minutes.c_str(),
                      static_cast<int>(hoursWidth), line.hours.c_str(), line.name.c_str());
     if (std::fflush(out) != 0 || std::ferror(out)) {
-        fail(errors, std::string("Could not write the report: ") + std::strerror(errno));
+        fail(errors, text(QT_TRANSLATE_NOOP("RecordExport", "Could not write the report: %1"),
+                          std::strerror(errno)));
         return 1;
     }
     return 0;

@@ -8,15 +8,29 @@
 #include "projects/StoreBoxes.h"
 #include "projects/TimeRecordRules.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <climits>
 #include <utility>
 #include <vector>
 
 namespace {
 std::string recoveredText(int64_t minutes, const std::string &project, const TimeDate &start) {
-    return "Recovered " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
-           " recorded for " + project + ", started " + start.DateText() + " " +
-           std::to_string(start.Hour()) + ":" + twoDigits(start.Minute()) + ":" +
-           twoDigits(start.Second()) + ", and stored it.";
+    const QString started =
+        QString::fromStdString(start.DateText() + " " + std::to_string(start.Hour()) + ":" +
+                               twoDigits(start.Minute()) + ":" + twoDigits(start.Second()));
+    // English says "1 minute" where the plural form would read "1 minutes".
+    const int count = static_cast<int>(std::clamp<int64_t>(minutes, INT_MIN, INT_MAX));
+    const QString text =
+        minutes == 1 ? QCoreApplication::translate(
+                           "RecordingRecovery",
+                           "Recovered 1 minute recorded for %1, started %2, and stored it.")
+                     : QCoreApplication::translate(
+                           "RecordingRecovery",
+                           "Recovered %n minutes recorded for %1, started %2, and stored it.",
+                           nullptr, count);
+    return text.arg(QString::fromStdString(project), started).toStdString();
 }
 
 std::string withoutDotSlash(const std::string &path) {
@@ -85,18 +99,30 @@ void RecordingRecovery::run() {
                 continue;
             }
             pass.noteStored(project, row->start);
-            showMessage(recoveredText(minutes, entry->project, entry->start), "Time Record");
+            showMessage(
+                recoveredText(minutes, entry->project, entry->start),
+                QCoreApplication::translate("RecordingRecovery", "Time Record").toStdString());
         }
         journal.remove();
     }
-    if (unreadable.size() == 1)
-        showMessage("The recording journal " + unreadable[0].first +
-                        " cannot be read, so nothing was stored from it. It is kept as " +
-                        unreadable[0].second + ".",
-                    "Warning");
-    else if (unreadable.size() > 1)
-        showMessage(std::to_string(unreadable.size()) + " recording journals beside " + m_database +
-                        " cannot be read, so nothing was stored from them. They are kept as "
-                        ".bad files beside it.",
-                    "Warning");
+    const std::string warning =
+        QCoreApplication::translate("RecordingRecovery", "Warning").toStdString();
+    const int unreadableCount = static_cast<int>(unreadable.size());
+    if (unreadableCount == 1)
+        showMessage(QCoreApplication::translate(
+                        "RecordingRecovery", "The recording journal %1 cannot be read, so nothing "
+                                             "was stored from it. It is kept as %2.")
+                        .arg(QString::fromStdString(unreadable[0].first),
+                             QString::fromStdString(unreadable[0].second))
+                        .toStdString(),
+                    warning);
+    else if (unreadableCount > 1)
+        showMessage(QCoreApplication::translate(
+                        "RecordingRecovery",
+                        "%n recording journals beside %1 cannot be read, so nothing was stored "
+                        "from them. They are kept as .bad files beside it.",
+                        nullptr, unreadableCount)
+                        .arg(QString::fromStdString(m_database))
+                        .toStdString(),
+                    warning);
 }

@@ -290,6 +290,19 @@ TEST_F(RecordFile, ADatabaseThatIsNoRegularFileIsNotOpened) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.csv")));
 }
 
+// The message names the file by its bytes, even where they are not UTF-8 or
+// look like a placeholder of the message.
+TEST_F(RecordFile, ARefusedFileIsNamedAsItStands) {
+    const std::string odd = dir.file("r\xe9"
+                                     "cords %2.db");
+    std::filesystem::create_directory(odd);
+    const Run run = exportTo(dir.file("out.csv"), {}, odd);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(
+        run.errors.rfind("chimeral: Could not read the time records in " + odd + ": it is", 0), 0u)
+        << run.errors;
+}
+
 TEST_F(RecordFile, AnyFileNameIsReadAsItStands) {
     // URI characters in the name must not cut it short or become options.
     const std::string odd = dir.file("my records?mode=rwc#%41.db");

@@ -199,6 +199,12 @@ void AddTimeDialog::createWidgets(const QStringList &projectNames, const QString
     m_project->setFocus();
 }
 
+// Closing the dialog takes the focus from the start field, and the field's
+// end of editing would then reach a dialog already half gone.
+AddTimeDialog::~AddTimeDialog() {
+    disconnect(m_start, nullptr, this, nullptr);
+}
+
 void AddTimeDialog::bindHandlers() {
     connect(m_minutes, &QSpinBox::valueChanged, this, guarded([this] {
                 if (!m_startChosen)

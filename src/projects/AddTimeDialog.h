@@ -56,6 +56,7 @@ public:
     // The project list is the store's, and OK adds the time to it
     // (ProjectStore::addTime), showing the box for what it could not store.
     AddTimeDialog(ProjectStore &store, const QString &currentProject, QWidget *parent = nullptr);
+    ~AddTimeDialog() override;
 
     // Turns the dialog into "Edit Time" for that recording: its fields hold the
     // recording's, and the start no longer follows the minutes.

@@ -1430,11 +1430,11 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
     </message>
     <message>
         <source>This week (h:mm)</source>
-        <translation>Diese Woche (h:mm)</translation>
+        <translation>Woche (h:mm)</translation>
     </message>
     <message>
         <source>This month (h:mm)</source>
-        <translation>Dieser Monat (h:mm)</translation>
+        <translation>Monat (h:mm)</translation>
     </message>
     <message>
         <source>All time (h:mm)</source>

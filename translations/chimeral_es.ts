@@ -1430,11 +1430,11 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
     </message>
     <message>
         <source>This week (h:mm)</source>
-        <translation>Esta semana (h:mm)</translation>
+        <translation>Semana (h:mm)</translation>
     </message>
     <message>
         <source>This month (h:mm)</source>
-        <translation>Este mes (h:mm)</translation>
+        <translation>Mes (h:mm)</translation>
     </message>
     <message>
         <source>All time (h:mm)</source>

@@ -1426,15 +1426,15 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     </message>
     <message>
         <source>Today (h:mm)</source>
-        <translation>Aujourd&apos;hui (h:mm)</translation>
+        <translation>Jour (h:mm)</translation>
     </message>
     <message>
         <source>This week (h:mm)</source>
-        <translation>Cette semaine (h:mm)</translation>
+        <translation>Semaine (h:mm)</translation>
     </message>
     <message>
         <source>This month (h:mm)</source>
-        <translation>Ce mois-ci (h:mm)</translation>
+        <translation>Mois (h:mm)</translation>
     </message>
     <message>
         <source>All time (h:mm)</source>

@@ -153,6 +153,20 @@
     </message>
 </context>
 <context>
+    <name>AwayWatch</name>
+    <message>
+        <source>You were away from %1 to %2 (1 minute) while recording %3.</source>
+        <translation>Sie waren von %1 bis %2 abwesend (1 Minute), während %3 aufgezeichnet wurde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You were away from %1 to %2 (%n minutes) while recording %3.</source>
+        <translation>
+            <numerusform>Sie waren von %1 bis %2 abwesend (%n Minute), während %3 aufgezeichnet wurde.</numerusform>
+            <numerusform>Sie waren von %1 bis %2 abwesend (%n Minuten), während %3 aufgezeichnet wurde.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Clock</source>
@@ -457,30 +471,8 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
         <translation>Die Zeiterfassung kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>1 recording</source>
-        <translation>1 Aufzeichnung</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n recordings</source>
-        <translation>
-            <numerusform>%n Aufzeichnung</numerusform>
-            <numerusform>%n Aufzeichnungen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 Minute</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minutes</source>
-        <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Delete %1 (%2)?</source>
-        <translation>%1 löschen (%2)?</translation>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
     </message>
 </context>
 <context>
@@ -677,6 +669,28 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
     <message>
         <source>%1 already exists.</source>
         <translation>%1 gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>1 recording</source>
+        <translation>1 Aufzeichnung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recordings</source>
+        <translation>
+            <numerusform>%n Aufzeichnung</numerusform>
+            <numerusform>%n Aufzeichnungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1018,90 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
         <source>&amp;History...</source>
         <translation>&amp;Verlauf...</translation>
     </message>
+    <message>
+        <source>Media Player does not seem to be functioning</source>
+        <translation>Die Medienwiedergabe scheint nicht zu funktionieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Alarm sound file name</source>
+        <translation>Klangdatei des Weckers</translation>
+    </message>
+    <message>
+        <source>Timer sound file name</source>
+        <translation>Klangdatei des Countdowns</translation>
+    </message>
+    <message>
+        <source>No file set for the alarm sound. Please set with the Options menu</source>
+        <translation>Keine Datei für den Weckerklang festgelegt. Bitte im Menü Optionen festlegen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>No file set for the timer sound. Please set with the Options menu</source>
+        <translation>Keine Datei für den Countdown-Klang festgelegt. Bitte im Menü Optionen festlegen</translation>
+    </message>
+    <message>
+        <source>Could not save the options to %1.</source>
+        <translation>Die Optionen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Klangdateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>This program functions as a timer, stop, alarm clock and project work timer. It was designed for Quen&apos;s personal use and if you can utilize it all the better.</source>
+        <translation>Dieses Programm dient als Countdown, Stoppuhr, Wecker und Zeiterfassung für Projekte. Es wurde für Quens eigenen Gebrauch entworfen, und wenn Sie es nutzen können, umso besser.</translation>
+    </message>
+    <message>
+        <source>The program is unconditionally unwarranted. In particular, since you paid nothing, if this thing wrecks your computer, your car, your stock portfolio or your relationships you have absolutely no legal rights for compensation. Is that clear enough?</source>
+        <translation>Für das Programm gibt es keinerlei Gewährleistung. Insbesondere haben Sie, da Sie nichts bezahlt haben, absolut keinen Anspruch auf Schadenersatz, falls dieses Ding Ihren Computer, Ihr Auto, Ihr Aktiendepot oder Ihre Beziehungen ruiniert. Ist das klar genug?</translation>
+    </message>
+    <message>
+        <source>You got to be kidding!</source>
+        <translation>Das ist doch ein Scherz!</translation>
+    </message>
+    <message>
+        <source>Please enter your comments and be as specific as possible.</source>
+        <translation>Bitte geben Sie Ihre Anmerkungen ein, so genau wie möglich.</translation>
+    </message>
+    <message>
+        <source>There is no file name given for the timer. Use Options to choose the wave, midi or other file to play for the timer.</source>
+        <translation>Für den Countdown ist kein Dateiname angegeben. Wählen Sie unter Optionen die WAV-, MIDI- oder andere Datei, die der Countdown abspielt.</translation>
+    </message>
+    <message>
+        <source>No timer sound file!</source>
+        <translation>Keine Klangdatei für den Countdown!</translation>
+    </message>
+    <message>
+        <source>There is no file name given for the alarm. Use Options to choose the wav/mid file to play for the alarm.</source>
+        <translation>Für den Wecker ist kein Dateiname angegeben. Wählen Sie unter Optionen die WAV/MID-Datei, die der Wecker abspielt.</translation>
+    </message>
+    <message>
+        <source>No alarm sound file!</source>
+        <translation>Keine Klangdatei für den Wecker!</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Could not export to %1.</source>
+        <translation>Export nach %1 nicht möglich.</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>
@@ -1171,6 +1269,236 @@ Ein Start in einem Ordner, in dem das Programm schon läuft, übergibt seine Opt
     <message>
         <source>SQL Client</source>
         <translation>SQL-Client</translation>
+    </message>
+</context>
+<context>
+    <name>TimeRecorder</name>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>The project to record; Enter starts or stops</source>
+        <translation>Das aufzuzeichnende Projekt; Eingabe startet oder stoppt</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Year of the date the minutes are counted from</source>
+        <translation>Jahr des Datums, ab dem die Minuten gezählt werden</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Month of the date the minutes are counted from</source>
+        <translation>Monat des Datums, ab dem die Minuten gezählt werden</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Day of the date the minutes are counted from</source>
+        <translation>Tag des Datums, ab dem die Minuten gezählt werden</translation>
+    </message>
+    <message>
+        <source>Recorded time</source>
+        <translation>Aufgezeichnete Zeit</translation>
+    </message>
+    <message>
+        <source>Time counted by the current recording</source>
+        <translation>Von der laufenden Aufzeichnung gezählte Zeit</translation>
+    </message>
+    <message>
+        <source>Minutes since the date</source>
+        <translation>Minuten seit dem Datum</translation>
+    </message>
+    <message>
+        <source>Minutes recorded for the project since the date</source>
+        <translation>Seit dem Datum für das Projekt aufgezeichnete Minuten</translation>
+    </message>
+    <message>
+        <source>Not recording</source>
+        <translation>Keine Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>The project the running recording is stored under</source>
+        <translation>Das Projekt, unter dem die laufende Aufzeichnung gespeichert wird</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Aufzeichnung: %1</translation>
+    </message>
+    <message>
+        <source>You must have a project selected!</source>
+        <translation>Sie müssen ein Projekt auswählen!</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Hoppla</translation>
+    </message>
+    <message>
+        <source>Attempt to write a readonly database</source>
+        <translation>Versuch, in eine schreibgeschützte Datenbank zu schreiben</translation>
+    </message>
+    <message>
+        <source>SQL error</source>
+        <translation>SQL-Fehler</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Zeiterfassung</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Two tables: projects and times</source>
+        <translation>Zwei Tabellen: projects und times</translation>
+    </message>
+    <message>
+        <source>Not much help</source>
+        <translation>Keine große Hilfe</translation>
+    </message>
+    <message>
+        <source>Could not start the SQL client. %1 %2.</source>
+        <translation>Der SQL-Client konnte nicht gestartet werden. %1 %2.</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed. Set the alarm sound under Options &gt; Sounds and start the program again.</source>
+        <translation>Keine Projektdatenbank ist geöffnet, daher kann keine Zeit aufgezeichnet oder summiert werden. Legen Sie den Weckerklang unter Optionen &gt; Klänge fest und starten Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed.</source>
+        <translation>Keine Projektdatenbank ist geöffnet, daher kann keine Zeit aufgezeichnet oder summiert werden.</translation>
+    </message>
+    <message>
+        <source>Not worth recording less than a minute</source>
+        <translation>Weniger als eine Minute lohnt sich nicht</translation>
+    </message>
+    <message>
+        <source>Seriously?</source>
+        <translation>Im Ernst?</translation>
+    </message>
+    <message>
+        <source>The time is kept and will be stored when the program next starts in this folder.</source>
+        <translation>Die Zeit bleibt erhalten und wird gespeichert, wenn das Programm das nächste Mal in diesem Ordner startet.</translation>
+    </message>
+    <message>
+        <source>The time is kept; press Stop again to store it.</source>
+        <translation>Die Zeit bleibt erhalten; klicken Sie erneut auf Stopp, um sie zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>TotalsWindow</name>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Today (h:mm)</source>
+        <translation>Heute (h:mm)</translation>
+    </message>
+    <message>
+        <source>This week (h:mm)</source>
+        <translation>Woche (h:mm)</translation>
+    </message>
+    <message>
+        <source>This month (h:mm)</source>
+        <translation>Monat (h:mm)</translation>
+    </message>
+    <message>
+        <source>All time (h:mm)</source>
+        <translation>Gesamt (h:mm)</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Alle Projekte</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Totals per project</source>
+        <translation>Summen je Projekt</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated text</source>
+        <translation>Kopiert die Tabelle als tabulatorgetrennten Text</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Renames the selected project</source>
+        <translation>Benennt das ausgewählte Projekt um</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Löschen...</translation>
+    </message>
+    <message>
+        <source>Deletes the selected project and its recordings</source>
+        <translation>Löscht das ausgewählte Projekt und seine Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>No project database is open</source>
+        <translation>Keine Projektdatenbank ist geöffnet</translation>
+    </message>
+    <message>
+        <source>The time records cannot be read: %1</source>
+        <translation>Die Zeitaufzeichnungen können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Stop the recording of %1 first.</source>
+        <translation>Beenden Sie zuerst die Aufzeichnung von %1.</translation>
+    </message>
+    <message>
+        <source>&amp;New name for %1:</source>
+        <translation>&amp;Neuer Name für %1:</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Move its %2 to %1 and remove %3?</source>
+        <translation>%1 gibt es schon. %2 von %3 nach %1 verschieben und %3 entfernen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and its %2?</source>
+        <translation>%1 mit %2 löschen?</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,20 @@
     </message>
 </context>
 <context>
+    <name>AwayWatch</name>
+    <message>
+        <source>You were away from %1 to %2 (1 minute) while recording %3.</source>
+        <translation>Estuvo ausente de %1 a %2 (1 minuto) mientras se registraba %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You were away from %1 to %2 (%n minutes) while recording %3.</source>
+        <translation>
+            <numerusform>Estuvo ausente de %1 a %2 (%n minuto) mientras se registraba %3.</numerusform>
+            <numerusform>Estuvo ausente de %1 a %2 (%n minutos) mientras se registraba %3.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Clock</source>
@@ -457,30 +471,8 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
         <translation>No se pueden leer los registros de tiempo: %1</translation>
     </message>
     <message>
-        <source>1 recording</source>
-        <translation>1 registro</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n recordings</source>
-        <translation>
-            <numerusform>%n registro</numerusform>
-            <numerusform>%n registros</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minutes</source>
-        <translation>
-            <numerusform>%n minuto</numerusform>
-            <numerusform>%n minutos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Delete %1 (%2)?</source>
-        <translation>¿Eliminar %1 (%2)?</translation>
+        <source>Delete %1?</source>
+        <translation>¿Eliminar %1?</translation>
     </message>
 </context>
 <context>
@@ -677,6 +669,28 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
     <message>
         <source>%1 already exists.</source>
         <translation>%1 ya existe.</translation>
+    </message>
+    <message>
+        <source>1 recording</source>
+        <translation>1 registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recordings</source>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1018,90 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
         <source>&amp;History...</source>
         <translation>&amp;Historial...</translation>
     </message>
+    <message>
+        <source>Media Player does not seem to be functioning</source>
+        <translation>El reproductor multimedia no parece funcionar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Alarm sound file name</source>
+        <translation>Archivo de sonido de la alarma</translation>
+    </message>
+    <message>
+        <source>Timer sound file name</source>
+        <translation>Archivo de sonido del temporizador</translation>
+    </message>
+    <message>
+        <source>No file set for the alarm sound. Please set with the Options menu</source>
+        <translation>No hay ningún archivo para el sonido de la alarma. Elíjalo en el menú Opciones</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>No file set for the timer sound. Please set with the Options menu</source>
+        <translation>No hay ningún archivo para el sonido del temporizador. Elíjalo en el menú Opciones</translation>
+    </message>
+    <message>
+        <source>Could not save the options to %1.</source>
+        <translation>No se pudieron guardar las opciones en %1.</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Archivos de sonido</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>This program functions as a timer, stop, alarm clock and project work timer. It was designed for Quen&apos;s personal use and if you can utilize it all the better.</source>
+        <translation>Este programa funciona como temporizador, cronómetro, despertador y registro del tiempo de trabajo por proyecto. Se diseñó para el uso personal de Quen y, si a usted le sirve, mucho mejor.</translation>
+    </message>
+    <message>
+        <source>The program is unconditionally unwarranted. In particular, since you paid nothing, if this thing wrecks your computer, your car, your stock portfolio or your relationships you have absolutely no legal rights for compensation. Is that clear enough?</source>
+        <translation>El programa no tiene ninguna garantía. En particular, como no ha pagado nada, si esta cosa destroza su ordenador, su coche, su cartera de acciones o sus relaciones, no tiene absolutamente ningún derecho a compensación. ¿Está suficientemente claro?</translation>
+    </message>
+    <message>
+        <source>You got to be kidding!</source>
+        <translation>¡Tiene que ser una broma!</translation>
+    </message>
+    <message>
+        <source>Please enter your comments and be as specific as possible.</source>
+        <translation>Escriba sus comentarios, de la forma más precisa posible.</translation>
+    </message>
+    <message>
+        <source>There is no file name given for the timer. Use Options to choose the wave, midi or other file to play for the timer.</source>
+        <translation>No se ha indicado ningún archivo para el temporizador. Elija en Opciones el archivo WAV, MIDI u otro que reproducirá el temporizador.</translation>
+    </message>
+    <message>
+        <source>No timer sound file!</source>
+        <translation>¡No hay archivo de sonido para el temporizador!</translation>
+    </message>
+    <message>
+        <source>There is no file name given for the alarm. Use Options to choose the wav/mid file to play for the alarm.</source>
+        <translation>No se ha indicado ningún archivo para la alarma. Elija en Opciones el archivo WAV/MID que reproducirá la alarma.</translation>
+    </message>
+    <message>
+        <source>No alarm sound file!</source>
+        <translation>¡No hay archivo de sonido para la alarma!</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Could not export to %1.</source>
+        <translation>No se pudo exportar a %1.</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>
@@ -1171,6 +1269,236 @@ Un inicio en una carpeta donde el programa ya se ejecuta pasa sus opciones a esa
     <message>
         <source>SQL Client</source>
         <translation>Cliente SQL</translation>
+    </message>
+</context>
+<context>
+    <name>TimeRecorder</name>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>The project to record; Enter starts or stops</source>
+        <translation>El proyecto que se registra; Intro inicia o detiene</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Year of the date the minutes are counted from</source>
+        <translation>Año de la fecha desde la que se cuentan los minutos</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Month of the date the minutes are counted from</source>
+        <translation>Mes de la fecha desde la que se cuentan los minutos</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Day of the date the minutes are counted from</source>
+        <translation>Día de la fecha desde la que se cuentan los minutos</translation>
+    </message>
+    <message>
+        <source>Recorded time</source>
+        <translation>Tiempo registrado</translation>
+    </message>
+    <message>
+        <source>Time counted by the current recording</source>
+        <translation>Tiempo contado por el registro en curso</translation>
+    </message>
+    <message>
+        <source>Minutes since the date</source>
+        <translation>Minutos desde la fecha</translation>
+    </message>
+    <message>
+        <source>Minutes recorded for the project since the date</source>
+        <translation>Minutos registrados para el proyecto desde la fecha</translation>
+    </message>
+    <message>
+        <source>Not recording</source>
+        <translation>Sin registro</translation>
+    </message>
+    <message>
+        <source>The project the running recording is stored under</source>
+        <translation>El proyecto en el que se guarda el registro en curso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Registrando %1</translation>
+    </message>
+    <message>
+        <source>You must have a project selected!</source>
+        <translation>¡Debe elegir un proyecto!</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Ups</translation>
+    </message>
+    <message>
+        <source>Attempt to write a readonly database</source>
+        <translation>Intento de escribir en una base de datos de solo lectura</translation>
+    </message>
+    <message>
+        <source>SQL error</source>
+        <translation>Error de SQL</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Two tables: projects and times</source>
+        <translation>Dos tablas: projects y times</translation>
+    </message>
+    <message>
+        <source>Not much help</source>
+        <translation>No es de mucha ayuda</translation>
+    </message>
+    <message>
+        <source>Could not start the SQL client. %1 %2.</source>
+        <translation>No se pudo iniciar el cliente SQL. %1 %2.</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed. Set the alarm sound under Options &gt; Sounds and start the program again.</source>
+        <translation>No hay ninguna base de datos de proyectos abierta, así que no se puede registrar ni sumar tiempo. Elija el sonido de la alarma en Opciones &gt; Sonidos y vuelva a iniciar el programa.</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed.</source>
+        <translation>No hay ninguna base de datos de proyectos abierta, así que no se puede registrar ni sumar tiempo.</translation>
+    </message>
+    <message>
+        <source>Not worth recording less than a minute</source>
+        <translation>No vale la pena registrar menos de un minuto</translation>
+    </message>
+    <message>
+        <source>Seriously?</source>
+        <translation>¿En serio?</translation>
+    </message>
+    <message>
+        <source>The time is kept and will be stored when the program next starts in this folder.</source>
+        <translation>El tiempo se conserva y se guardará la próxima vez que el programa se inicie en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>The time is kept; press Stop again to store it.</source>
+        <translation>El tiempo se conserva; pulse Detener otra vez para guardarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>TotalsWindow</name>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Today (h:mm)</source>
+        <translation>Hoy (h:mm)</translation>
+    </message>
+    <message>
+        <source>This week (h:mm)</source>
+        <translation>Semana (h:mm)</translation>
+    </message>
+    <message>
+        <source>This month (h:mm)</source>
+        <translation>Mes (h:mm)</translation>
+    </message>
+    <message>
+        <source>All time (h:mm)</source>
+        <translation>Total (h:mm)</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Todos los proyectos</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Totals per project</source>
+        <translation>Totales por proyecto</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated text</source>
+        <translation>Copia la tabla como texto separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Renombrar...</translation>
+    </message>
+    <message>
+        <source>Renames the selected project</source>
+        <translation>Renombra el proyecto seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Eliminar...</translation>
+    </message>
+    <message>
+        <source>Deletes the selected project and its recordings</source>
+        <translation>Elimina el proyecto seleccionado y sus registros</translation>
+    </message>
+    <message>
+        <source>No project database is open</source>
+        <translation>No hay ninguna base de datos de proyectos abierta</translation>
+    </message>
+    <message>
+        <source>The time records cannot be read: %1</source>
+        <translation>No se pueden leer los registros de tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Stop the recording of %1 first.</source>
+        <translation>Detenga primero el registro de %1.</translation>
+    </message>
+    <message>
+        <source>&amp;New name for %1:</source>
+        <translation>&amp;Nuevo nombre para %1:</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Move its %2 to %1 and remove %3?</source>
+        <translation>%1 ya existe. ¿Mover %2 de %3 a %1 y quitar %3?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and its %2?</source>
+        <translation>¿Eliminar %1 con %2?</translation>
     </message>
 </context>
 </TS>

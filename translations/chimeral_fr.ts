@@ -153,6 +153,20 @@
     </message>
 </context>
 <context>
+    <name>AwayWatch</name>
+    <message>
+        <source>You were away from %1 to %2 (1 minute) while recording %3.</source>
+        <translation>Vous étiez absent de %1 à %2 (1 minute) pendant l&apos;enregistrement de %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You were away from %1 to %2 (%n minutes) while recording %3.</source>
+        <translation>
+            <numerusform>Vous étiez absent de %1 à %2 (%n minute) pendant l&apos;enregistrement de %3.</numerusform>
+            <numerusform>Vous étiez absent de %1 à %2 (%n minutes) pendant l&apos;enregistrement de %3.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Clock</source>
@@ -457,30 +471,8 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
         <translation>Les temps enregistrés ne peuvent pas être lus : %1</translation>
     </message>
     <message>
-        <source>1 recording</source>
-        <translation>1 enregistrement</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n recordings</source>
-        <translation>
-            <numerusform>%n enregistrement</numerusform>
-            <numerusform>%n enregistrements</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minute</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minutes</source>
-        <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Delete %1 (%2)?</source>
-        <translation>Supprimer %1 (%2) ?</translation>
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
     </message>
 </context>
 <context>
@@ -677,6 +669,28 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     <message>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>1 recording</source>
+        <translation>1 enregistrement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recordings</source>
+        <translation>
+            <numerusform>%n enregistrement</numerusform>
+            <numerusform>%n enregistrements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1018,90 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
         <source>&amp;History...</source>
         <translation>&amp;Historique...</translation>
     </message>
+    <message>
+        <source>Media Player does not seem to be functioning</source>
+        <translation>Le lecteur multimédia ne semble pas fonctionner</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Alarm sound file name</source>
+        <translation>Fichier son de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Timer sound file name</source>
+        <translation>Fichier son du minuteur</translation>
+    </message>
+    <message>
+        <source>No file set for the alarm sound. Please set with the Options menu</source>
+        <translation>Aucun fichier défini pour le son de l&apos;alarme. Définissez-le dans le menu Options</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>No file set for the timer sound. Please set with the Options menu</source>
+        <translation>Aucun fichier défini pour le son du minuteur. Définissez-le dans le menu Options</translation>
+    </message>
+    <message>
+        <source>Could not save the options to %1.</source>
+        <translation>Impossible d&apos;enregistrer les options dans %1.</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Fichiers son</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>This program functions as a timer, stop, alarm clock and project work timer. It was designed for Quen&apos;s personal use and if you can utilize it all the better.</source>
+        <translation>Ce programme sert de minuteur, de chronomètre, de réveil et de pointage du temps de travail par projet. Il a été conçu pour l&apos;usage personnel de Quen, et s&apos;il vous est utile, tant mieux.</translation>
+    </message>
+    <message>
+        <source>The program is unconditionally unwarranted. In particular, since you paid nothing, if this thing wrecks your computer, your car, your stock portfolio or your relationships you have absolutely no legal rights for compensation. Is that clear enough?</source>
+        <translation>Ce programme est fourni sans aucune garantie. En particulier, comme vous n&apos;avez rien payé, si ce truc détruit votre ordinateur, votre voiture, votre portefeuille d&apos;actions ou vos relations, vous n&apos;avez absolument aucun droit à un dédommagement. Est-ce assez clair ?</translation>
+    </message>
+    <message>
+        <source>You got to be kidding!</source>
+        <translation>Vous plaisantez !</translation>
+    </message>
+    <message>
+        <source>Please enter your comments and be as specific as possible.</source>
+        <translation>Saisissez vos commentaires, de la façon la plus précise possible.</translation>
+    </message>
+    <message>
+        <source>There is no file name given for the timer. Use Options to choose the wave, midi or other file to play for the timer.</source>
+        <translation>Aucun nom de fichier n&apos;est donné pour le minuteur. Choisissez dans Options le fichier WAV, MIDI ou autre que le minuteur doit jouer.</translation>
+    </message>
+    <message>
+        <source>No timer sound file!</source>
+        <translation>Aucun fichier son pour le minuteur !</translation>
+    </message>
+    <message>
+        <source>There is no file name given for the alarm. Use Options to choose the wav/mid file to play for the alarm.</source>
+        <translation>Aucun nom de fichier n&apos;est donné pour l&apos;alarme. Choisissez dans Options le fichier WAV/MID que l&apos;alarme doit jouer.</translation>
+    </message>
+    <message>
+        <source>No alarm sound file!</source>
+        <translation>Aucun fichier son pour l&apos;alarme !</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Could not export to %1.</source>
+        <translation>Impossible d&apos;exporter vers %1.</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsForm</name>
@@ -1171,6 +1269,236 @@ Un lancement dans un dossier où le programme tourne déjà transmet ses options
     <message>
         <source>SQL Client</source>
         <translation>Client SQL</translation>
+    </message>
+</context>
+<context>
+    <name>TimeRecorder</name>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>The project to record; Enter starts or stops</source>
+        <translation>Le projet à enregistrer ; Entrée démarre ou arrête</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Year of the date the minutes are counted from</source>
+        <translation>Année de la date à partir de laquelle les minutes sont comptées</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Month of the date the minutes are counted from</source>
+        <translation>Mois de la date à partir de laquelle les minutes sont comptées</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Day of the date the minutes are counted from</source>
+        <translation>Jour de la date à partir de laquelle les minutes sont comptées</translation>
+    </message>
+    <message>
+        <source>Recorded time</source>
+        <translation>Temps enregistré</translation>
+    </message>
+    <message>
+        <source>Time counted by the current recording</source>
+        <translation>Temps compté par l&apos;enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>Minutes since the date</source>
+        <translation>Minutes depuis la date</translation>
+    </message>
+    <message>
+        <source>Minutes recorded for the project since the date</source>
+        <translation>Minutes enregistrées pour le projet depuis la date</translation>
+    </message>
+    <message>
+        <source>Not recording</source>
+        <translation>Aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>The project the running recording is stored under</source>
+        <translation>Le projet sous lequel l&apos;enregistrement en cours est stocké</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>You must have a project selected!</source>
+        <translation>Vous devez choisir un projet !</translation>
+    </message>
+    <message>
+        <source>Oops</source>
+        <translation>Oups</translation>
+    </message>
+    <message>
+        <source>Attempt to write a readonly database</source>
+        <translation>Tentative d&apos;écriture dans une base de données en lecture seule</translation>
+    </message>
+    <message>
+        <source>SQL error</source>
+        <translation>Erreur SQL</translation>
+    </message>
+    <message>
+        <source>Time Record</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Two tables: projects and times</source>
+        <translation>Deux tables : projects et times</translation>
+    </message>
+    <message>
+        <source>Not much help</source>
+        <translation>Pas d&apos;une grande aide</translation>
+    </message>
+    <message>
+        <source>Could not start the SQL client. %1 %2.</source>
+        <translation>Impossible de démarrer le client SQL. %1 %2.</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed. Set the alarm sound under Options &gt; Sounds and start the program again.</source>
+        <translation>Aucune base de données de projets n&apos;est ouverte : aucun temps ne peut être enregistré ni totalisé. Définissez le son de l&apos;alarme dans Options &gt; Sons et relancez le programme.</translation>
+    </message>
+    <message>
+        <source>No project database is open, so no time can be recorded or summed.</source>
+        <translation>Aucune base de données de projets n&apos;est ouverte : aucun temps ne peut être enregistré ni totalisé.</translation>
+    </message>
+    <message>
+        <source>Not worth recording less than a minute</source>
+        <translation>Moins d&apos;une minute ne vaut pas la peine d&apos;être enregistré</translation>
+    </message>
+    <message>
+        <source>Seriously?</source>
+        <translation>Sérieusement ?</translation>
+    </message>
+    <message>
+        <source>The time is kept and will be stored when the program next starts in this folder.</source>
+        <translation>Le temps est conservé et sera enregistré au prochain démarrage du programme dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>The time is kept; press Stop again to store it.</source>
+        <translation>Le temps est conservé ; cliquez de nouveau sur Arrêter pour l&apos;enregistrer.</translation>
+    </message>
+</context>
+<context>
+    <name>TotalsWindow</name>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Today (h:mm)</source>
+        <translation>Jour (h:mm)</translation>
+    </message>
+    <message>
+        <source>This week (h:mm)</source>
+        <translation>Semaine (h:mm)</translation>
+    </message>
+    <message>
+        <source>This month (h:mm)</source>
+        <translation>Mois (h:mm)</translation>
+    </message>
+    <message>
+        <source>All time (h:mm)</source>
+        <translation>Total (h:mm)</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Tous les projets</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Totals per project</source>
+        <translation>Totaux par projet</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copies the table as tab-separated text</source>
+        <translation>Copie le tableau en texte séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <source>Renames the selected project</source>
+        <translation>Renomme le projet sélectionné</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Supprimer...</translation>
+    </message>
+    <message>
+        <source>Deletes the selected project and its recordings</source>
+        <translation>Supprime le projet sélectionné et ses enregistrements</translation>
+    </message>
+    <message>
+        <source>No project database is open</source>
+        <translation>Aucune base de données de projets n&apos;est ouverte</translation>
+    </message>
+    <message>
+        <source>The time records cannot be read: %1</source>
+        <translation>Les enregistrements de temps ne peuvent pas être lus : %1</translation>
+    </message>
+    <message>
+        <source>Stop the recording of %1 first.</source>
+        <translation>Arrêtez d&apos;abord l&apos;enregistrement de %1.</translation>
+    </message>
+    <message>
+        <source>&amp;New name for %1:</source>
+        <translation>&amp;Nouveau nom pour %1 :</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Move its %2 to %1 and remove %3?</source>
+        <translation>%1 existe déjà. Déplacer %2 de %3 vers %1 et supprimer %3 ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and its %2?</source>
+        <translation>Supprimer %1 avec %2 ?</translation>
     </message>
 </context>
 </TS>

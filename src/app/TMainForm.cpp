@@ -196,18 +196,19 @@ void TMainForm::Creator() {
         m_configFolder, [](std::string_view name) { return isFreshFileOf(name, "chimeral.ini"); });
 
     if (!m_sound.selectDevice())
-        showMessage("Media Player does not seem to be functioning", "Error");
+        showMessage(tr("Media Player does not seem to be functioning").toStdString(),
+                    tr("Error").toStdString());
 
     OptionList.clear();
     {
         initfile store(optionsFileName(m_configFolder));
         store.read();
         store.get("AlarmSound", AlarmSoundFile);
-        OptionList.emplace_back().setFileOption("AlarmSound", "Alarm sound file name",
-                                                AlarmSoundFile);
+        OptionList.emplace_back().setFileOption(
+            "AlarmSound", tr("Alarm sound file name").toStdString(), AlarmSoundFile);
         store.get("TimerSound", TimerSoundFile);
-        OptionList.emplace_back().setFileOption("TimerSound", "Timer sound file name",
-                                                TimerSoundFile);
+        OptionList.emplace_back().setFileOption(
+            "TimerSound", tr("Timer sound file name").toStdString(), TimerSoundFile);
         std::string repeat;
         store.get("AlarmRepeat", repeat);
         AlarmRepeat = repeat == "1";
@@ -221,11 +222,15 @@ void TMainForm::Creator() {
 
     if (AlarmSoundFile.size() < 4) {
         m_recorder->skipDatabaseForWantOfAlarmSound();
-        showMessage("No file set for the alarm sound. Please set with the Options menu", "Warning");
+        showMessage(
+            tr("No file set for the alarm sound. Please set with the Options menu").toStdString(),
+            tr("Warning").toStdString());
         return;
     }
     if (TimerSoundFile.size() < 4)
-        showMessage("No file set for the timer sound. Please set with the Options menu", "Warning");
+        showMessage(
+            tr("No file set for the timer sound. Please set with the Options menu").toStdString(),
+            tr("Warning").toStdString());
 
     m_clock->setStyle(ClockText12Hour);
 
@@ -251,7 +256,10 @@ void TMainForm::SaveIni() {
     writeAwayMinutes(store, AwayMinutes);
     if (!store.write() &&
         (optionValues(OptionList) != OptionsAsRead || AlarmRepeat != AlarmRepeatAsRead))
-        showMessage("Could not save the options to " + store.fileName() + ".", "Warning");
+        showMessage(tr("Could not save the options to %1.")
+                        .arg(QString::fromStdString(store.fileName()))
+                        .toStdString(),
+                    tr("Warning").toStdString());
 }
 
 // A recording still counting, or paused, is stored as the window closes.
@@ -294,7 +302,7 @@ void TMainForm::RingUntilStopped() {
 void TMainForm::ShowOptions() {
     if (!OptionsForm)
         return;
-    static const std::string names[] = {"Sound files", "All files"};
+    const std::string names[] = {tr("Sound files").toStdString(), tr("All files").toStdString()};
     static const std::string patterns[] = {"*.wav;*.mid", "*.*"};
     if (!m_followingOptions) {
         m_followingOptions = true;
@@ -323,8 +331,9 @@ void TMainForm::AboutMe() {
     QuenAbout->SetYears(2006, 2017);
     QuenAbout->SetVersion(VersionText);
     QuenAbout->SetDescription(
-        "This program functions as a timer, stop, alarm clock and project work timer. It was "
-        "designed for Quen's personal use and if you can utilize it all the better.",
+        tr("This program functions as a timer, stop, alarm clock and project work timer. It was "
+           "designed for Quen's personal use and if you can utilize it all the better.")
+            .toStdString(),
         12);
     QuenAbout->show();
     QuenAbout->raise();
@@ -333,17 +342,19 @@ void TMainForm::AboutMe() {
 
 void TMainForm::Warrant() {
     showMessage(
-        "The program is unconditionally unwarranted. In particular, since you paid nothing, if "
-        "this thing wrecks your computer, your car, your stock portfolio or your relationships "
-        "you have absolutely no legal rights for compensation. Is that clear enough?",
-        "You got to be kidding!");
+        tr("The program is unconditionally unwarranted. In particular, since you paid nothing, if "
+           "this thing wrecks your computer, your car, your stock portfolio or your relationships "
+           "you have absolutely no legal rights for compensation. Is that clear enough?")
+            .toStdString(),
+        tr("You got to be kidding!").toStdString());
 }
 
 void TMainForm::UserLogger() {
     if (!UserLogWindow)
         return;
-    const UserLogParms parms{"Please enter your comments and be as specific as possible.",
-                             "Chimeral.log", ""};
+    const UserLogParms parms{
+        tr("Please enter your comments and be as specific as possible.").toStdString(),
+        "Chimeral.log", ""};
     UserLogWindow->showRequest(parms);
 }
 
@@ -372,9 +383,10 @@ void TMainForm::Digits12hour1Click() {
 void TMainForm::TestTimerSound() {
     if (TimerSoundFile.size() < 2) {
         showMessage(
-            "There is no file name given for the timer. Use Options to choose the wave, midi "
-            "or other file to play for the timer.",
-            "No timer sound file!");
+            tr("There is no file name given for the timer. Use Options to choose the wave, midi "
+               "or other file to play for the timer.")
+                .toStdString(),
+            tr("No timer sound file!").toStdString());
         return;
     }
     m_sound.PlaySoundFile(TimerSoundFile);
@@ -382,9 +394,10 @@ void TMainForm::TestTimerSound() {
 
 void TMainForm::TestAlarmSound() {
     if (AlarmSoundFile.size() < 2) {
-        showMessage("There is no file name given for the alarm. Use Options to choose the wav/mid "
-                    "file to play for the alarm.",
-                    "No alarm sound file!");
+        showMessage(tr("There is no file name given for the alarm. Use Options to choose the "
+                       "wav/mid file to play for the alarm.")
+                        .toStdString(),
+                    tr("No alarm sound file!").toStdString());
         return;
     }
     m_sound.PlaySoundFile(AlarmSoundFile);
@@ -426,8 +439,10 @@ void TMainForm::AddTime() {
 void TMainForm::ExportCsv() {
     const std::string database =
         m_projects->isOpen() ? m_projects->path() : ProjectStore::pathOf(ProjectDatabaseName);
-    const std::string target = chooseSaveFile(this, "Export CSV", exportCsvStartPath(database),
-                                              "CSV files (*.csv);;All files (*)");
+    // The patterns are the dialog's, not words.
+    const QString filter = tr("CSV files") + " (*.csv);;" + tr("All files") + " (*)";
+    const std::string target = chooseSaveFile(this, tr("Export CSV").toStdString(),
+                                              exportCsvStartPath(database), filter.toStdString());
     if (target.empty())
         return;
     char *errorText = nullptr;
@@ -443,5 +458,9 @@ void TMainForm::ExportCsv() {
     if (message.starts_with("chimeral: "))
         message.erase(0, 10);
     if (code != 0)
-        showMessage(message.empty() ? "Could not export to " + target + "." : message, "Error");
+        showMessage(
+            message.empty()
+                ? tr("Could not export to %1.").arg(QString::fromStdString(target)).toStdString()
+                : message,
+            tr("Error").toStdString());
 }

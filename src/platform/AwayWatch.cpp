@@ -8,6 +8,7 @@
 #include "common/TimeDate.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 // Once a minute is enough to notice the start of an absence whose start is
@@ -38,10 +39,16 @@ int64_t awaySpanMinutes(const QDateTime &from, const QDateTime &to) {
 
 std::string awayQuestionText(const QDateTime &from, const QDateTime &to,
                              const std::string &project) {
-    const int64_t minutes = awaySpanMinutes(from, to);
-    return "You were away from " + hoursAndMinutes(from) + " to " + hoursAndMinutes(to) + " (" +
-           std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
-           ") while recording " + project + ".";
+    // English says "1 minute" where the plural form would read "1 minutes".
+    const int minutes = static_cast<int>(std::min<int64_t>(awaySpanMinutes(from, to), INT_MAX));
+    const QString question =
+        minutes == 1 ? AwayWatch::tr("You were away from %1 to %2 (1 minute) while recording %3.")
+                     : AwayWatch::tr("You were away from %1 to %2 (%n minutes) while recording %3.",
+                                     nullptr, minutes);
+    return question
+        .arg(QString::fromStdString(hoursAndMinutes(from)),
+             QString::fromStdString(hoursAndMinutes(to)), QString::fromStdString(project))
+        .toStdString();
 }
 
 AwayWatch::AwayWatch(QObject *parent) : AwayWatch(desktopAwaySources, parent) {}

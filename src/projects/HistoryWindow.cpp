@@ -428,17 +428,10 @@ void HistoryWindow::deleteSelected() {
     const std::vector<HistoryRow> rows = selectedRows();
     if (rows.empty())
         return;
-    int64_t minutes = 0;
+    RowsSummary going{static_cast<int64_t>(rows.size()), 0};
     for (const HistoryRow &row : rows)
-        minutes += row.minutesWorked;
-    // One count per text, each with its language's plural forms; English
-    // says "1 recording" where the plural form would read "1 recordings".
-    const int count = static_cast<int>(rows.size());
-    const QString recordings = count == 1 ? tr("1 recording") : tr("%n recordings", nullptr, count);
-    const int shownMinutes = static_cast<int>(std::clamp<int64_t>(minutes, INT_MIN, INT_MAX));
-    const QString minutesText =
-        shownMinutes == 1 ? tr("1 minute") : tr("%n minutes", nullptr, shownMinutes);
-    const QString question = tr("Delete %1 (%2)?").arg(recordings, minutesText);
+        going.minutes += row.minutesWorked;
+    const QString question = tr("Delete %1?").arg(QString::fromStdString(recordingsText(going)));
     if (!askYesNo(question.toStdString(), tr("History").toStdString()))
         return;
     const StoreOutcome<RowsSummary> deleted = m_store.deleteRows(rows);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
@@ -809,12 +810,19 @@ StoreOutcome<RowsSummary> ProjectStore::deleteRows(const std::vector<HistoryRow>
     return deleted;
 }
 
+// One count per text, each with its language's plural forms; English says
+// "1 recording" where the plural form would read "1 recordings".
 std::string recordingsText(const RowsSummary &summary) {
-    const auto counted = [](int64_t count, const char *one, const char *many) {
-        return std::to_string(count) + " " + (count == 1 ? one : many);
+    const auto shown = [](int64_t count) {
+        return static_cast<int>(std::clamp<int64_t>(count, INT_MIN, INT_MAX));
     };
-    return counted(summary.rows, "recording", "recordings") + " (" +
-           counted(summary.minutes, "minute", "minutes") + ")";
+    const int rows = shown(summary.rows);
+    const int minutes = shown(summary.minutes);
+    const QString recordings = rows == 1 ? ProjectStore::tr("1 recording")
+                                         : ProjectStore::tr("%n recordings", nullptr, rows);
+    const QString minutesText = minutes == 1 ? ProjectStore::tr("1 minute")
+                                             : ProjectStore::tr("%n minutes", nullptr, minutes);
+    return QStringLiteral("%1 (%2)").arg(recordings, minutesText).toStdString();
 }
 
 StoreOutcome<RowsSummary> ProjectStore::projectSummary(const std::string &name) const {

@@ -93,20 +93,22 @@ bool TimeRecorder::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TimeRecorder::makeAccessible() {
-    describeInput(ui->ProjectBox, "Project", "The project to record; Enter starts or stops");
-    describeInput(ui->ProjectBox->lineEdit(), "Project name",
-                  "The project to record; Enter starts or stops");
-    describeInput(ui->YearEdit, "Year", "Year of the date the minutes are counted from");
-    describeInput(ui->MonthEdit, "Month", "Month of the date the minutes are counted from");
-    describeInput(ui->DayEdit, "Day", "Day of the date the minutes are counted from");
+    describeInput(ui->ProjectBox, tr("Project"),
+                  tr("The project to record; Enter starts or stops"));
+    describeInput(ui->ProjectBox->lineEdit(), tr("Project name"),
+                  tr("The project to record; Enter starts or stops"));
+    describeInput(ui->YearEdit, tr("Year"), tr("Year of the date the minutes are counted from"));
+    describeInput(ui->MonthEdit, tr("Month"), tr("Month of the date the minutes are counted from"));
+    describeInput(ui->DayEdit, tr("Day"), tr("Day of the date the minutes are counted from"));
     ui->Label1->setBuddy(ui->YearEdit);
     ui->Label2->setBuddy(ui->MonthEdit);
     ui->Label3->setBuddy(ui->DayEdit);
-    describeStatus(ui->StopLabel2, "Recorded time", "Time counted by the current recording");
-    describeStatus(ui->QueryLabel, "Minutes since the date",
-                   "Minutes recorded for the project since the date");
-    describeStatus(ui->RecordingLabel, "Not recording",
-                   "The project the running recording is stored under");
+    describeStatus(ui->StopLabel2, tr("Recorded time"),
+                   tr("Time counted by the current recording"));
+    describeStatus(ui->QueryLabel, tr("Minutes since the date"),
+                   tr("Minutes recorded for the project since the date"));
+    describeStatus(ui->RecordingLabel, tr("Not recording"),
+                   tr("The project the running recording is stored under"));
     pressOnEnter(ui->ProjectBox, ui->Button11);
 }
 
@@ -139,14 +141,15 @@ void TimeRecorder::showButtons() {
     emit recordingChanged();
     if (!ui)
         return;
-    ui->Button11->setText(Recording ? "Stop" : "Start");
-    ui->PauseButton->setText(Paused ? "Resume" : "Pause");
+    ui->Button11->setText(Recording ? tr("Stop") : tr("Start"));
+    ui->PauseButton->setText(Paused ? tr("Resume") : tr("Pause"));
 }
 
 // The box may be changed meanwhile to look up another project's minutes: the
 // label keeps saying where Stop will store the time.
 void TimeRecorder::showRecordingProject() {
-    m_recordingText = Recording ? QString::fromStdString("Recording " + RecordingName) : QString();
+    m_recordingText =
+        Recording ? tr("Recording %1").arg(QString::fromStdString(RecordingName)) : QString();
     if (ui)
         ui->RecordingLabel->setText(m_recordingText);
 }
@@ -160,7 +163,8 @@ void TimeRecorder::ProjectClick() {
     TRTimer.setEnabled(false);
     if (Recording) {
         if (projectText().isEmpty()) {
-            showMessage("You must have a project selected!", "Oops");
+            showMessage(tr("You must have a project selected!").toStdString(),
+                        tr("Oops").toStdString());
             Recording = false;
             return;
         }
@@ -170,7 +174,8 @@ void TimeRecorder::ProjectClick() {
             return;
         }
         if (!m_store.isWritable()) {
-            showMessage("Attempt to write a readonly database", "SQL error");
+            showMessage(tr("Attempt to write a readonly database").toStdString(),
+                        tr("SQL error").toStdString());
             Recording = false;
             return;
         }
@@ -271,7 +276,8 @@ void TimeRecorder::askAboutAwayTime() {
         if (span.count != m_countNumber || !hasCountedTime())
             continue;
         const bool discard = askKeepOrChange(awayQuestionText(span.from, span.to, RecordingName),
-                                             "Time Record", "Keep", "Discard");
+                                             tr("Time Record").toStdString(),
+                                             tr("Keep").toStdString(), tr("Discard").toStdString());
         if (discard && span.count == m_countNumber)
             discardAwayMinutes(awaySpanMinutes(span.from, span.to));
     }
@@ -298,7 +304,8 @@ void TimeRecorder::discardAwayMinutes(int64_t minutes) {
 // of a running recording stays as it is.
 void TimeRecorder::GetMinutes() {
     if (projectText().isEmpty()) {
-        showMessage("You must have a project selected!", "Oops");
+        showMessage(tr("You must have a project selected!").toStdString(),
+                    tr("Oops").toStdString());
         return;
     }
     if (!m_store.isOpen()) {
@@ -341,7 +348,9 @@ void TimeRecorder::refreshShownMinutes() {
 }
 
 void TimeRecorder::ShowSchema() {
-    showMessage("Two tables: projects and times", "Not much help");
+    // The tables' names are SQL, not words.
+    showMessage(tr("Two tables: projects and times").toStdString(),
+                tr("Not much help").toStdString());
 }
 
 // The client runs beside the window: the launcher waits for nothing but the
@@ -356,8 +365,11 @@ void TimeRecorder::StartClient() {
     if (const std::string notRegular =
             databasePath.empty() ? "" : notRegularFileReason(databasePath);
         !notRegular.empty()) {
-        showMessage("Could not start the SQL client. " + databasePath + " " + notRegular + ".",
-                    "Oops");
+        showMessage(
+            tr("Could not start the SQL client. %1 %2.")
+                .arg(QString::fromStdString(databasePath), QString::fromStdString(notRegular))
+                .toStdString(),
+            tr("Oops").toStdString());
         return;
     }
     const std::string command = databasePath.empty() ? "" : sqlClientCommand(databasePath);
@@ -484,10 +496,12 @@ void TimeRecorder::showProjectNames(const QStringList &names) {
 // When start-up ended early for want of an alarm sound, the user is told how
 // to get the database.
 void TimeRecorder::reportNoDatabase() {
-    std::string text = "No project database is open, so no time can be recorded or summed.";
-    if (NoAlarmSoundAtStart)
-        text += " Set the alarm sound under Options > Sounds and start the program again.";
-    showMessage(text, "Oops");
+    const QString text =
+        NoAlarmSoundAtStart
+            ? tr("No project database is open, so no time can be recorded or summed. Set the "
+                 "alarm sound under Options > Sounds and start the program again.")
+            : tr("No project database is open, so no time can be recorded or summed.");
+    showMessage(text.toStdString(), tr("Oops").toStdString());
 }
 
 void TimeRecorder::LookupProject() {
@@ -510,7 +524,8 @@ void TimeRecorder::RecordTime() {
             reportNoDatabase();
     } else if (minutes <= 0 || ProjectId <= 0) {
         if (!QuietStore)
-            showMessage("Not worth recording less than a minute", "Seriously?");
+            showMessage(tr("Not worth recording less than a minute").toStdString(),
+                        tr("Seriously?").toStdString());
     } else if (const StoreOutcome<TimesRow> stored = m_store.storeTime(
                    {ProjectId, TRStart, minutes},
                    [this](const TimesRow &row) { return journalRow(row); },
@@ -518,9 +533,10 @@ void TimeRecorder::RecordTime() {
                !stored) {
         if (!QuietStore)
             showStoreError(stored.error(),
-                           m_closing ? "The time is kept and will be stored when the program "
-                                       "next starts in this folder."
-                                     : "The time is kept; press Stop again to store it.");
+                           (m_closing ? tr("The time is kept and will be stored when the "
+                                           "program next starts in this folder.")
+                                      : tr("The time is kept; press Stop again to store it."))
+                               .toStdString());
         StoreKept = true;
         journalRecording();
         return;

@@ -12,6 +12,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -32,10 +33,16 @@
 
 namespace {
 
-const char *const ColumnTitles[] = {"Project", "Today (h:mm)", "This week (h:mm)",
-                                    "This month (h:mm)", "All time (h:mm)"};
+const char *const ColumnTitles[] = {QT_TRANSLATE_NOOP("TotalsWindow", "Project"),
+                                    QT_TRANSLATE_NOOP("TotalsWindow", "Today (h:mm)"),
+                                    QT_TRANSLATE_NOOP("TotalsWindow", "This week (h:mm)"),
+                                    QT_TRANSLATE_NOOP("TotalsWindow", "This month (h:mm)"),
+                                    QT_TRANSLATE_NOOP("TotalsWindow", "All time (h:mm)")};
 constexpr int ColumnCount = 5;
-constexpr char AllProjectsName[] = "All projects";
+
+QString columnTitle(int column) {
+    return QCoreApplication::translate("TotalsWindow", ColumnTitles[column]);
+}
 
 } // namespace
 
@@ -50,7 +57,7 @@ public:
         beginResetModel();
         m_projects = std::move(projects);
         m_all = std::move(all);
-        m_all.name = AllProjectsName;
+        m_all.name = QCoreApplication::translate("TotalsWindow", "All projects").toStdString();
         endResetModel();
     }
 
@@ -99,7 +106,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < ColumnCount)
-            return QString::fromLatin1(ColumnTitles[section]);
+            return columnTitle(section);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -161,7 +168,7 @@ TotalsWindow::TotalsWindow(ProjectStore &store, QWidget *parent)
 TotalsWindow::~TotalsWindow() = default;
 
 void TotalsWindow::createWidgets() {
-    setWindowTitle("Totals");
+    setWindowTitle(tr("Totals"));
     setModal(false);
     resize(540, 420);
 
@@ -173,7 +180,7 @@ void TotalsWindow::createWidgets() {
     m_model = new TotalsModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName("TotalsTable");
-    m_table->setAccessibleName("Totals per project");
+    m_table->setAccessibleName(tr("Totals per project"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -188,16 +195,16 @@ void TotalsWindow::createWidgets() {
     header->setSortIndicator(AllTime + 1, Qt::DescendingOrder);
     m_table->setSortingEnabled(true);
 
-    m_copy = new QPushButton("Copy", this);
+    m_copy = new QPushButton(tr("Copy"), this);
     m_copy->setObjectName("CopyButton");
-    m_copy->setAccessibleName("Copy");
-    m_copy->setAccessibleDescription("Copies the table as tab-separated text");
-    m_rename = new QPushButton("Rename...", this);
+    m_copy->setAccessibleName(tr("Copy"));
+    m_copy->setAccessibleDescription(tr("Copies the table as tab-separated text"));
+    m_rename = new QPushButton(tr("Rename..."), this);
     m_rename->setObjectName("TotalsRename");
-    m_rename->setAccessibleDescription("Renames the selected project");
-    m_delete = new QPushButton("Delete...", this);
+    m_rename->setAccessibleDescription(tr("Renames the selected project"));
+    m_delete = new QPushButton(tr("Delete..."), this);
     m_delete->setObjectName("TotalsDelete");
-    m_delete->setAccessibleDescription("Deletes the selected project and its recordings");
+    m_delete->setAccessibleDescription(tr("Deletes the selected project and its recordings"));
     // Enter in the table must not copy, rename or delete.
     for (QPushButton *button : {m_copy, m_rename, m_delete})
         button->setAutoDefault(false);
@@ -214,7 +221,7 @@ void TotalsWindow::createWidgets() {
 
     m_midnight.setSingleShot(true);
     m_midnight.setTimerType(Qt::PreciseTimer);
-    showOnlyText("No project database is open");
+    showOnlyText(tr("No project database is open"));
 }
 
 void TotalsWindow::bindHandlers() {
@@ -248,10 +255,11 @@ void TotalsWindow::refresh() {
     const RecordTotals totals = m_store.totals(calendar);
     switch (totals.status) {
     case RecordTotals::NotOpen:
-        showOnlyText("No project database is open");
+        showOnlyText(tr("No project database is open"));
         break;
     case RecordTotals::Failed:
-        showOnlyText(QString::fromStdString("The time records cannot be read: " + totals.error));
+        showOnlyText(
+            tr("The time records cannot be read: %1").arg(QString::fromStdString(totals.error)));
         break;
     case RecordTotals::Read:
         showTotals(totals);
@@ -298,8 +306,8 @@ QString TotalsWindow::tableText() const {
         return {};
     QStringList lines;
     QStringList titles;
-    for (const char *title : ColumnTitles)
-        titles << QString::fromLatin1(title);
+    for (int column = 0; column < ColumnCount; ++column)
+        titles << columnTitle(column);
     lines << titles.join('\t');
     for (int row = 0; row < m_model->rowCount(); ++row) {
         QStringList fields;
@@ -356,7 +364,10 @@ void TotalsWindow::updateButtons() {
 bool TotalsWindow::refusedWhileRecorded(const std::string &name) const {
     if (!m_recorded || m_recorded() != name)
         return false;
-    showMessage("Stop the recording of " + oneLine(name) + " first.", "Totals");
+    showMessage(tr("Stop the recording of %1 first.")
+                    .arg(QString::fromStdString(oneLine(name)))
+                    .toStdString(),
+                tr("Totals").toStdString());
     return true;
 }
 
@@ -364,10 +375,10 @@ bool TotalsWindow::refusedWhileRecorded(const std::string &name) const {
 // once cleaned as the box's names are. None when the user cancelled.
 std::optional<std::string> TotalsWindow::askNewName(const std::string &name) {
     QDialog dialog(this);
-    dialog.setWindowTitle("Totals");
+    dialog.setWindowTitle(tr("Totals"));
     // An ampersand in the name is shown, not taken for the label's shortcut.
-    auto *label = new QLabel("&New name for " +
-                             QString::fromStdString(oneLine(name)).replace('&', "&&") + ":");
+    auto *label = new QLabel(
+        tr("&New name for %1:").arg(QString::fromStdString(oneLine(name)).replace('&', "&&")));
     auto *field = new QLineEdit(QString::fromStdString(name));
     label->setBuddy(field);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -415,10 +426,11 @@ void TotalsWindow::renameSelected() {
             showStoreError(moving.error());
             return;
         }
-        const std::string into = oneLine(*newName);
-        if (!askYesNo(into + " already exists. Move its " + recordingsText(*moving) + " to " +
-                          into + " and remove " + oneLine(*name) + "?",
-                      "Totals") ||
+        const QString into = QString::fromStdString(oneLine(*newName));
+        const QString question = tr("%1 already exists. Move its %2 to %1 and remove %3?")
+                                     .arg(into, QString::fromStdString(recordingsText(*moving)),
+                                          QString::fromStdString(oneLine(*name)));
+        if (!askYesNo(question.toStdString(), tr("Totals").toStdString()) ||
             refusedWhileRecorded(*name))
             return;
         if (const StoreOutcome<RowsSummary> merged = m_store.mergeProject(*name, *newName);
@@ -439,8 +451,10 @@ void TotalsWindow::deleteSelected() {
         showStoreError(going.error());
         return;
     }
-    if (!askYesNo("Delete " + oneLine(*name) + " and its " + recordingsText(*going) + "?",
-                  "Totals") ||
+    const QString question = tr("Delete %1 and its %2?")
+                                 .arg(QString::fromStdString(oneLine(*name)),
+                                      QString::fromStdString(recordingsText(*going)));
+    if (!askYesNo(question.toStdString(), tr("Totals").toStdString()) ||
         refusedWhileRecorded(*name))
         return;
     if (const StoreOutcome<RowsSummary> deleted = m_store.deleteProject(*name); !deleted)

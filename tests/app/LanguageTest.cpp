@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Which languages the environment asks for, rule by rule.
+// Which languages the environment asks for, rule by rule, and how a count
+// reads in a language loaded.
 #include "app/Translations.h"
+#include "platform/AwayWatch.h"
+#include "projects/ProjectStore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -31,4 +38,23 @@ TEST(Language, FollowsTheEnvironmentsVariables) {
         };
         EXPECT_EQ(wantedLanguages(read), rule.wanted) << rule.what;
     }
+}
+
+// One is said in the singular, every other count in the plural form its
+// language gives it.
+TEST(Language, CountsTakeTheLanguagesForms) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral("chimeral_de"),
+                            QFileInfo(QStringLiteral(CHIMERAL_BINARY)).path() + "/translations"));
+    QCoreApplication::installTranslator(&german);
+    const QDateTime from(QDate(2026, 3, 2), QTime(10, 12));
+    EXPECT_EQ(recordingsText({1, 1}), "1 Aufzeichnung (1 Minute)");
+    EXPECT_EQ(recordingsText({2, 0}), "2 Aufzeichnungen (0 Minuten)");
+    EXPECT_EQ(awayQuestionText(from, from.addSecs(60), "Thesis"),
+              "Sie waren von 10:12 bis 10:13 abwesend (1 Minute), während Thesis aufgezeichnet "
+              "wurde.");
+    EXPECT_EQ(awayQuestionText(from, from.addSecs(28 * 60), "Thesis"),
+              "Sie waren von 10:12 bis 10:40 abwesend (28 Minuten), während Thesis aufgezeichnet "
+              "wurde.");
+    QCoreApplication::removeTranslator(&german);
 }

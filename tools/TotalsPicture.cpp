@@ -93,7 +93,7 @@ int main(int argc, char **argv) {
     ProjectStore store;
     store.open(path, ProjectStore::OpenMode::ReadOnly);
     TotalsWindow window(store);
-    window.resize(500, 250);
+    window.resize(720, 250);
     window.showAndRaise();
     // The table's focus frame would mark its first cell as if chosen.
     window.findChild<QPushButton *>("CopyButton")->setFocus();

@@ -170,7 +170,8 @@ TotalsWindow::~TotalsWindow() = default;
 void TotalsWindow::createWidgets() {
     setWindowTitle(tr("Totals"));
     setModal(false);
-    resize(540, 420);
+    // Wide enough for the project names and all four columns of figures.
+    resize(720, 420);
 
     m_message = new QLabel(this);
     m_message->setObjectName("TotalsMessage");

@@ -574,6 +574,10 @@ void TimeRecorder::programClosing(Closing how) {
         if (!StoreKept && hasCountedTime())
             RecordTime();
     });
+    // Less than a minute is not worth recording, and the program ends: its
+    // journal would only wait for the next start to be thrown away.
+    if (!StoreKept && minutesWorked(TRHours, TRMinutes, TRSeconds) <= 0)
+        dropRecordingJournal();
 }
 
 void TimeRecorder::saveSession() {

@@ -386,7 +386,7 @@ std::vector<HeldRecordingJournal> takeRecordingJournals(const std::string &datab
 
 void removeDeadJournalTemporaries(const std::string &database) {
     const auto [folder, prefix] = journalPlace(database);
-    removeDeadReplacements(folder, [&prefix](std::string_view name) {
+    removeDeadReplacements(folder, [&prefix = prefix](std::string_view name) {
         if (!name.starts_with(prefix))
             return false;
         const std::string_view suffix = name.substr(prefix.size());
